@@ -1,0 +1,19 @@
+# Compiler flags shared by every target, and the helper that turns a folder into a library.
+
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+if(VELCORA_WERROR)
+  add_compile_options(-Werror)
+endif()
+
+if(VELCORA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# velcora_library(<target> <folder> [deps...]): every .cpp of the folder, headers included as "folder/X.h".
+function(velcora_library target folder)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC ${ARGN})
+endfunction()
