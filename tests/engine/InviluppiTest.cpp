@@ -1,0 +1,220 @@
+// Diagram abscissas, envelopes, support values and the rounding over the supports.
+
+#include "TraviDiProva.h"
+
+#include <gtest/gtest.h>
+
+namespace vc {
+namespace {
+
+using prova::Costruisci;
+
+TEST(Ascisse, UnaCampataSenzaLarghezze) {
+    Velcora t = Costruisci({{5, 10}}, Appoggio, Appoggio, 10);
+    t.CalcolaIperstatiche(prova::Rara());
+    // Global list 0, 0, 0.5, …, 5, 5: the point outside each end, m = 10 steps.
+    ASSERT_EQ(t.nPt(), 10 + 3);
+    EXPECT_EQ(t.xPlt(1), 0.0f);
+    EXPECT_EQ(t.xPlt(2), 0.0f);
+    EXPECT_FLOAT_EQ(t.xPlt(3), 0.5f);
+    EXPECT_EQ(t.xPlt(12), 5.0f);
+    EXPECT_EQ(t.xPlt(13), 5.0f);
+    EXPECT_EQ(t.iFineCampata(1), 1);
+    EXPECT_EQ(t.iFineCampata(2), 12);
+    const auto& xc = t.CampataI(1).xCamp;
+    ASSERT_EQ(xc.size(), 12u);
+    EXPECT_EQ(xc[0], 0.0f);
+    EXPECT_EQ(xc[1], 0.0f);
+    EXPECT_FLOAT_EQ(xc[2], 0.5f);
+    EXPECT_EQ(xc.back(), 5.0f);
+    // The ends of the diagrams are zero outside the beam.
+    EXPECT_EQ(t.yMmaxPlt(1), 0.0f);
+    EXPECT_EQ(t.yMmaxPlt(13), 0.0f);
+}
+
+TEST(Ascisse, AppoggiInterniCompaionoDueVolteEPuntiDiArrotondamento) {
+    Velcora t = Costruisci({{5, 10}, {5, 10}}, Incastro, Appoggio, 20);
+    t.LarghezzaAppoggi(2, 0.3);
+    t.ArrotondaMomenti = true;
+    t.CalcolaIperstatiche(prova::Rara());
+    EXPECT_EQ(t.nDivisioniAppoggi, 6.0f);
+    EXPECT_FALSE(t.AppoggioArrotondato(1));
+    EXPECT_TRUE(t.AppoggioArrotondato(2));
+    const int a = t.iFineCampata(2);
+    EXPECT_EQ(t.xPlt(a), 5.0f);
+    EXPECT_EQ(t.xPlt(a + 1), 5.0f);
+    // Three points at b/6 on each side of the axis, the face at b/2.
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_NEAR(t.xPlt(a - k), 5.0 - 0.05 * k, 1e-6);
+        EXPECT_NEAR(t.xPlt(a + 1 + k), 5.0 + 0.05 * k, 1e-6);
+    }
+    // m = round(4.85 / 0.5) = 10 steps in between: span 1 has 1 + 10 + 3 points, plus the outside one.
+    EXPECT_EQ(a, 1 + 1 + 10 + 3);
+}
+
+TEST(Inviluppi, DueCampateCaricoVariabile) {
+    const double L = 5, g = 10, q = 8;
+    Velcora t = Costruisci({{5, 10, 0, 8}, {5, 10, 0, 8}}, Appoggio, Appoggio, 100);
+    t.CalcolaIperstatiche(prova::Rara());
+    const int a = t.iFineCampata(2);
+    // Support 2: minimum with both spans loaded, maximum with neither.
+    EXPECT_NEAR(t.yMminPlt(a), -(g + q) * L * L / 8, 1e-3);
+    EXPECT_NEAR(t.yMmaxPlt(a), -g * L * L / 8, 1e-3);
+    EXPECT_NEAR(t.MminApp(2), -(g + q) * L * L / 8, 1e-3);
+    // Both sides of the support hold the same moment, and the shear jumps.
+    EXPECT_EQ(t.yMminPlt(a), t.yMminPlt(a + 1));
+    EXPECT_NEAR(t.yTminPlt(a), -(g + q) * L * 5 / 8, 1e-3);
+    EXPECT_NEAR(t.yTmaxPlt(a + 1), (g + q) * L * 5 / 8, 1e-3);
+    // Reactions: the middle support, both spans loaded: 2 · 5/8 · (g+q) L.
+    EXPECT_NEAR(t.ReazMax(2), 1.25 * (g + q) * L, 1e-3);
+    EXPECT_NEAR(t.ReazMin(2), 1.25 * g * L, 1e-3);
+    // End support: maximum with span 1 loaded alone; minimum lifted by span 2 alone.
+    EXPECT_NEAR(t.ReazMax(1), 3.0 / 8 * g * L + 7.0 / 16 * q * L, 1e-3);
+    EXPECT_NEAR(t.ReazMin(1), 3.0 / 8 * g * L - 1.0 / 16 * q * L, 1e-3);
+    // Maximum span moment with span 1 loaded and span 2 unloaded: 9x(5 − x) − 8.75x,
+    // greatest at x = 36.25/18.
+    const double xm = 36.25 / 18;
+    EXPECT_NEAR(t.MmaxCam(1), 9 * xm * (5 - xm) - 8.75 * xm, 0.01);
+    EXPECT_NEAR(t.xMmaxCam(1), xm, 0.05);
+    EXPECT_EQ(t.TaglioMaxS(1), 0.0f);
+    EXPECT_EQ(t.TaglioMaxD(3), 0.0f);
+    EXPECT_EQ(t.TaglioMaxS(2), t.TaglioSxAppoggio(2));
+    EXPECT_EQ(t.TaglioMaxD(2), t.TaglioDxAppoggio(2));
+}
+
+TEST(Inviluppi, SenzaArrotondamentoIMomentiDAppoggioSonoQuelliDelDiagramma) {
+    Velcora t = Costruisci({{5, 10, 0, 8}, {6, 10, 0, 8}}, Incastro, Incastro);
+    t.LarghezzaAppoggi(2, 0.4);
+    t.CalcolaIperstatiche(prova::Rara());
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(t.MminApp(k), t.yMminPlt(t.iPuntoAppoggio(k)));
+        EXPECT_EQ(t.MmaxApp(k), t.yMmaxPlt(t.iPuntoAppoggio(k)));
+        EXPECT_FALSE(t.AppoggioArrotondato(k));
+    }
+}
+
+TEST(Inviluppi, CampataSempreAMomentoNegativo) {
+    // A short span between two long ones: every arrangement hogs it.
+    Velcora t = Costruisci({{8, 20, 0, 10}, {1.5f, 20, 0, 10}, {8, 20, 0, 10}}, Appoggio, Appoggio);
+    t.CalcolaIperstatiche(prova::Rara());
+    float piuAlto = -1e30f;
+    for (int j = t.iFineCampata(2) + 1; j <= t.iFineCampata(3); ++j) piuAlto = std::max(piuAlto, t.yMminPlt(j));
+    EXPECT_LT(t.MminCam(2), 0.0f);
+    EXPECT_EQ(t.MminCam(2), piuAlto); // the least negative value of the minimum envelope
+}
+
+TEST(Inviluppi, ValoriUgualiPrendonoLAscissaPiuASinistra) {
+    // A fixed-fixed span without variable loads: MminCam is the flat maximum, found first.
+    Velcora t = Costruisci({{4, 10}}, Incastro, Incastro, 8);
+    t.CalcolaIperstatiche(prova::Rara());
+    EXPECT_EQ(t.MmaxCam(1), t.MminCam(1));
+    EXPECT_EQ(t.xMmaxCam(1), t.xMminCam(1));
+    EXPECT_NEAR(t.xMmaxCam(1), 2.0, 1e-6);
+}
+
+TEST(Arrotondamento, AppoggioInternoRaccordatoConParabola) {
+    const float b = 0.3f;
+    Velcora t = Costruisci({{5, 10, 0, 8}, {5, 10, 0, 8}}, Appoggio, Appoggio, 50);
+    t.LarghezzaAppoggi(2, b);
+    t.ArrotondaMomenti = true;
+    t.CalcolaIperstatiche(prova::Rara());
+    const int a = t.iFineCampata(2);
+    const double tMin = t.ReazMax(2) * b / 8.0 + (-(18.0) * 25 / 8); // envelope value at the axis
+    EXPECT_NEAR(t.MminApp(2), tMin, 1e-2);
+    EXPECT_NEAR(t.yMminPlt(a), tMin, 1e-2);
+    EXPECT_EQ(t.yMminPlt(a), t.yMminPlt(a + 1));
+    // The faces keep their values; between them the parabola lies above the sharp peak.
+    const Trave& c1 = t.CampataI(1);
+    const double xf = 5.0 - b / 2;
+    double faccia = c1.MomentoX(xf, 1);
+    for (int k = 2; k <= 3; ++k) faccia += std::min(0.0, c1.MomentoX(xf, k));
+    EXPECT_NEAR(t.yMminPlt(a - 3), faccia, 1e-3);
+    EXPECT_LT(t.yMminPlt(a), t.yMminPlt(a - 1));
+    EXPECT_GT(t.yMminPlt(a - 1), -18.0f * 25 / 8);
+    // Shears fall to zero at the axis, the design shear is the face value.
+    EXPECT_EQ(t.yTminPlt(a), 0.0f);
+    EXPECT_EQ(t.yTmaxPlt(a + 1), 0.0f);
+    EXPECT_EQ(t.TaglioSxAppoggio(2), t.yTminPlt(a - 3));
+    EXPECT_NEAR(t.TaglioDxAppoggio(2), t.yTmaxPlt(a + 4), 1e-6);
+    // Span extremes are taken before the rounding.
+    EXPECT_NEAR(t.MmaxCam(1), 36.5f, 0.05f);
+}
+
+TEST(Arrotondamento, MomentoArrotondatoPositivoLasciaIlDiagramma) {
+    // A light load on a wide support: R·b/8 exceeds the support moment.
+    const float b = 2.8f;
+    Velcora t = Costruisci({{3, 10}, {3, 10}}, Appoggio, Appoggio, 60);
+    t.LarghezzaAppoggi(2, b);
+    t.ArrotondaMomenti = true;
+    t.CalcolaIperstatiche(prova::Rara());
+    const int a = t.iFineCampata(2);
+    const double M = -10.0 * 9 / 8;
+    const double tMin = t.ReazMax(2) * b / 8.0 + M;
+    ASSERT_GT(tMin, 0.0);
+    EXPECT_NEAR(t.MminApp(2), tMin, 1e-3);
+    EXPECT_NEAR(t.yMminPlt(a), M, 1e-3); // diagram unchanged
+}
+
+TEST(Arrotondamento, EstremitaIncastrataLiberaEAppoggiata) {
+    const float b = 0.4f;
+    // Fixed left end with width: moment rounded with the symmetric parabola.
+    Velcora inc = Costruisci({{6, 10, 0, 5}}, Incastro, Appoggio, 60);
+    inc.LarghezzaAppoggi(1, b);
+    inc.LarghezzaAppoggi(2, b);
+    inc.ArrotondaMomenti = true;
+    inc.CalcolaIperstatiche(prova::Rara());
+    EXPECT_TRUE(inc.AppoggioArrotondato(1));
+    const double tMin = inc.ReazMax(1) * b / 8.0 + (-15.0 * 36 / 8);
+    EXPECT_NEAR(inc.MminApp(1), tMin, 1e-2);
+    EXPECT_NEAR(inc.yMminPlt(2), tMin, 1e-2);
+    // The simple support at the right gets points and shear rounding but no moment rounding.
+    EXPECT_TRUE(inc.AppoggioArrotondato(2));
+    EXPECT_EQ(inc.MminApp(2), inc.yMminPlt(inc.nPt() - 1));
+    EXPECT_EQ(inc.yTminPlt(inc.nPt() - 1), 0.0f);
+
+    // A free end never gets rounding points.
+    Velcora lib = Costruisci({{2, 10}, {6, 10}}, Libero, Appoggio, 60);
+    lib.LarghezzaAppoggi(1, b);
+    lib.ArrotondaMomenti = true;
+    lib.CalcolaIperstatiche(prova::Rara());
+    EXPECT_FALSE(lib.AppoggioArrotondato(1));
+    EXPECT_EQ(lib.TaglioDxAppoggio(1), lib.yTmaxPlt(2) == 0 ? lib.TaglioDxAppoggio(1) : lib.TaglioDxAppoggio(1));
+}
+
+TEST(Reazioni, ForzaSullAppoggioEntraNellaSuaReazione) {
+    // P at the very end of span 1 (d = L) stands on support 2.
+    Velcora con = Costruisci({{5, 10}, {5, 10}}, Appoggio, Appoggio);
+    Velcora senza = con;
+    con.Dati_Fconc({{1, 40, 0, 0, 0, 5.0f}}, true);
+    con.CalcolaIperstatiche(prova::Rara());
+    senza.CalcolaIperstatiche(prova::Rara());
+    EXPECT_NEAR(con.ReazMax(2) - senza.ReazMax(2), 40, 1e-3);
+    EXPECT_NEAR(con.ReazMax(1), senza.ReazMax(1), 1e-3);
+    EXPECT_NEAR(con.ReazMax(3), senza.ReazMax(3), 1e-3);
+    // Total of the reactions equals the total load.
+    EXPECT_NEAR(con.ReazMax(1) + con.ReazMax(2) + con.ReazMax(3), 100 + 40, 1e-3);
+}
+
+TEST(Reazioni, EstremoLiberoNonHaReazione) {
+    Velcora t = Costruisci({{6, 10}, {2, 10}}, Appoggio, Libero);
+    t.Dati_Fconc({{2, 25, 0, 0, 0, 2.0f}}, true); // at the tip of the right cantilever
+    t.CalcolaIperstatiche(prova::Rara());
+    EXPECT_EQ(t.ReazMax(3), 0.0f);
+    EXPECT_EQ(t.ReazMin(3), 0.0f);
+    EXPECT_NEAR(t.ReazMax(1) + t.ReazMax(2), 80 + 25, 1e-3);
+    // The shear diagram keeps the value just left of the force at the tip.
+    EXPECT_NEAR(t.yTmaxPlt(t.nPt() - 1), 25, 1e-4);
+}
+
+TEST(Reazioni, MensolaSinistraConForzaInPunta) {
+    Velcora t = Costruisci({{2, 10}, {6, 10}}, Libero, Appoggio);
+    t.Dati_Fconc({{1, 15, 0, 0, 0, 0.0f}, {2, 30, 0, 0, 0, 0.0f}}, true); // tip, and on support 2
+    t.CalcolaIperstatiche(prova::Rara());
+    EXPECT_EQ(t.ReazMax(1), 0.0f);
+    EXPECT_NEAR(t.ReazMax(2) + t.ReazMax(3), 80 + 15 + 30, 1e-3);
+    // Moment equilibrium about support 3: R2·6 = 10·8·4 + 15·8 + 30·6.
+    EXPECT_NEAR(t.ReazMax(2), (320 + 120 + 180) / 6.0, 1e-3);
+}
+
+} // namespace
+} // namespace vc
