@@ -34,7 +34,8 @@ void RichiedeFinito(double x) {
 }
 
 void TogliZeriFinali(Decimale& d) {
-    while (!d.Cifre.empty() && d.Cifre.back() == '0') d.Cifre.pop_back();
+    while (!d.Cifre.empty() && d.Cifre.back() == '0')
+        d.Cifre.pop_back();
     if (d.Cifre.empty()) d.Punto = 0;
 }
 
@@ -86,7 +87,8 @@ Decimale TieneCifre(Decimale d, int quante) {
     d.Cifre.resize(static_cast<std::size_t>(quante));
     if (perEccesso) {
         int i = quante - 1;
-        while (i >= 0 && d.Cifre[static_cast<std::size_t>(i)] == '9') d.Cifre[static_cast<std::size_t>(i--)] = '0';
+        while (i >= 0 && d.Cifre[static_cast<std::size_t>(i)] == '9')
+            d.Cifre[static_cast<std::size_t>(i--)] = '0';
         if (i >= 0) {
             char& c = d.Cifre[static_cast<std::size_t>(i)];
             c = static_cast<char>(c + 1);
@@ -99,27 +101,34 @@ Decimale TieneCifre(Decimale d, int quante) {
     return d;
 }
 
-Decimale ArrotondaDecimali(const Decimale& d, int decimali) { return TieneCifre(d, d.Punto + decimali); }
+Decimale ArrotondaDecimali(const Decimale& d, int decimali) {
+    return TieneCifre(d, d.Punto + decimali);
+}
 
-std::string Zeri(int n) { return std::string(static_cast<std::size_t>(std::max(n, 0)), '0'); }
+std::string Zeri(int n) {
+    return std::string(static_cast<std::size_t>(std::max(n, 0)), '0');
+}
 
 // The integer digits of d, without leading zeros ("" below 1).
 std::string ParteIntera(const Decimale& d) {
     std::string s;
-    for (int i = 0; i < d.Punto; ++i) s += d.Cifra(i);
+    for (int i = 0; i < d.Punto; ++i)
+        s += d.Cifra(i);
     return s;
 }
 
 // The decimals of d, `quante` of them.
 std::string ParteDecimale(const Decimale& d, int quante) {
     std::string s;
-    for (int k = 0; k < quante; ++k) s += d.Cifra(d.Punto + k);
+    for (int k = 0; k < quante; ++k)
+        s += d.Cifra(d.Punto + k);
     return s;
 }
 
 // Drops the trailing zeros of decimali beyond the first `fissi`.
 void TogliDecimaliFacoltativi(std::string& decimali, int fissi) {
-    while (static_cast<int>(decimali.size()) > fissi && decimali.back() == '0') decimali.pop_back();
+    while (static_cast<int>(decimali.size()) > fissi && decimali.back() == '0')
+        decimali.pop_back();
 }
 
 std::string Raggruppa(const std::string& intere, const std::string& migliaia) {
@@ -127,7 +136,8 @@ std::string Raggruppa(const std::string& intere, const std::string& migliaia) {
     std::string s;
     const std::size_t primo = intere.size() % 3 == 0 ? 3 : intere.size() % 3;
     s.append(intere, 0, primo);
-    for (std::size_t i = primo; i < intere.size(); i += 3) s.append(migliaia).append(intere, i, 3);
+    for (std::size_t i = primo; i < intere.size(); i += 3)
+        s.append(migliaia).append(intere, i, 3);
     return s;
 }
 
@@ -175,7 +185,8 @@ Schema LeggeSchema(std::string_view testo) {
     const auto segnaposto = [&](std::string_view ammessi) {
         return i < n && ammessi.find(testo[i]) != std::string_view::npos;
     };
-    while (i < n && !segnaposto("#0.,")) s.Prefisso += testo[i++];
+    while (i < n && !segnaposto("#0.,"))
+        s.Prefisso += testo[i++];
     for (; segnaposto("#0,"); ++i) {
         if (testo[i] == ',') {
             s.Raggruppa = true;
@@ -185,13 +196,15 @@ Schema LeggeSchema(std::string_view testo) {
         }
     }
     if (segnaposto(".")) {
-        for (++i; segnaposto("#0"); ++i) ++(testo[i] == '0' ? s.DecimaliFissi : s.DecimaliFacoltativi);
+        for (++i; segnaposto("#0"); ++i)
+            ++(testo[i] == '0' ? s.DecimaliFissi : s.DecimaliFacoltativi);
     }
     if (segnaposto("Ee")) {
         ++i;
         if (!segnaposto("+-")) SchemaNonValido(originale);
         s.SegnoEsponente = testo[i++] == '+';
-        for (; segnaposto("0"); ++i) ++s.CifreEsponente;
+        for (; segnaposto("0"); ++i)
+            ++s.CifreEsponente;
         if (s.CifreEsponente == 0) SchemaNonValido(originale);
         s.Scientifico = true;
     }
@@ -248,7 +261,9 @@ int IntereArrotondate(const Decimale& d, int cifre) {
     return std::max(d.Punto, r.Punto);
 }
 
-std::string SchemaFisso(int decimali) { return decimali > 0 ? "#,##0." + Zeri(decimali) : "#,##0"; }
+std::string SchemaFisso(int decimali) {
+    return decimali > 0 ? "#,##0." + Zeri(decimali) : "#,##0";
+}
 
 // The pattern applied to d, with a blank in front unless the text starts with a minus sign.
 std::string ConSegnoOBlank(const Decimale& d, std::string_view schema, const Separatori& sep) {
@@ -277,19 +292,24 @@ std::string Etichetta(int cifre, double x, const Separatori& sep, bool scientifi
     return segno + ApplicaSchema(d, LeggeSchema(schema), sep);
 }
 
-bool Cifra(char c) { return c >= '0' && c <= '9'; }
+bool Cifra(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The platform-independent lenient reading of a text with "." as decimal point.
 double LetturaTollerante(std::string_view t) {
     std::size_t i = 0;
     const std::size_t n = t.size();
-    while (i < n && (t[i] == ' ' || t[i] == '\t' || t[i] == '\r' || t[i] == '\n')) ++i;
+    while (i < n && (t[i] == ' ' || t[i] == '\t' || t[i] == '\r' || t[i] == '\n'))
+        ++i;
     bool negativo = false;
     if (i < n && (t[i] == '+' || t[i] == '-')) negativo = t[i++] == '-';
     std::string intere, decimali;
-    while (i < n && Cifra(t[i])) intere += t[i++];
+    while (i < n && Cifra(t[i]))
+        intere += t[i++];
     if (i < n && t[i] == '.')
-        for (++i; i < n && Cifra(t[i]); ++i) decimali += t[i];
+        for (++i; i < n && Cifra(t[i]); ++i)
+            decimali += t[i];
     if (intere.empty() && decimali.empty()) return 0.0;
 
     long long esponente = 0;
@@ -344,7 +364,8 @@ double LeggeNumero(std::string_view testo, const Separatori& sep) {
     std::string t(testo);
     TogliTutti(t, sep.Migliaia);
     if (std::find(Spazi.begin(), Spazi.end(), std::string_view(sep.Migliaia)) != Spazi.end())
-        for (std::string_view spazio : Spazi) TogliTutti(t, spazio);
+        for (std::string_view spazio : Spazi)
+            TogliTutti(t, spazio);
     if (!sep.Decimale.empty()) {
         const std::size_t p = t.find(sep.Decimale);
         if (p != std::string::npos) t.replace(p, sep.Decimale.size(), ".");
@@ -357,7 +378,9 @@ std::string FormattaSchema(double x, std::string_view schema, const Separatori& 
     return ApplicaSchema(Scompone(x), s, sep);
 }
 
-std::string FormattaScientifico(double x, const Separatori& sep) { return FormattaSchema(x, "Scientific", sep); }
+std::string FormattaScientifico(double x, const Separatori& sep) {
+    return FormattaSchema(x, "Scientific", sep);
+}
 
 std::string TestoNumero(double x, const Separatori& sep) {
     const Decimale d = Scompone(x);
@@ -403,7 +426,8 @@ std::string FormattaNumero(int cifre, int larghezza, double x, bool togliSpazio,
         const std::size_t e = s.find('E');
         std::string mantissa = s.substr(0, e);
         const std::string coda = e == std::string::npos ? std::string() : s.substr(e);
-        while (!mantissa.empty() && mantissa.back() == '0') mantissa.pop_back();
+        while (!mantissa.empty() && mantissa.back() == '0')
+            mantissa.pop_back();
         if (mantissa.ends_with(sep.Decimale)) mantissa.resize(mantissa.size() - sep.Decimale.size());
         s = mantissa + coda;
     }
@@ -411,7 +435,9 @@ std::string FormattaNumero(int cifre, int larghezza, double x, bool togliSpazio,
     return s;
 }
 
-std::string FormattaEtichetta(int cifre, double x, const Separatori& sep) { return Etichetta(cifre, x, sep, true); }
+std::string FormattaEtichetta(int cifre, double x, const Separatori& sep) {
+    return Etichetta(cifre, x, sep, true);
+}
 
 std::string FormattaEtichettaCarico(int cifre, double x, const Separatori& sep) {
     return Etichetta(cifre, x, sep, false);
@@ -419,9 +445,8 @@ std::string FormattaEtichettaCarico(int cifre, double x, const Separatori& sep) 
 
 std::size_t LunghezzaTesto(std::string_view testo) {
     // Every byte that is not a UTF-8 continuation byte starts a character.
-    return static_cast<std::size_t>(std::count_if(testo.begin(), testo.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        testo.begin(), testo.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u; }));
 }
 
 } // namespace vc

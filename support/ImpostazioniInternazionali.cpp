@@ -2,6 +2,7 @@
 
 #include "support/Formattazione.h"
 
+#include <stdexcept>
 #include <string>
 
 namespace vc {
@@ -19,9 +20,16 @@ bool ControllaImpostazioniInternazionali(const Separatori& sep, Messaggi& messag
         return false;
     }
 
-    // A grouped number with decimals must come back unchanged through what the user would see.
-    const double campione = 1234567.8;
-    if (LeggeNumero(FormattaSchema(campione, "#,#.#", sep), sep) != campione) {
+    // A grouped number with decimals, either sign, must come back unchanged through what the
+    // user would see.
+    const auto ritorna = [&sep](double campione) {
+        try {
+            return LeggeNumero(FormattaSchema(campione, "#,#.#", sep), sep) == campione;
+        } catch (const std::out_of_range&) {
+            return false; // separators that turn the sample into a huge exponent
+        }
+    };
+    if (!ritorna(1234567.8) || !ritorna(-1234567.8)) {
         messaggi.Mostra("Errore sconosciuto nelle impostazioni internazionali del pannello di controllo.\n"
                         "Provare a cambiare i simboli del separatore decimale\n"
                         "e del raggruppamento cifre e riavviare il programma.",
@@ -30,14 +38,15 @@ bool ControllaImpostazioniInternazionali(const Separatori& sep, Messaggi& messag
     }
 
     if (sep.Migliaia == "," && sep.Decimale == "." && !nessunAvviso) {
-        messaggi.Mostra("E' impostato come separatore decimale \".\" e come separatore delle migliaia \",\"\r\n"
-                        "Se la lingua è Italiano è meglio usare la  \",\" come separatore decimale.\r\n"
-                        "Il programma funzionerà comunque correttamente se si usa come separatore delle "
-                        "migliaia lo spazio,\r\n"
-                        "impostazione consigliata perchè elimina qualunque ambiguità.\r\n"
-                        "Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni "
-                        "internazionali.",
-                        Icona::Avviso, "ATTENZIONE ");
+        messaggi.Mostra(
+            "E' impostato come separatore decimale \".\" e come separatore delle migliaia \",\"\r\n"
+            "Se la lingua è Italiano è meglio usare la  \",\" come separatore decimale.\r\n"
+            "Il programma funzionerà comunque correttamente se si usa come separatore delle "
+            "migliaia lo spazio,\r\n"
+            "impostazione consigliata perchè elimina qualunque ambiguità.\r\n"
+            "Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni "
+            "internazionali.",
+            Icona::Avviso, "ATTENZIONE ");
     }
     return true;
 }

@@ -9,9 +9,10 @@
 namespace vc {
 
 // Shows an error and returns false when the grouping separator is the decimal separator, or
-// when 1234567,8 written grouped with one decimal does not read back as itself. When the
-// grouping is "," and the decimal separator ".", shows a warning (unless nessunAvviso) and
-// returns true; any other pair passes silently.
-bool ControllaImpostazioniInternazionali(const Separatori& sep, Messaggi& messaggi, bool nessunAvviso = false);
+// when 1234567,8 or its opposite, written grouped with one decimal, does not read back as
+// itself. When the grouping is "," and the decimal separator ".", shows a warning (unless
+// nessunAvviso) and returns true; any other pair passes silently.
+bool ControllaImpostazioniInternazionali(const Separatori& sep, Messaggi& messaggi,
+                                         bool nessunAvviso = false);
 
 } // namespace vc

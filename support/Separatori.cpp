@@ -26,6 +26,8 @@ Separatori SeparatoriDelSistema() {
     return s;
 }
 
-std::string SeparatoreDecimale() { return SeparatoriDelSistema().Decimale; }
+std::string SeparatoreDecimale() {
+    return SeparatoriDelSistema().Decimale;
+}
 
 } // namespace vc
