@@ -196,7 +196,7 @@ private:
     int MezzeDivisioni() const;
 
     std::vector<Trave> campate_;
-    std::vector<float> larghezzaAppoggi_;
+    std::vector<float> larghezzaAppoggi_ = std::vector<float>(1, 0.0f); // a beam of no spans has one support
     int nSezioni_ = 0;
     std::vector<SezioneCA> sezioni_;
     std::vector<RigaCarichi> tabForze_;

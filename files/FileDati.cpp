@@ -1,0 +1,289 @@
+#include "files/FileDati.h"
+
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+namespace vc {
+
+namespace {
+
+// A value read from the file that the beam cannot hold.
+class DatoNonValido : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+void Richiede(bool condizione, const char* cosa) {
+    if (!condizione) throw DatoNonValido(cosa);
+}
+
+// A count read from the file must not promise more items than the rest of the file can hold:
+// every field takes at least one character and one separator. A larger count would run into
+// the end of the file anyway; refusing it first keeps a corrupted count from allocating.
+void ControllaConteggio(FileTesto& file, int n, int campiPerVoce, Messaggi& msg) {
+    Richiede(n >= 0, "conteggio negativo");
+    const auto necessari = static_cast<std::int64_t>(n) * campiPerVoce * 2 - 1;
+    if (n > 0 && necessari > static_cast<std::int64_t>(file.ByteRimanenti())) {
+        file.Chiudi();
+        msg.Mostra("Lettura incompleta del file", Icona::Nessuna);
+        throw ErroreLetturaRecord("conteggio oltre la fine del file");
+    }
+}
+
+bool Intero(float x) {
+    return std::floor(x) == x;
+}
+
+// Record 2 to the end, in file order; the header has been read or written by the caller.
+class PercorsoRecord {
+  public:
+    PercorsoRecord(Modo modo, FileTesto& file, Velcora& trave, Impostazioni& imp, Messaggi& msg,
+                   std::string versione)
+        : modo_(modo), file_(file), trave_(trave), imp_(imp), msg_(msg), versione_(std::move(versione)) {}
+
+    void Esegue() {
+        Campate();
+        Vincoli();
+        Sezioni();
+        Appoggi();
+        Opzioni();
+        Visualizzazione();
+        CoefficientiEOpzioniSLE();
+        VincoliElasticiECarichi();
+    }
+
+  private:
+    bool Legge() const { return modo_ == Modo::Lettura; }
+    bool Almeno(std::string_view minima) const { return VersioneAlmeno(versione_, minima); }
+
+    void Campate() {
+        int n = trave_.nCampate();
+        FileInOut(modo_, file_, {n}, msg_);
+        if (Legge()) {
+            ControllaConteggio(file_, n, 6, msg_);
+            trave_.nCampate(n);
+        }
+        for (int i = 1; i <= n; ++i) {
+            DatiCampata d = Legge() ? DatiCampata{} : trave_.EstraeDatiCampata(i);
+            FileInOut(modo_, file_, {d.Luce, d.g1, d.g2, d.q1, d.q2, d.iSez}, msg_);
+            if (Legge()) trave_.InserisceDatiCampata(i, d.Luce, d.g1, d.g2, d.q1, d.q2, d.iSez);
+        }
+    }
+
+    void Vincoli() {
+        int sx = trave_.VincoloSinistro;
+        int dx = trave_.VincoloDestro;
+        FileInOut(modo_, file_, {sx, dx}, msg_);
+        if (Legge()) {
+            Richiede(sx >= VincoloNonScelto && sx <= Elastico && dx >= VincoloNonScelto && dx <= Elastico,
+                     "codice di vincolo");
+            trave_.VincoloSinistro = sx;
+            trave_.VincoloDestro = dx;
+        }
+    }
+
+    void Sezioni() {
+        int s = trave_.nSezioni();
+        FileInOut(modo_, file_, {s}, msg_);
+        if (Legge()) {
+            ControllaConteggio(file_, s, 4, msg_);
+            trave_.nSezioni(s);
+            trave_.CreaArraySezioni();
+        }
+        for (int j = 1; j <= s; ++j) {
+            DatiSezione d = Legge() ? DatiSezione{} : trave_.EstraeDatiSezione(j);
+            FileInOut(modo_, file_, {d.Tipo, d.Young}, msg_);
+            if (Legge()) Richiede(d.Tipo >= SezRettangolare && d.Tipo <= SezGenerica, "tipo di sezione");
+            FileInOut(modo_, file_, {d.Figure[0][0], d.Figure[0][1]}, msg_);
+            if (d.Tipo == SezT) FileInOut(modo_, file_, {d.Figure[1][0], d.Figure[1][1]}, msg_);
+            if (Legge()) trave_.InserisceDatiSezione(j, d.Tipo, d.Figure, d.Young);
+        }
+    }
+
+    void Appoggi() {
+        for (int k = 1; k <= trave_.nCampate() + 1; ++k) {
+            float larghezza = Legge() ? 0.0f : trave_.LarghezzaAppoggi(k);
+            FileInOut(modo_, file_, {larghezza}, msg_);
+            if (Legge()) trave_.LarghezzaAppoggi(k, larghezza);
+        }
+    }
+
+    void Opzioni() {
+        bool riservato = false;
+        float percentuale = (1.0f - imp_.DeltaRidist) * 100.0f;
+        int classe = imp_.ClasseCls;
+        FileInOut(modo_, file_, {riservato, percentuale, classe}, msg_);
+        if (Legge()) {
+            Richiede(classe >= 0 && classe <= 12, "classe del calcestruzzo");
+            imp_.DeltaRidist = 1.0f - percentuale / 100.0f;
+            imp_.ClasseCls = classe;
+        }
+
+        bool arrotonda = trave_.ArrotondaMomenti;
+        FileInOut(modo_, file_, {arrotonda}, msg_);
+        if (Legge()) trave_.ArrotondaMomenti = arrotonda;
+
+        float copriferro = trave_.Copriferro;
+        FileInOut(modo_, file_, {copriferro}, msg_);
+        if (Legge()) trave_.Copriferro = copriferro;
+
+        int decala = trave_.Decala;
+        FileInOut(modo_, file_, {decala}, msg_);
+        if (Legge()) trave_.Decala = decala;
+    }
+
+    void Visualizzazione() {
+        bool scaleFisse = imp_.ScalePreimpostate;
+        double scalaM = imp_.ScalaFissaM, scalaT = imp_.ScalaFissaT, scalaF = imp_.ScalaFissaFreccia;
+        FileInOutCond(modo_, file_, versione_, "6.2", {scaleFisse, scalaM, scalaT, scalaF}, msg_);
+        if (Legge()) {
+            imp_.ScalePreimpostate = scaleFisse;
+            imp_.ScalaFissaM = scalaM;
+            imp_.ScalaFissaT = scalaT;
+            imp_.ScalaFissaFreccia = scalaF;
+        }
+        bool deformata = imp_.VisualizzaDeformata;
+        FileInOutCond(modo_, file_, versione_, "6.2", {deformata}, msg_);
+        if (Legge()) imp_.VisualizzaDeformata = deformata;
+    }
+
+    void CoefficientiEOpzioniSLE() {
+        int stato = imp_.StatoLimite;
+        FileInOutCondNoMsg(modo_, file_, versione_, "6.9", {stato}, msg_);
+        if (Legge() && Almeno("6.9")) {
+            Richiede(stato == SLE || stato == SLU, "stato limite");
+            imp_.StatoLimite = stato;
+        }
+
+        // Read straight into the settings: the record is stored only when it is read whole.
+        const std::vector<Rif> coefficienti(imp_.CoefParz.begin(), imp_.CoefParz.end());
+        FileInOutCondNoMsg(modo_, file_, versione_, "7.5", coefficienti, msg_);
+
+        bool ometti = imp_.OmettiG2Favorevole;
+        FileInOut(modo_, file_, {ometti}, msg_);
+        if (Legge()) imp_.OmettiG2Favorevole = ometti;
+    }
+
+    void VincoliElasticiECarichi() {
+        if (!Almeno("7.0")) return; // the beam keeps its stiffnesses, elastic data and loads
+        double kSx = trave_.kVincoloSinistro, kDx = trave_.kVincoloDestro;
+        FileInOut(modo_, file_, {kSx, kDx}, msg_);
+        if (Legge()) {
+            trave_.kVincoloSinistro = kSx;
+            trave_.kVincoloDestro = kDx;
+        }
+        if (!Almeno("7.4")) {
+            trave_.Kutente = kSx != 0.0 || kDx != 0.0;
+            return;
+        }
+        if (trave_.VincoloSinistro == Elastico || trave_.VincoloDestro == Elastico)
+            FileLeggeScrive_Kvinc(modo_, file_, trave_, msg_);
+        if (!Almeno("7.6")) return;
+        FileLeggeScrive_CarConc(modo_, file_, trave_, true, msg_);
+        FileLeggeScrive_CarConc(modo_, file_, trave_, false, msg_);
+    }
+
+    Modo modo_;
+    FileTesto& file_;
+    Velcora& trave_;
+    Impostazioni& imp_;
+    Messaggi& msg_;
+    std::string versione_;
+};
+
+} // namespace
+
+void FileLeggeScrive_Kvinc(Modo modo, FileTesto& file, Velcora& trave, Messaggi& msg) {
+    const bool legge = modo == Modo::Lettura;
+    bool kUtente = trave.Kutente;
+    int tipoSx = trave.iTipoVincElastSx, tipoDx = trave.iTipoVincElastDx;
+    FileInOut(modo, file, {kUtente}, msg);
+    FileInOut(modo, file, {tipoSx}, msg);
+    FileInOut(modo, file, {tipoDx}, msg);
+    std::array<std::array<double, 9>, 2> dati{};
+    for (int i = 1; i <= 9 && !legge; ++i) {
+        dati[0][static_cast<std::size_t>(i - 1)] = trave.Dato_Sx(i);
+        dati[1][static_cast<std::size_t>(i - 1)] = trave.Dato_Dx(i);
+    }
+    FileInOutMat(modo, file, dati, msg);
+    if (!legge) return;
+    Richiede(tipoSx >= 0 && tipoSx <= 3 && tipoDx >= 0 && tipoDx <= 3, "tipo di vincolo elastico");
+    trave.Kutente = kUtente;
+    trave.iTipoVincElastSx = tipoSx;
+    trave.iTipoVincElastDx = tipoDx;
+    trave.Dati(dati[0], true);
+    trave.Dati(dati[1], false);
+}
+
+void FileLeggeScrive_CarConc(Modo modo, FileTesto& file, Velcora& trave, bool forze, Messaggi& msg) {
+    const bool legge = modo == Modo::Lettura;
+    std::vector<RigaCarichi> tabella =
+        legge ? std::vector<RigaCarichi>{} : (forze ? trave.TabForze() : trave.TabCoppie());
+    int m = static_cast<int>(tabella.size());
+    FileInOut(modo, file, {m}, msg);
+    if (legge) {
+        ControllaConteggio(file, m, 6, msg);
+        tabella.assign(static_cast<std::size_t>(m), RigaCarichi{});
+    }
+    for (auto& r : tabella)
+        FileInOut(modo, file, {r[0], r[1], r[2], r[3], r[4], r[5]}, msg);
+    if (!legge) return;
+
+    for (const auto& r : tabella) {
+        Richiede(Intero(r[0]) && r[0] >= 1.0f && r[0] <= static_cast<float>(trave.nCampate()),
+                 "carico su campata inesistente");
+        const float luce = trave.CampataI(static_cast<int>(r[0])).Luce;
+        Richiede(r[5] >= 0.0f && r[5] <= luce + 1e-6f * std::fabs(luce), "carico fuori dalla campata");
+    }
+    trave.Dati_Fconc(tabella, forze);
+    for (int i = 1; i <= trave.nCampate(); ++i)
+        trave.CampataI(i).ImportaCarConc(tabella, forze, i);
+}
+
+EsitoFile FileLeggeScrive(Modo modo, FileTesto& file, Velcora& trave, Impostazioni& imp, Messaggi& msg) {
+    if (modo != Modo::Lettura && modo != Modo::Scrittura) {
+        msg.Mostra("Errore nella Sub FileLeggeScrive", Icona::Nessuna);
+        return EsitoFile::Incompleto;
+    }
+    const bool legge = modo == Modo::Lettura;
+    try {
+        std::string titolo = imp.Titolo;
+        std::string versione(VersioneFileDati);
+        FileInOutVersione(modo, file, titolo, versione, msg);
+        if (legge) imp.Titolo = titolo;
+        PercorsoRecord(modo, file, trave, imp, msg, versione).Esegue();
+        if (file.Aperto()) return EsitoFile::Completo;
+        // a write primitive failed and has told the user
+        return EsitoFile::Incompleto;
+    } catch (const FileTroppoVecchio&) {
+        msg.Mostra("Lettura incompleta del File", Icona::Nessuna);
+        return EsitoFile::TroppoVecchio;
+    } catch (const std::exception&) {
+        // ErroreLetturaRecord (already told by the primitive), DatoNonValido, or the model
+        // refusing a value.
+        file.Chiudi();
+        msg.Mostra(legge ? "Lettura incompleta del File" : "Scrittura incompleta del File", Icona::Nessuna);
+        return EsitoFile::Incompleto;
+    }
+}
+
+MenuDecalage MenuDecalageDaFile(int decala, float copriferro, char separatoreDecimale) {
+    std::string c = TestoNumero(copriferro * 100.0f);
+    for (char& ch : c)
+        if (ch == '.') ch = separatoreDecimale;
+    MenuDecalage m;
+    m.DidascaliaDecalage = "Decalage";
+    m.DidascaliaSovrapposto = "Decalage Sovrapposto";
+    if (decala == 1) {
+        m.Decalage = true;
+        m.DidascaliaDecalage = "Decalage con c = " + c;
+    } else if (decala == 2) {
+        m.Sovrapposto = true;
+        m.DidascaliaSovrapposto = "Decalage Sovrapposto con c = " + c;
+    }
+    return m;
+}
+
+} // namespace vc

@@ -1,0 +1,40 @@
+#pragma once
+// The settings file "VelcoraDwg.ini": the fourteen partial factors and combination
+// coefficients (CoefParz), one single real a line, kept from one run of the program to the
+// next. It lives beside the executable; when the program's folder cannot be written, the
+// user's configuration folder takes it ($XDG_CONFIG_HOME/VelcoraDwg, else
+// ~/.config/VelcoraDwg), and a file found there is the one read.
+
+#include "engine/Impostazioni.h"
+#include "files/Record.h"
+#include "support/Messaggi.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vc {
+
+inline constexpr std::string_view NomeFileIni = "VelcoraDwg.ini";
+
+struct PercorsiFileIni {
+    std::filesystem::path Programma; // beside the executable
+    std::filesystem::path Utente;    // in the user's configuration folder; empty when there is none
+};
+
+// The two places for the program folder given, the user's one from the environment.
+PercorsiFileIni PercorsiFileIniPredefiniti(const std::filesystem::path& cartellaProgramma);
+
+// The information shown when the file is missing or incomplete and the defaults are loaded.
+std::string MessaggioFileIniIncompleto();
+
+// "L": reads CoefParz from the user's file when there is one, else from the program's. A
+// missing file, a short one or a value that cannot be read loads the defaults into all
+// fourteen values and shows MessaggioFileIniIncompleto (after the record's own "Lettura
+// incompleta del file", when the failure was inside a record).
+// "S": writes CoefParz, fourteen lines, atomically. A file that cannot be written shows
+// "Scrittura incompleta del file" and keeps the values.
+// True when the file was read or written whole.
+bool FileIniLeggeScrive(Modo modo, Impostazioni& imp, Messaggi& msg, const PercorsiFileIni& percorsi);
+
+} // namespace vc

@@ -1,0 +1,257 @@
+#include "files/GestioneFile.h"
+
+#include "files/Codifica1252.h"
+#include "files/FileSuDisco.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace vc {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* ScritturaIncompleta = "Scrittura incompleta del file";
+
+std::string NomeProposto(std::string_view nomeFile, std::string_view estensione) {
+    return NomeBase(nomeFile.empty() ? std::string_view("*") : nomeFile) + "." + std::string(estensione);
+}
+
+bool SenzaNome(const std::string& nome) {
+    return nome.empty() || nome == "*";
+}
+
+bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// The data file is always saved with its extension, so that the later plain saves, which
+// rebuild the path from NomeFile, write the same file.
+fs::path ConEstensione(fs::path percorso, std::string_view estensione) {
+    const auto attuale = percorso.extension().string();
+    if (!UgualiSenzaMaiuscole(attuale, "." + std::string(estensione)))
+        percorso += "." + std::string(estensione);
+    return percorso;
+}
+
+fs::path CartellaDati(const Impostazioni& imp) {
+    std::error_code ec;
+    if (!imp.PercorsoDati.empty() && fs::is_directory(imp.PercorsoDati, ec)) return imp.PercorsoDati;
+    return fs::current_path(ec);
+}
+
+// Writes the data file of the window to percorso. Nothing reaches the disk unless every record
+// went through.
+EsitoFile ScriveDati(const fs::path& percorso, FinestraDati& finestra, Messaggi& msg) {
+    std::ostringstream uscita;
+    FileTesto file = FileTesto::PerScrittura(uscita);
+    const EsitoFile esito = finestra.FileLeggeScrive(Modo::Scrittura, file);
+    if (esito != EsitoFile::Completo) return esito;
+    std::error_code ec;
+    if (!ScriveFileAtomico(percorso, uscita.str(), ec)) {
+        msg.Mostra(ScritturaIncompleta, Icona::Nessuna);
+        return EsitoFile::Incompleto;
+    }
+    return EsitoFile::Completo;
+}
+
+void ImpostaNomeECartella(const fs::path& percorso, Impostazioni& imp) {
+    imp.NomeFile = NomeBase(percorso.string());
+    imp.PercorsoDati = percorso.parent_path().string();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+void RigheSuTesto::StampaTesto(std::string_view testo) {
+    testo_ += testo;
+    colonna_ += static_cast<int>(testo.size());
+}
+
+void RigheSuTesto::StampaRiga(std::string_view testo) {
+    StampaTesto(testo);
+    testo_ += "\r\n";
+    colonna_ = 1;
+}
+
+void RigheSuTesto::StampaTab(int colonna) {
+    colonna = std::max(colonna, 1);
+    if (colonna_ > colonna) StampaRiga("");
+    testo_.append(static_cast<std::size_t>(colonna - colonna_), ' ');
+    colonna_ = colonna;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+std::string NomeBase(std::string_view percorso) {
+    const auto separatore = percorso.find_last_of("/\\");
+    std::string nome(separatore == std::string_view::npos ? percorso : percorso.substr(separatore + 1));
+    const auto punto = nome.find_last_of('.');
+    if (punto != std::string::npos && punto > 0) nome.erase(punto);
+    return nome;
+}
+
+std::string FiltroFileDati(std::string_view nomeProgramma, std::string_view estensione) {
+    const std::string e(estensione);
+    return "Tutti i Files (*.*)|*.*|Files " + std::string(nomeProgramma) + " (*." + e + ")|*." + e;
+}
+
+EsitoGestioneFile SalvaConNome(std::string_view nomeFile, std::string_view estensione, DialogoFile& dialogo,
+                               FinestraDati& finestra, std::string_view prefissoTitolo,
+                               std::string_view filtro, Impostazioni& imp, Messaggi& msg) {
+    RichiestaDialogo richiesta;
+    richiesta.ChiediSovrascrittura = true;
+    richiesta.Filtro = filtro;
+    richiesta.IndiceFiltro = 2;
+    richiesta.NomeFile = NomeProposto(nomeFile, estensione);
+    richiesta.EstensionePredefinita = estensione;
+    richiesta.Cartella = CartellaDati(imp);
+    const auto scelto = dialogo.Salva(richiesta);
+    if (!scelto) return {.Annullato = true, .Esito = std::nullopt};
+
+    const fs::path percorso = ConEstensione(fs::absolute(*scelto), estensione);
+    const EsitoFile esito = ScriveDati(percorso, finestra, msg);
+    if (esito == EsitoFile::Completo) {
+        ImpostaNomeECartella(percorso, imp);
+        finestra.ImpostaTitolo(std::string(prefissoTitolo) + imp.NomeFile);
+    }
+    return {.Annullato = false, .Esito = esito};
+}
+
+EsitoGestioneFile GestioneFileDati(AzioneFile azione, std::string_view nomeProgramma,
+                                   std::string_view estensione, DialogoFile& dialogo, FinestraDati& finestra,
+                                   std::string_view prefissoTitolo, Impostazioni& imp, Messaggi& msg,
+                                   const fs::path& percorso) {
+    const std::string filtro = FiltroFileDati(nomeProgramma, estensione);
+    switch (azione) {
+    case AzioneFile::Nuovo:
+        finestra.ImpostaTitolo(std::string(prefissoTitolo) + imp.NomeFile);
+        return {};
+
+    case AzioneFile::Apri: {
+        RichiestaDialogo richiesta;
+        richiesta.Filtro = filtro;
+        richiesta.IndiceFiltro = 2;
+        richiesta.NomeFile = NomeProposto(imp.NomeFile, estensione);
+        richiesta.EstensionePredefinita = estensione;
+        richiesta.Cartella = percorso.empty() ? CartellaDati(imp) : percorso;
+        const auto scelto = dialogo.Apri(richiesta);
+        if (!scelto) return {.Annullato = true, .Esito = std::nullopt};
+
+        const fs::path file = fs::absolute(*scelto);
+        std::error_code ec;
+        auto contenuto = LeggeFileIntero(file, ec);
+        if (!contenuto) {
+            msg.Mostra(ec.message(), Icona::Nessuna);
+            return {};
+        }
+        ImpostaNomeECartella(file, imp);
+        finestra.ImpostaTitolo(std::string(prefissoTitolo) + imp.NomeFile);
+        FileTesto testo = FileTesto::PerLettura(std::move(*contenuto));
+        return {.Annullato = false, .Esito = finestra.FileLeggeScrive(Modo::Lettura, testo)};
+    }
+
+    case AzioneFile::SalvaConNome:
+        return SalvaConNome(imp.NomeFile, estensione, dialogo, finestra, prefissoTitolo, filtro, imp, msg);
+
+    case AzioneFile::Salva:
+        if (SenzaNome(imp.NomeFile))
+            return SalvaConNome(imp.NomeFile, estensione, dialogo, finestra, prefissoTitolo, filtro, imp,
+                                msg);
+        return {.Annullato = false,
+                .Esito = ScriveDati(CartellaDati(imp) / (imp.NomeFile + "." + std::string(estensione)),
+                                    finestra, msg)};
+    }
+    msg.Mostra("Errore nella Sub GestioneFileDati", Icona::Nessuna);
+    return {};
+}
+
+bool StampaSuDispositivo(std::string_view nomeFile, std::string_view estensione, DialogoFile& dialogo,
+                         FinestraStampa& finestra, std::string_view destinazione, Stampante* stampante,
+                         Impostazioni& imp, Messaggi& msg) {
+    if (destinazione != "FILE") {
+        if (!stampante) return false;
+        try {
+            const auto copie = stampante->ChiediCopie();
+            if (!copie) return false;
+            stampante->Reimposta();
+            for (int c = 0; c < *copie; ++c)
+                finestra.StampaFile("STAMPANTE", stampante->Righe());
+            stampante->FineDocumento();
+            return true;
+        } catch (const std::exception&) {
+            return false; // the printer has failed; the platform has said why
+        }
+    }
+
+    const std::string e(estensione);
+    RichiestaDialogo richiesta;
+    richiesta.ChiediSovrascrittura = true;
+    richiesta.Filtro = "Tutti i Files (*.*)|*.*|Files (*." + e + ")|*." + e;
+    richiesta.IndiceFiltro = 2;
+    richiesta.NomeFile = NomeProposto(nomeFile, estensione);
+    richiesta.EstensionePredefinita = e;
+    richiesta.Cartella = CartellaDati(imp);
+    const auto scelto = dialogo.Salva(richiesta);
+    if (!scelto) return false;
+
+    RigheSuTesto righe;
+    finestra.StampaFile("FILE", righe);
+    std::error_code ec;
+    if (!ScriveFileAtomico(fs::absolute(*scelto), Utf8A1252(righe.Testo()), ec)) {
+        msg.Mostra(ScritturaIncompleta, Icona::Nessuna);
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> ParoleRigaComando(std::string_view rigaComando, int massimo) {
+    std::vector<std::string> parole;
+    bool aperta = false;
+    for (char c : rigaComando) {
+        if (c == ' ' || c == '\t' || c == '"') {
+            aperta = false;
+            continue;
+        }
+        if (!aperta) {
+            if (static_cast<int>(parole.size()) >= massimo) break;
+            parole.emplace_back();
+            aperta = true;
+        }
+        parole.back() += c;
+    }
+    return parole;
+}
+
+bool ApriFileDaRigaComando(std::string_view rigaComando, FinestraDati& finestra,
+                           std::string_view prefissoTitolo, Impostazioni& imp, Messaggi& msg) {
+    const auto parole = ParoleRigaComando(rigaComando);
+    if (parole.empty()) return false;
+    std::string unito;
+    for (const auto& p : parole)
+        unito += (unito.empty() ? "" : " ") + p;
+
+    std::error_code ec;
+    const fs::path percorso = fs::absolute(unito, ec);
+    ImpostaNomeECartella(percorso, imp);
+    auto contenuto = LeggeFileIntero(percorso, ec);
+    if (!contenuto) {
+        if (ec == std::errc::no_such_file_or_directory)
+            msg.Mostra("File " + percorso.string() + " non trovato ", Icona::Nessuna);
+        else
+            msg.Mostra(ec.message(), Icona::Nessuna);
+        imp.NomeFile.clear();
+        return false;
+    }
+    FileTesto file = FileTesto::PerLettura(std::move(*contenuto));
+    finestra.FileLeggeScrive(Modo::Lettura, file);
+    finestra.ImpostaTitolo(std::string(prefissoTitolo) + imp.NomeFile);
+    return true;
+}
+
+} // namespace vc

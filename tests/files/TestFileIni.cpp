@@ -1,0 +1,186 @@
+// The settings file VelcoraDwg.ini: fourteen values, defaults when it is missing or short,
+// the user's configuration folder when the program's folder cannot be written.
+
+#include "AiutoFile.h"
+#include "files/FileIni.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace vc::test {
+namespace {
+
+const CoefficientiParziali Utente = {1, 1.35f, 0.8f, 1.5f, 0, 1.5f, 0, 1.5f, 0.6f, 0.2f, 0, 0.7f, 0.5f, 0.3f};
+
+struct Ambiente {
+    CartellaTemporanea dir;
+    PercorsiFileIni percorsi;
+    Impostazioni imp;
+    MessaggiRegistrati msg;
+    Ambiente() {
+        fs::create_directory(dir.Percorso / "programma");
+        percorsi.Programma = dir.Percorso / "programma" / "VelcoraDwg.ini";
+        percorsi.Utente = dir.Percorso / "config" / "VelcoraDwg" / "VelcoraDwg.ini";
+    }
+};
+
+TEST(FileIni, MessaggioSuCinqueRighe) {
+    EXPECT_EQ(MessaggioFileIniIncompleto(),
+              "Il File VelcoraDwg.ini non esiste o è incompleto.\r\n"
+              "Vengono caricati valori di Default per i coefficienti parziali dei carichi.\r\n"
+              "Usare il menu Impostazioni per cambiarli e salvarli.\r\n"
+              "I valori dei coefficienti parziali dei carichi vengono anche salvati\r\n"
+              "nel file dei dati.");
+}
+
+TEST(FileIni, PrimoAvvioSenzaFile) {
+    Ambiente a;
+    a.imp.CoefParz = Utente;
+    EXPECT_FALSE(FileIniLeggeScrive(Modo::Lettura, a.imp, a.msg, a.percorsi));
+    EXPECT_EQ(a.imp.CoefParz, CoefParzDefault);
+    ASSERT_EQ(a.msg.Voci.size(), 1u);
+    EXPECT_EQ(a.msg.Voci[0].Testo, MessaggioFileIniIncompleto());
+    EXPECT_EQ(a.msg.Voci[0].Icona, Icona::Informazione);
+    EXPECT_FALSE(fs::exists(a.percorsi.Programma)); // nothing written until the user saves
+}
+
+TEST(FileIni, SalvaQuattordiciRigheERilegge) {
+    Ambiente a;
+    a.imp.CoefParz = Utente;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, a.imp, a.msg, a.percorsi));
+    EXPECT_EQ(LeggeByte(a.percorsi.Programma),
+              "1\r\n1.35\r\n0.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n0.6\r\n0.2\r\n0\r\n0.7\r\n0.5\r\n0.3\r\n");
+    Impostazioni letta;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, letta, a.msg, a.percorsi));
+    EXPECT_EQ(letta.CoefParz, Utente);
+    EXPECT_TRUE(a.msg.Voci.empty());
+}
+
+TEST(FileIni, FileCortoOValoreIllegibile) {
+    for (const std::string& contenuto :
+         {std::string(
+              "1\r\n1.3\r\n0.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n0.7\r\n0.5\r\n0.3\r\n0.7\r\n0.5\r\n"),
+          std::string("1\r\n1.3\r\n0.8\r\nx\r\n0\r\n1.5\r\n0\r\n1.5\r\n0.7\r\n0.5\r\n0.3\r\n0.7\r\n0.5\r\n0."
+                      "3\r\n")}) {
+        Ambiente a;
+        a.imp.CoefParz = Utente;
+        ScriveByte(a.percorsi.Programma, contenuto);
+        EXPECT_FALSE(FileIniLeggeScrive(Modo::Lettura, a.imp, a.msg, a.percorsi));
+        EXPECT_EQ(Testi(a.msg),
+                  (std::vector<std::string>{"Lettura incompleta del file", MessaggioFileIniIncompleto()}));
+        EXPECT_EQ(a.imp.CoefParz, CoefParzDefault); // the values read are replaced as well
+    }
+}
+
+TEST(FileIni, CartellaDelProgrammaNonScrivibile) {
+    Ambiente a;
+    // the program's "folder" is a file: nothing can be created in it
+    ScriveByte(a.dir.Percorso / "bloccata", "x");
+    a.percorsi.Programma = a.dir.Percorso / "bloccata" / "VelcoraDwg.ini";
+    a.imp.CoefParz = Utente;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, a.imp, a.msg, a.percorsi));
+    EXPECT_TRUE(fs::exists(a.percorsi.Utente));
+    EXPECT_TRUE(a.msg.Voci.empty());
+
+    Impostazioni letta;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, letta, a.msg, a.percorsi));
+    EXPECT_EQ(letta.CoefParz, Utente);
+}
+
+TEST(FileIni, IlFileDellUtenteVienePrimaESiAggiorna) {
+    Ambiente a;
+    a.imp.CoefParz = CoefParzDefault;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, a.imp, a.msg, a.percorsi)); // into the program folder
+    fs::create_directories(a.percorsi.Utente.parent_path());
+    Impostazioni u;
+    u.CoefParz = Utente;
+    fs::path soloUtente = a.percorsi.Utente;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, u, a.msg,
+                                   {.Programma = a.dir.Percorso / "x" / "y.ini", .Utente = soloUtente}));
+
+    Impostazioni letta;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, letta, a.msg, a.percorsi));
+    EXPECT_EQ(letta.CoefParz, Utente);
+
+    // a save goes where the next read will look
+    letta.CoefParz[1] = 1.4f;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, letta, a.msg, a.percorsi));
+    Impostazioni ancora;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, ancora, a.msg, a.percorsi));
+    EXPECT_EQ(ancora.CoefParz[1], 1.4f);
+    EXPECT_TRUE(a.msg.Voci.empty());
+}
+
+TEST(FileIni, SalvataggioImpossibileTieneIValori) {
+    Ambiente a;
+    ScriveByte(a.dir.Percorso / "bloccata", "x");
+    a.percorsi.Programma = a.dir.Percorso / "bloccata" / "VelcoraDwg.ini";
+    a.percorsi.Utente = a.dir.Percorso / "bloccata" / "config" / "VelcoraDwg.ini";
+    a.imp.CoefParz = Utente;
+    EXPECT_FALSE(FileIniLeggeScrive(Modo::Scrittura, a.imp, a.msg, a.percorsi));
+    EXPECT_EQ(Testi(a.msg), std::vector<std::string>{"Scrittura incompleta del file"});
+    EXPECT_EQ(a.imp.CoefParz, Utente);
+}
+
+TEST(FileIni, ValoreNonFinitoNonSiSalva) {
+    Ambiente a;
+    ScriveByte(a.percorsi.Programma, "vecchio");
+    a.imp.CoefParz = Utente;
+    a.imp.CoefParz[5] = std::numeric_limits<float>::infinity();
+    EXPECT_FALSE(FileIniLeggeScrive(Modo::Scrittura, a.imp, a.msg, a.percorsi));
+    EXPECT_EQ(Testi(a.msg), std::vector<std::string>{"Scrittura incompleta del file"});
+    EXPECT_EQ(LeggeByte(a.percorsi.Programma), "vecchio");
+}
+
+// Sets an environment variable for one test and puts it back afterwards.
+class VariabileAmbiente {
+  public:
+    VariabileAmbiente(const char* nome, const char* valore) : nome_(nome) {
+        if (const char* v = std::getenv(nome)) prima_ = v;
+        if (valore)
+            setenv(nome, valore, 1);
+        else
+            unsetenv(nome);
+    }
+    ~VariabileAmbiente() {
+        if (prima_)
+            setenv(nome_, prima_->c_str(), 1);
+        else
+            unsetenv(nome_);
+    }
+    VariabileAmbiente(const VariabileAmbiente&) = delete;
+    VariabileAmbiente& operator=(const VariabileAmbiente&) = delete;
+
+  private:
+    const char* nome_;
+    std::optional<std::string> prima_;
+};
+
+TEST(FileIni, PercorsiPredefiniti) {
+    {
+        VariabileAmbiente xdg("XDG_CONFIG_HOME", "/conf");
+        const auto p = PercorsiFileIniPredefiniti("/opt/velcora");
+        EXPECT_EQ(p.Programma, fs::path("/opt/velcora/VelcoraDwg.ini"));
+        EXPECT_EQ(p.Utente, fs::path("/conf/VelcoraDwg/VelcoraDwg.ini"));
+    }
+    {
+        VariabileAmbiente xdg("XDG_CONFIG_HOME", "relativa"); // not absolute: ignored
+        VariabileAmbiente home("HOME", "/home/ing");
+        EXPECT_EQ(PercorsiFileIniPredefiniti("/opt/velcora").Utente,
+                  fs::path("/home/ing/.config/VelcoraDwg/VelcoraDwg.ini"));
+    }
+    {
+        VariabileAmbiente xdg("XDG_CONFIG_HOME", nullptr);
+        VariabileAmbiente home("HOME", nullptr);
+        EXPECT_TRUE(PercorsiFileIniPredefiniti("/opt/velcora").Utente.empty());
+    }
+}
+
+TEST(FileIni, ModoNonValido) {
+    Ambiente a;
+    EXPECT_FALSE(FileIniLeggeScrive(static_cast<Modo>('Z'), a.imp, a.msg, a.percorsi));
+    EXPECT_EQ(Testi(a.msg), std::vector<std::string>{"Errore nella Sub FileIniLeggeScrive"});
+}
+
+} // namespace
+} // namespace vc::test
