@@ -1,0 +1,51 @@
+#include "AiutoFinestre.h"
+
+#include "ui/MessaggiQt.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <gtest/gtest.h>
+
+namespace vc {
+namespace {
+
+QAbstractButton* Pulsante(QMessageBox* box, const QString& testo) {
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == testo) return b;
+    return nullptr;
+}
+
+TEST(MessaggiQt, DomandaSiNoConIconaETitolo) {
+    MessaggiQt m;
+    QString titolo, testo;
+    QMessageBox::Icon icona = QMessageBox::NoIcon;
+    prova::QuandoSiApre([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        titolo = box->windowTitle();
+        testo = box->text();
+        icona = box->icon();
+        Pulsante(box, QStringLiteral("&No"))->click();
+    });
+    EXPECT_FALSE(m.ChiediSiNo("Procedere?\r\nDavvero?", Icona::Errore, "Ridistribuzione dei momenti"));
+    EXPECT_EQ(titolo, QStringLiteral("Ridistribuzione dei momenti"));
+    EXPECT_EQ(testo, QStringLiteral("Procedere?\nDavvero?"));
+    EXPECT_EQ(icona, QMessageBox::Critical);
+
+    prova::QuandoSiApre([&](QWidget* w) { Pulsante(qobject_cast<QMessageBox*>(w), QStringLiteral("&Sì"))->click(); });
+    EXPECT_TRUE(m.ChiediSiNo("Procedere?", Icona::Domanda));
+}
+
+TEST(MessaggiQt, MessaggioSenzaTitoloPortaIlNomeDelProgramma) {
+    MessaggiQt m;
+    QString titolo;
+    prova::QuandoSiApre([&](QWidget* w) {
+        titolo = w->windowTitle();
+        qobject_cast<QMessageBox*>(w)->accept();
+    });
+    m.Mostra("Errore nei dati", Icona::Errore);
+    EXPECT_EQ(titolo, QStringLiteral("Velcora"));
+}
+
+} // namespace
+} // namespace vc

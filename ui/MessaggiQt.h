@@ -1,0 +1,20 @@
+#pragma once
+// The program's messages as message boxes, with the icon and title each check gives.
+
+#include "support/Messaggi.h"
+
+class QWidget;
+
+namespace vc {
+
+class MessaggiQt final : public Messaggi {
+public:
+    explicit MessaggiQt(QWidget* genitore = nullptr) : genitore_(genitore) {}
+    void Mostra(const std::string& testo, Icona icona, const std::string& titolo = {}) override;
+    bool ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo = {}) override;
+
+private:
+    QWidget* genitore_;
+};
+
+} // namespace vc
