@@ -1,0 +1,216 @@
+// velcora-cli: reads a beam from a data file, checks and solves it as the main window does, and
+// prints the listing of the results. Messages go to standard error; the exit status is 0 on
+// success, 1 when the data are refused, the calculation fails or an output cannot be written,
+// 2 when the command line is wrong.
+
+#include "app/RisultatiJson.h"
+#include "engine/Impostazioni.h"
+#include "engine/Velcora.h"
+#include "files/Calcolo.h"
+#include "files/FileIni.h"
+#include "files/FileSuDisco.h"
+#include "files/Relazione.h"
+#include "support/Errori.h"
+#include "support/ImpostazioniInternazionali.h"
+#include "support/Messaggi.h"
+#include "support/Separatori.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonDocument>
+
+#include <clocale>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <variant>
+
+namespace {
+
+constexpr int Riuscito = 0;
+constexpr int Fallito = 1;
+constexpr int ErroreUso = 2;
+
+constexpr const char* ScritturaIncompleta = "Scrittura incompleta del file";
+
+struct Combinazione {
+    int StatoLimite = vc::SLU;
+    int TipoSLE = vc::SLERara;
+};
+
+struct Opzioni {
+    std::filesystem::path FileDati;
+    std::optional<std::filesystem::path> Txt, Json, Ini;
+    std::optional<Combinazione> StatoLimite;
+    int Punti = 100;
+    vc::Separatori Sep;
+    bool Sistema = true;
+    bool Risposta = true;
+};
+
+std::filesystem::path Percorso(const QString& testo) {
+    return std::filesystem::path(testo.toStdString());
+}
+
+int Uso(const std::string& testo) {
+    std::cerr << "velcora-cli: " << testo << "\n"
+              << "Uso: velcora-cli [opzioni] FILE.vlr  (velcora-cli --help per le opzioni)\n";
+    return ErroreUso;
+}
+
+// The options, or the exit status of a command line that asks for no calculation.
+std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
+    QCommandLineParser p;
+    p.setApplicationDescription(
+        QStringLiteral("Calcola la trave continua descritta nel file dei dati e stampa la relazione dei risultati."));
+    const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")},
+                                   QStringLiteral("Mostra questo aiuto."));
+    const QCommandLineOption txt(QStringLiteral("txt"), QStringLiteral("Scrive la relazione nel file di stampa OUT."),
+                                 QStringLiteral("OUT"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Scrive tutti i risultati in JSON nel file OUT."),
+                                  QStringLiteral("OUT"));
+    const QCommandLineOption stato(QStringLiteral("stato-limite"),
+                                   QStringLiteral("SLU, rara, frequente o quasi-permanente (senza: quello del file, "
+                                                  "per lo SLE la combinazione rara)."),
+                                   QStringLiteral("STATO"));
+    const QCommandLineOption punti(QStringLiteral("punti"),
+                                   QStringLiteral("Numero di divisioni dei diagrammi (predefinito 100)."),
+                                   QStringLiteral("N"), QStringLiteral("100"));
+    const QCommandLineOption ini(QStringLiteral("ini"),
+                                 QStringLiteral("Il file dei coefficienti parziali (predefinito VelcoraDwg.ini accanto "
+                                                "al programma)."),
+                                 QStringLiteral("PERCORSO"));
+    const QCommandLineOption separatori(QStringLiteral("separatori"),
+                                        QStringLiteral("Separatori dei numeri nella relazione: it, en o sistema "
+                                                       "(predefinito)."),
+                                        QStringLiteral("SEP"), QStringLiteral("sistema"));
+    const QCommandLineOption risposta(QStringLiteral("risposta"),
+                                      QStringLiteral("Risposta alle domande del controllo dei dati: si (predefinita) o no."),
+                                      QStringLiteral("SI_NO"), QStringLiteral("si"));
+    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta});
+    p.addPositionalArgument(QStringLiteral("FILE.vlr"), QStringLiteral("Il file dei dati della trave."));
+
+    if (!p.parse(argomenti)) return Uso(p.errorText().toStdString());
+    if (p.isSet(aiuto)) {
+        std::cout << p.helpText().toStdString();
+        return Riuscito;
+    }
+
+    Opzioni o;
+    const QStringList file = p.positionalArguments();
+    if (file.isEmpty()) return Uso("manca il file dei dati");
+    if (file.size() > 1) return Uso("un solo file dei dati per volta");
+    o.FileDati = Percorso(file.front());
+    if (p.isSet(txt)) o.Txt = Percorso(p.value(txt));
+    if (p.isSet(json)) o.Json = Percorso(p.value(json));
+    if (p.isSet(ini)) o.Ini = Percorso(p.value(ini));
+
+    if (p.isSet(stato)) {
+        const QString s = p.value(stato).toLower();
+        if (s == QStringLiteral("slu"))
+            o.StatoLimite = Combinazione{vc::SLU, vc::SLERara};
+        else if (s == QStringLiteral("rara"))
+            o.StatoLimite = Combinazione{vc::SLE, vc::SLERara};
+        else if (s == QStringLiteral("frequente"))
+            o.StatoLimite = Combinazione{vc::SLE, vc::SLEFrequente};
+        else if (s == QStringLiteral("quasi-permanente"))
+            o.StatoLimite = Combinazione{vc::SLE, vc::SLEQuasiPermanente};
+        else
+            return Uso("stato limite sconosciuto: " + p.value(stato).toStdString() +
+                       " (SLU, rara, frequente, quasi-permanente)");
+    }
+
+    bool numero = false;
+    o.Punti = p.value(punti).toInt(&numero);
+    if (!numero || o.Punti < 1 || o.Punti > 32767)
+        return Uso("numero di punti non valido: " + p.value(punti).toStdString() + " (un intero da 1 a 32767)");
+
+    const QString sep = p.value(separatori);
+    o.Sistema = sep == QStringLiteral("sistema");
+    if (sep == QStringLiteral("it"))
+        o.Sep = vc::Separatori::Italiani();
+    else if (sep == QStringLiteral("en"))
+        o.Sep = vc::Separatori::Inglesi();
+    else if (!o.Sistema)
+        return Uso("separatori sconosciuti: " + sep.toStdString() + " (it, en, sistema)");
+
+    const QString si = p.value(risposta);
+    if (si != QStringLiteral("si") && si != QStringLiteral("no"))
+        return Uso("risposta non valida: " + si.toStdString() + " (si, no)");
+    o.Risposta = si == QStringLiteral("si");
+    return o;
+}
+
+int Esegue(const Opzioni& o) {
+    vc::MessaggiSuStderr msg(o.Risposta);
+    vc::Separatori sep = o.Sep;
+    if (o.Sistema) {
+        sep = vc::SeparatoriDelSistema();
+        vc::ControllaImpostazioniInternazionali(sep, msg, true);
+    }
+
+    // The settings file first, then the data file, whose own factors (from version 7.5) win.
+    vc::Impostazioni imp;
+    imp.PercorsoProgramma = QCoreApplication::applicationDirPath().toStdString();
+    imp.PercorsoDati = QDir::currentPath().toStdString();
+    const vc::PercorsiFileIni percorsiIni = o.Ini ? vc::PercorsiFileIni{*o.Ini, {}}
+                                                  : vc::PercorsiFileIniPredefiniti(imp.PercorsoProgramma);
+    vc::FileIniLeggeScrive(vc::Modo::Lettura, imp, msg, percorsiIni);
+
+    vc::Velcora trave;
+    if (!vc::LeggeFileDati(o.FileDati, trave, imp, msg)) return Fallito;
+    if (o.StatoLimite) {
+        imp.StatoLimite = o.StatoLimite->StatoLimite;
+        imp.TipoSLE = o.StatoLimite->TipoSLE;
+    } else if (imp.StatoLimite != vc::SLU) {
+        imp.StatoLimite = vc::SLE;
+        imp.TipoSLE = vc::SLERara;
+    }
+    trave.nDivisioniPlt = o.Punti;
+    if (!vc::EsegueCalcolo(trave, imp, msg)) return Fallito;
+
+    std::ostringstream relazione;
+    try {
+        vc::RigheSuFlusso righe(relazione);
+        vc::StampaRelazione(righe, trave, imp, sep);
+    } catch (const std::exception&) { // a result without a text
+        msg.Mostra(vc::TestoErroreNeiDati, vc::Icona::Errore);
+        return Fallito;
+    }
+
+    if (o.Json) {
+        const QByteArray testo = QJsonDocument(vc::RisultatiJson(trave)).toJson(QJsonDocument::Indented);
+        std::error_code ec;
+        if (!vc::ScriveFileAtomico(*o.Json, std::string_view(testo.constData(), static_cast<std::size_t>(testo.size())),
+                                   ec)) {
+            msg.Mostra(ScritturaIncompleta, vc::Icona::Nessuna);
+            return Fallito;
+        }
+    }
+
+    if (o.Txt) return vc::ScriveRelazioneSuFile(*o.Txt, trave, imp, sep, msg) ? Riuscito : Fallito;
+
+    std::cout << relazione.str() << std::flush;
+    if (!std::cout) {
+        msg.Mostra(ScritturaIncompleta, vc::Icona::Nessuna);
+        return Fallito;
+    }
+    return Riuscito;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velcora-cli"));
+    // Qt takes the user's locale for the C library too; numbers in files are always read and
+    // written with ".", and the listing gets its separators explicitly.
+    std::setlocale(LC_NUMERIC, "C");
+
+    const auto opzioni = LeggeOpzioni(QCoreApplication::arguments());
+    if (const int* uscita = std::get_if<int>(&opzioni)) return *uscita;
+    return Esegue(std::get<Opzioni>(opzioni));
+}

@@ -1,0 +1,343 @@
+// velcora-cli run as a separate program on data files written here.
+
+#include "files/AiutoFile.h"
+#include "files/RelazioneDueCampate.h"
+#include "files/Codifica1252.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+namespace vc::test {
+namespace {
+
+struct Esito {
+    int Codice = -1;
+    std::string Uscita;
+    std::string Errori;
+};
+
+QString Q(const fs::path& p) {
+    return QString::fromStdString(p.string());
+}
+
+// Runs the program; standard output goes to a file when one is given.
+Esito Esegui(const QStringList& argomenti, const QString& uscitaSuFile = {}) {
+    QProcess p;
+    p.setProgram(QStringLiteral(VELCORA_CLI));
+    p.setArguments(argomenti);
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    p.setProcessEnvironment(ambiente);
+    if (!uscitaSuFile.isEmpty()) p.setStandardOutputFile(uscitaSuFile);
+    p.start();
+    EXPECT_TRUE(p.waitForFinished(60000));
+    Esito e;
+    e.Codice = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    e.Uscita = p.readAllStandardOutput().toStdString();
+    e.Errori = p.readAllStandardError().toStdString();
+    return e;
+}
+
+double DatoCampata(const QJsonObject& j, qsizetype i, const char* chiave) {
+    return j.value(QStringLiteral("campate")).toArray().at(i).toObject().value(QLatin1StringView(chiave)).toDouble();
+}
+
+bool Contiene(const std::string& testo, const std::string& parte) {
+    return testo.find(parte) != std::string::npos;
+}
+
+// The hand-checked beam of two spans as "prova.vlr", and a settings file with the defaults.
+class VelcoraCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ScriveByte(Dati, FileDueCampate);
+        ScriveByte(Ini, "1\r\n1.3\r\n0.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n0.7\r\n0.5\r\n0.3\r\n0.7\r\n0.5\r\n0.3\r\n");
+    }
+
+    Esito Calcola(QStringList opzioni) {
+        opzioni << QStringLiteral("--ini") << Q(Ini) << Q(Dati);
+        return Esegui(opzioni);
+    }
+
+    QJsonObject Json(QStringList opzioni = {}) {
+        const fs::path json = Cartella.Percorso / "risultati.json";
+        opzioni << QStringLiteral("--json") << Q(json);
+        const Esito e = Calcola(opzioni);
+        EXPECT_EQ(e.Codice, 0) << e.Errori;
+        QJsonParseError errore;
+        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(LeggeByte(json)), &errore);
+        EXPECT_EQ(errore.error, QJsonParseError::NoError);
+        return doc.object();
+    }
+
+    CartellaTemporanea Cartella;
+    fs::path Dati = Cartella.Percorso / "prova.vlr";
+    fs::path Ini = Cartella.Percorso / "VelcoraDwg.ini";
+};
+
+// --- The listing --------------------------------------------------------------------------------
+
+TEST_F(VelcoraCli, RelazioneSullUscitaStandard) {
+    const Esito e = Calcola({QStringLiteral("--separatori"), QStringLiteral("it")});
+    EXPECT_EQ(e.Codice, 0);
+    EXPECT_EQ(e.Errori, "");
+    AttendeRighe(e.Uscita, RelazioneDueCampate());
+}
+
+TEST_F(VelcoraCli, SeparatoriInglesiEDelSistema) {
+    const Esito en = Calcola({QStringLiteral("--separatori"), QStringLiteral("en")});
+    EXPECT_EQ(en.Codice, 0);
+    EXPECT_TRUE(Contiene(en.Uscita, "m           66          2           19.52       1.6        1.55E-03    -1.47E-04"));
+    EXPECT_TRUE(Contiene(en.Uscita, "Larghezza appoggio 1 = 0\n"));
+    // The "C" locale the test runs the program in: a decimal point and no grouping.
+    const Esito sistema = Calcola({});
+    EXPECT_EQ(sistema.Codice, 0);
+    EXPECT_TRUE(Contiene(sistema.Uscita, " 19.52"));
+    EXPECT_TRUE(Contiene(sistema.Uscita, "E =  30000000   J =  0.003125"));
+}
+
+TEST_F(VelcoraCli, FileDiStampaComeIlComandoDelMenu) {
+    const fs::path txt = Cartella.Percorso / "prova.txt";
+    const Esito e = Calcola({QStringLiteral("--separatori"), QStringLiteral("it"), QStringLiteral("--txt"), Q(txt)});
+    EXPECT_EQ(e.Codice, 0) << e.Errori;
+    EXPECT_EQ(e.Uscita, "");
+    const std::string byte = LeggeByte(txt);
+    EXPECT_TRUE(Contiene(byte, "Sez. N\xB0\r\n"));
+    AttendeRighe(Da1252AUtf8(byte), RelazioneDueCampate());
+}
+
+TEST_F(VelcoraCli, RelazioneCheNonSiPuoScrivere) {
+    const fs::path txt = Cartella.Percorso / "manca" / "prova.txt";
+    const Esito e = Calcola({QStringLiteral("--txt"), Q(txt)});
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_TRUE(Contiene(e.Errori, "Scrittura incompleta del file"));
+
+    const fs::path json = Cartella.Percorso / "manca" / "r.json";
+    const Esito j = Calcola({QStringLiteral("--json"), Q(json)});
+    EXPECT_EQ(j.Codice, 1);
+    EXPECT_TRUE(Contiene(j.Errori, "Scrittura incompleta del file"));
+}
+
+TEST_F(VelcoraCli, UscitaStandardSuDiscoPieno) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "nessun /dev/full";
+    QStringList argomenti{QStringLiteral("--ini"), Q(Ini), Q(Dati)};
+    const Esito e = Esegui(argomenti, QStringLiteral("/dev/full"));
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_TRUE(Contiene(e.Errori, "Scrittura incompleta del file"));
+}
+
+// --- Settings and limit states -----------------------------------------------------------------
+
+TEST_F(VelcoraCli, FileIniMancanteValoriPredefiniti) {
+    const Esito e = Esegui({QStringLiteral("--ini"), Q(Cartella.Percorso / "nessuno.ini"), Q(Dati)});
+    EXPECT_EQ(e.Codice, 0);
+    EXPECT_TRUE(Contiene(e.Errori, "Il File VelcoraDwg.ini non esiste o è incompleto.\n"));
+    EXPECT_TRUE(Contiene(e.Uscita, "NOME FILE: prova.vlr"));
+}
+
+TEST_F(VelcoraCli, IlFileIniSiLeggePrimaDelFileDeiDati) {
+    // γG1 unfavourable 2 in the settings file. A "7.4" data file has no factors of its own, so
+    // the settings file's hold; a "7.6" file brings its own (γG1 unfavourable 1.3).
+    ScriveByte(Ini, "1\r\n2\r\n0.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n0.7\r\n0.5\r\n0.3\r\n0.7\r\n0.5\r\n0.3\r\n");
+    const QStringList slu{QStringLiteral("--stato-limite"), QStringLiteral("SLU")};
+    // Variable part, SLU: (γG1max − γG1min) G1 + (γG2max − γG2min) G2 + (γQ1max − γQ1min) Q1.
+    EXPECT_NEAR(DatoCampata(Json(slu), 0, "CaricoDistribuitoVariabile"), 0.3 * 12 + 0.7 * 4 + 1.5 * 16, 1e-5);
+
+    ScriveByte(Dati, "\"Trave di prova\",\"7.4\"\r\n2\r\n5,12,4,16,0,1\r\n5,12,4,16,0,1\r\n0,0\r\n1\r\n0,3E+07\r\n"
+                     "0.3,0.5\r\n0\r\n0\r\n0\r\n#FALSE#,0,0\r\n#FALSE#\r\n0\r\n0\r\n#FALSE#,0,0,0\r\n#FALSE#\r\n"
+                     "0\r\n#FALSE#\r\n0,0\r\n");
+    EXPECT_NEAR(DatoCampata(Json(slu), 1, "CaricoDistribuitoVariabile"), 1.0 * 12 + 0.7 * 4 + 1.5 * 16, 1e-5);
+}
+
+TEST_F(VelcoraCli, StatoLimiteDallOpzioneODalFile) {
+    struct Caso {
+        QString Opzione;
+        double Permanente, Variabile;
+        std::string Riga;
+    };
+    // G1 = 12, G2 = 4, Q1 = 16, Q2 = 0 with the default factors.
+    const Caso casi[] = {
+        {QString(), 16, 16, "Risultati - Sollecitazioni SLE - Rara"}, // the file's SLE
+        {QStringLiteral("SLU"), 12 + 0.8 * 4, 0.3 * 12 + 0.7 * 4 + 1.5 * 16, "Risultati - Sollecitazioni SLU"},
+        {QStringLiteral("rara"), 16, 16, "Risultati - Sollecitazioni SLE - Rara"},
+        {QStringLiteral("frequente"), 16, 0.5 * 16, "Risultati - Sollecitazioni SLE - Frequente"},
+        {QStringLiteral("quasi-permanente"), 16, 0.3 * 16, "Risultati - Sollecitazioni SLE - Quasi permanente"},
+    };
+    for (const Caso& c : casi) {
+        QStringList opzioni;
+        if (!c.Opzione.isEmpty()) opzioni << QStringLiteral("--stato-limite") << c.Opzione;
+        const QJsonObject campata = Json(opzioni)["campate"].toArray()[0].toObject();
+        EXPECT_NEAR(campata["CaricoDistribuitoPermanente"].toDouble(), c.Permanente, 1e-5) << c.Riga;
+        EXPECT_NEAR(campata["CaricoDistribuitoVariabile"].toDouble(), c.Variabile, 1e-5) << c.Riga;
+        EXPECT_TRUE(Contiene(Calcola(opzioni).Uscita, c.Riga + "\n")) << c.Riga;
+    }
+}
+
+// --- JSON ---------------------------------------------------------------------------------------
+
+TEST_F(VelcoraCli, JsonFormaEValoriInFormaChiusa) {
+    const QJsonObject j = Json();
+    const QStringList chiavi{"nCampate",   "nPt",     "MiperApp",        "iFineCampata",    "diagrammi",
+                             "appoggi",    "campate", "FrecciaMaxTrave", "FrecciaMinTrave", "LunghezzaTotale",
+                             "PassoPlt"};
+    for (const QString& k : chiavi) EXPECT_TRUE(j.contains(k)) << k.toStdString();
+    EXPECT_EQ(j.size(), chiavi.size());
+
+    ASSERT_EQ(j["nCampate"].toInt(), 2);
+    // 50 steps of 0.1 m per span: the point outside the beam, then 51 points a span.
+    ASSERT_EQ(j["nPt"].toInt(), 104);
+    const QJsonArray fine = j["iFineCampata"].toArray();
+    EXPECT_EQ(fine, (QJsonArray{1, 52, 103}));
+
+    const QJsonObject d = j["diagrammi"].toObject();
+    for (const char* k : {"xPlt", "yMmaxPlt", "yMminPlt", "yTmaxPlt", "yTminPlt", "yFrMaxPlt", "yFrMinPlt"})
+        EXPECT_EQ(d[k].toArray().size(), 104) << k;
+    EXPECT_EQ(d["xPlt"].toArray()[0].toDouble(), 0.0);
+    EXPECT_EQ(d["xPlt"].toArray()[103].toDouble(), 10.0);
+    EXPECT_EQ(d["xPlt"].toArray()[102].toDouble(), 10.0);
+
+    // Support moments of every load condition: −gL²/8 under g, −qL²/16 under q on one span.
+    const QJsonArray m = j["MiperApp"].toArray();
+    ASSERT_EQ(m.size(), 3);
+    const double attesi[3][3] = {{0, 0, 0}, {-50, -25, -25}, {0, 0, 0}};
+    for (int s = 0; s < 3; ++s) {
+        ASSERT_EQ(m[s].toArray().size(), 3);
+        for (int c = 0; c < 3; ++c) EXPECT_NEAR(m[s].toArray()[c].toDouble(), attesi[s][c], 1e-4) << s << c;
+    }
+
+    const QJsonArray appoggi = j["appoggi"].toArray();
+    ASSERT_EQ(appoggi.size(), 3);
+    const QJsonObject a2 = appoggi[1].toObject();
+    EXPECT_NEAR(a2["MminApp"].toDouble(), -100, 1e-3);
+    EXPECT_NEAR(a2["TaglioMaxS"].toDouble(), -100, 1e-3);
+    EXPECT_NEAR(a2["ReazMax"].toDouble(), 200, 1e-3);
+    EXPECT_EQ(appoggi[0]["TaglioMaxS"].toDouble(), 0.0);
+    EXPECT_EQ(appoggi[2]["TaglioMaxD"].toDouble(), 0.0);
+
+    const QJsonArray campate = j["campate"].toArray();
+    ASSERT_EQ(campate.size(), 2);
+    const QJsonObject c1 = campate[0].toObject();
+    EXPECT_NEAR(c1["MmaxCam"].toDouble(), 66, 1e-3); // 65x − 16x² at x = 2
+    EXPECT_NEAR(c1["xMmaxCam"].toDouble(), 2, 1e-5);
+    // EJ f = (4/3)x⁴ − (65/6)x³ + (625/6)x at x = 2.3, (2/3)x⁴ − (25/6)x³ + (125/6)x at x = 4.3.
+    const double EJ = 93750;
+    const auto fmax = [](double x) { return 4.0 / 3 * x * x * x * x - 65.0 / 6 * x * x * x + 625.0 / 6 * x; };
+    const auto fmin = [](double x) { return 2.0 / 3 * x * x * x * x - 25.0 / 6 * x * x * x + 125.0 / 6 * x; };
+    EXPECT_NEAR(c1["FrecciaMax"].toDouble(), fmax(2.3) / EJ, 1e-8);
+    EXPECT_NEAR(c1["FrecciaMin"].toDouble(), fmin(4.3) / EJ, 1e-8);
+    EXPECT_NEAR(j["FrecciaMinTrave"].toDouble(), fmin(4.3) / EJ, 1e-8);
+    EXPECT_EQ(c1["CaricoDistribuitoPermanente"].toDouble(), 16.0);
+
+    // Numbers as stored: the single 0.1f widened, not the decimal 0.1.
+    EXPECT_EQ(j["LunghezzaTotale"].toDouble(), 10.0);
+    EXPECT_EQ(j["PassoPlt"].toDouble(), static_cast<double>(0.1f));
+}
+
+TEST_F(VelcoraCli, PuntiDeiDiagrammi) {
+    const QJsonObject j = Json({QStringLiteral("--punti"), QStringLiteral("50")});
+    EXPECT_EQ(j["nPt"].toInt(), 54);
+    EXPECT_EQ(j["PassoPlt"].toDouble(), static_cast<double>(0.2f));
+}
+
+// --- Exit status ------------------------------------------------------------------------------
+
+TEST_F(VelcoraCli, ErroriDUso) {
+    const QStringList sbagliati[] = {
+        {},
+        {Q(Dati), Q(Dati)},
+        {QStringLiteral("--boh"), Q(Dati)},
+        {QStringLiteral("--stato-limite"), QStringLiteral("SLV"), Q(Dati)},
+        {QStringLiteral("--punti"), QStringLiteral("0"), Q(Dati)},
+        {QStringLiteral("--punti"), QStringLiteral("abc"), Q(Dati)},
+        {QStringLiteral("--punti"), QStringLiteral("40000"), Q(Dati)},
+        {QStringLiteral("--separatori"), QStringLiteral("fr"), Q(Dati)},
+        {QStringLiteral("--risposta"), QStringLiteral("forse"), Q(Dati)},
+        {Q(Dati), QStringLiteral("--txt")},
+    };
+    for (const QStringList& a : sbagliati) {
+        const Esito e = Esegui(a);
+        EXPECT_EQ(e.Codice, 2) << a.join(' ').toStdString();
+        EXPECT_EQ(e.Uscita, "") << a.join(' ').toStdString();
+        EXPECT_TRUE(Contiene(e.Errori, "Uso: velcora-cli")) << e.Errori;
+    }
+}
+
+TEST_F(VelcoraCli, Aiuto) {
+    const Esito e = Esegui({QStringLiteral("--help")});
+    EXPECT_EQ(e.Codice, 0);
+    for (const char* o : {"--txt", "--json", "--stato-limite", "--punti", "--ini", "--separatori"})
+        EXPECT_TRUE(Contiene(e.Uscita, o)) << o;
+}
+
+TEST_F(VelcoraCli, FileDeiDatiCheNonCe) {
+    const fs::path manca = Cartella.Percorso / "manca.vlr";
+    const Esito e = Esegui({QStringLiteral("--ini"), Q(Ini), Q(manca)});
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Uscita, "");
+    EXPECT_EQ(e.Errori, "File " + manca.string() + " non trovato \n");
+}
+
+TEST_F(VelcoraCli, DatiRifiutati) {
+    // One span between a support and a free end.
+    ScriveByte(Dati, "\"Mensola\",\"7.6\"\r\n1\r\n5,12,4,16,0,1\r\n0,2\r\n1\r\n0,3E+07\r\n0.3,0.5\r\n0\r\n0\r\n"
+                     "#FALSE#,0,0\r\n#FALSE#\r\n0\r\n0\r\n#FALSE#,0,0,0\r\n#FALSE#\r\n0\r\n"
+                     "1,1.3,0.8,1.5,0,1.5,0,1.5,0.7,0.5,0.3,0.7,0.5,0.3\r\n#FALSE#\r\n0,0\r\n0\r\n0\r\n");
+    const Esito e = Calcola({});
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Uscita, "");
+    EXPECT_EQ(e.Errori, "Errrore - Numero Campate Esclusi Sbalzi = 0 !\nErrore nei dati\n");
+}
+
+TEST_F(VelcoraCli, FileIncompletoRifiutato) {
+    const std::string intero = FileDueCampate;
+    ScriveByte(Dati, intero.substr(0, intero.find("0.3,0.5")));
+    const Esito e = Calcola({});
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Uscita, "");
+    EXPECT_TRUE(Contiene(e.Errori, "Lettura incompleta del file"));
+}
+
+TEST_F(VelcoraCli, CalcoloImpossibile) {
+    // One division over 10 m: a span of 5 m is half a step, too short to be drawn.
+    const Esito e = Calcola({QStringLiteral("--punti"), QStringLiteral("1")});
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Uscita, "");
+    EXPECT_EQ(e.Errori, "Errore nei dati\n");
+}
+
+TEST_F(VelcoraCli, DomandaSullaRidistribuzione) {
+    // Spans of 5 and 12 m with a redistribution of 15 %: the program asks whether to go on.
+    std::string testo = FileDueCampate;
+    testo.replace(testo.find("5,12,4,16,0,1\r\n", testo.find("5,12,4,16,0,1") + 1), 13, "12,12,4,16,0,1");
+    testo.replace(testo.find("#FALSE#,0,0"), 11, "#FALSE#,15,0");
+    ScriveByte(Dati, testo);
+
+    const Esito no = Calcola({QStringLiteral("--risposta"), QStringLiteral("no")});
+    EXPECT_EQ(no.Codice, 1);
+    EXPECT_TRUE(Contiene(no.Errori, "Procedere comunque?")) << no.Errori;
+    EXPECT_TRUE(Contiene(no.Errori, "-> No"));
+    EXPECT_EQ(no.Uscita, "");
+
+    const Esito si = Calcola({});
+    EXPECT_EQ(si.Codice, 0) << si.Errori;
+    EXPECT_TRUE(Contiene(si.Uscita, "Delta = 0.85\n"));
+}
+
+TEST(VelcoraCliEsempi, OgniEsempioSiCalcola) {
+    const auto esempi = FileIn(CartellaEsempi(), ".vlr");
+    ASSERT_FALSE(esempi.empty()) << CartellaEsempi();
+    for (const fs::path& f : esempi) {
+        const Esito e = Esegui({QStringLiteral("--separatori"), QStringLiteral("it"), Q(f)});
+        EXPECT_EQ(e.Codice, 0) << f << e.Errori;
+        EXPECT_TRUE(Contiene(e.Uscita, "NOME FILE: " + f.filename().string())) << f;
+        EXPECT_TRUE(Contiene(e.Uscita, "Tagli e Reazioni :")) << f;
+    }
+}
+
+} // namespace
+} // namespace vc::test
