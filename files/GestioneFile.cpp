@@ -1,5 +1,7 @@
 #include "files/GestioneFile.h"
 
+#include "support/Formattazione.h"
+
 #include "files/Codifica1252.h"
 #include "files/FileSuDisco.h"
 
@@ -70,7 +72,8 @@ void ImpostaNomeECartella(const fs::path& percorso, Impostazioni& imp) {
 
 void RigheSuTesto::StampaTesto(std::string_view testo) {
     testo_ += testo;
-    colonna_ += static_cast<int>(testo.size());
+    // Columns count characters: a grouping separator may take several bytes.
+    colonna_ += static_cast<int>(LunghezzaTesto(testo));
 }
 
 void RigheSuTesto::StampaRiga(std::string_view testo) {

@@ -304,3 +304,17 @@ TEST(Stampa, TabulazioneComeSullaCarta) {
 
 } // namespace
 } // namespace vc::test
+
+namespace vc {
+namespace {
+
+TEST(RigheSuTestoColonne, ContaICaratteriNonIByte) {
+    RigheSuTesto righe;
+    righe.StampaTesto("1\u202F234,5"); // narrow no-break space as grouping: 3 bytes, 1 character
+    righe.StampaTab(10);
+    righe.StampaRiga("x");
+    EXPECT_EQ(righe.Testo(), "1\u202F234,5  x\r\n"); // x at column 10
+}
+
+} // namespace
+} // namespace vc
