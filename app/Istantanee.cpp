@@ -1,0 +1,119 @@
+#include "app/Istantanee.h"
+
+#include "engine/CopriferroDecalage.h"
+#include "files/Calcolo.h"
+#include "files/FileIni.h"
+#include "support/Messaggi.h"
+#include "ui/FrmDecalage.h"
+#include "ui/FrmElastici.h"
+#include "ui/FrmFconc.h"
+#include "ui/FrmGamma.h"
+#include "ui/FrmInfor.h"
+#include "ui/FrmMain.h"
+#include "ui/FrmRidist.h"
+#include "ui/FrmSceltaPsi.h"
+#include "ui/FrmSez.h"
+#include "ui/FrmVisualCar.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+#include <iostream>
+
+namespace vc {
+
+namespace {
+
+void Attende() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+bool Salva(QWidget& w, const QDir& cartella, const QString& nome) {
+    Attende();
+    const QString percorso = cartella.filePath(nome + QStringLiteral(".png"));
+    const bool ok = w.grab().save(percorso);
+    std::cerr << (ok ? "salvata " : "NON salvata ") << percorso.toStdString() << '\n';
+    return ok;
+}
+
+template <class Finestra>
+bool Dialogo(Finestra& d, const QDir& cartella, const QString& nome) {
+    d.show();
+    const bool ok = Salva(d, cartella, nome);
+    d.hide();
+    return ok;
+}
+
+// A beam of the examples beside the one shown, for the windows that show more with it (loads,
+// elastic ends); the beam shown when that example is not there.
+Velcora EsempioOppure(const FrmMain& finestra, const char* nome) {
+    const std::filesystem::path percorso = std::filesystem::path(finestra.Imp().PercorsoDati) / nome;
+    Velcora t;
+    Impostazioni imp;
+    MessaggiSuStderr msg;
+    std::error_code ec;
+    if (std::filesystem::exists(percorso, ec) && LeggeFileDati(percorso, t, imp, msg)) return t;
+    return finestra.TraveAttiva();
+}
+
+} // namespace
+
+bool SalvaIstantanee(FrmMain& finestra, const QString& cartella) {
+    QDir dir;
+    if (!dir.mkpath(cartella)) return false;
+    dir.setPath(cartella);
+
+    finestra.show();
+    Attende();
+    bool ok = true;
+    finestra.cbCalcolo->click();
+    ok &= Salva(finestra, dir, QStringLiteral("frmMain"));
+
+    const Separatori& sep = finestra.Sep();
+    {
+        FrmGamma d(finestra.Imp(), sep, finestra.Msg(), PercorsiFileIniPredefiniti(finestra.Imp().PercorsoProgramma),
+                   &finestra);
+        ok &= Dialogo(d, dir, QStringLiteral("frmGamma"));
+    }
+    {
+        FrmSceltaPsi d(sep, &finestra);
+        ok &= Dialogo(d, dir, QStringLiteral("frmSceltaPsi"));
+    }
+    {
+        Velcora t = EsempioOppure(finestra, "vincoli_elastici_pilastri.vlr");
+        FrmElastici d(t, sep, finestra.Msg(), &finestra);
+        ok &= Dialogo(d, dir, QStringLiteral("frmElastici"));
+    }
+    {
+        Velcora t = EsempioOppure(finestra, "carichi_concentrati_slu.vlr");
+        FrmFconc d(t, FrmFconc::LuciDellaTrave(t), sep, finestra.Msg(), &finestra);
+        ok &= Dialogo(d, dir, QStringLiteral("frmFconc"));
+    }
+    {
+        Velcora t = finestra.TraveAttiva();
+        FrmSez d(t, sep, finestra.Msg(), &finestra);
+        ok &= Dialogo(d, dir, QStringLiteral("frmSez"));
+    }
+    {
+        FrmRidist d(finestra.Imp(), sep, &finestra);
+        ok &= Dialogo(d, dir, QStringLiteral("FrmRidist"));
+    }
+    {
+        FrmDecalage d(finestra.TraveAttiva(), VoceDecalage, sep, &finestra);
+        ok &= Dialogo(d, dir, QStringLiteral("FrmDecalage"));
+    }
+    {
+        FrmVisualCar d(finestra.TraveAttiva(), &finestra);
+        ok &= Dialogo(d, dir, QStringLiteral("frmVisualCar"));
+    }
+    {
+        FrmInfor d(QApplication::applicationVersion(), &finestra);
+        ok &= Dialogo(d, dir, QStringLiteral("FrmInfor"));
+    }
+    return ok;
+}
+
+} // namespace vc

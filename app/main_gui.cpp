@@ -1,0 +1,57 @@
+// velcora: the program's main window. The words of the command line name a data file to open
+// at start; "--server" marks a start by an automation client (the bus service), which then
+// hands the program its data folder; "--screenshot DIR" saves pictures of the windows and ends.
+
+#include "app/Istantanee.h"
+#include "server/Registrazione.h"
+#include "server/ServerVelcora.h"
+#include "support/Messaggi.h"
+#include "ui/FrmMain.h"
+#include "ui/SeparatoriQt.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QStringList>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(vc::FrmMain::NomeProgramma));
+    QApplication::setApplicationVersion(QStringLiteral(VELCORA_VERSIONE));
+
+    QStringList parole = QApplication::arguments();
+    parole.removeFirst();
+    const bool daServer = parole.removeAll(QString::fromLatin1(vc::OpzioneAvviatoDaServer)) > 0;
+    QString cartellaIstantanee;
+    if (const qsizetype i = parole.indexOf(QStringLiteral("--screenshot")); i >= 0 && i + 1 < parole.size()) {
+        cartellaIstantanee = parole.at(i + 1);
+        parole.remove(i, 2);
+    }
+
+    // The user's separators, read once.
+    const vc::Separatori sep = vc::SeparatoriDaQLocale(QLocale::system());
+
+    // Pictures are taken without anybody to answer a message: messages go to the terminal.
+    std::unique_ptr<vc::Messaggi> messaggiTerminale;
+    if (!cartellaIstantanee.isEmpty()) messaggiTerminale = std::make_unique<vc::MessaggiSuStderr>(true);
+
+    vc::FrmMain finestra(sep, messaggiTerminale.get());
+    vc::ServerVelcora server(finestra.Imp());
+    finestra.Imp().AvviatoDaServer = daServer;
+    server.Pubblica(); // a second Velcora, or no session bus: the program runs without the service
+
+    vc::AvvioProgramma avvio;
+    avvio.CartellaProgramma = std::filesystem::path(QApplication::applicationDirPath().toStdString());
+    std::error_code ec;
+    avvio.CartellaCorrente = std::filesystem::current_path(ec);
+    for (const QString& p : parole) avvio.RigaComando.push_back(p.toStdString());
+    finestra.Avvia(avvio);
+
+    if (!cartellaIstantanee.isEmpty()) return vc::SalvaIstantanee(finestra, cartellaIstantanee) ? 0 : 1;
+
+    finestra.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,623 @@
+#include "ui/FrmMain.h"
+
+#include "engine/CopriferroDecalage.h"
+#include "files/FileIni.h"
+#include "files/TabellaRisultati.h"
+#include "support/Errori.h"
+#include "support/Formattazione.h"
+#include "ui/EventiCampo.h"
+#include "ui/FrmDecalage.h"
+#include "ui/FrmElastici.h"
+#include "ui/FrmFconc.h"
+#include "ui/FrmGamma.h"
+#include "ui/FrmInfor.h"
+#include "ui/FrmRidist.h"
+#include "ui/FrmSez.h"
+#include "ui/FrmVisualCar.h"
+#include "ui/GrigliaModifica.h"
+#include "ui/MessaggiQt.h"
+#include "ui/ServiziFinestra.h"
+#include "ui/TastiDecimali.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <exception>
+
+namespace vc {
+
+namespace fs = std::filesystem;
+
+FrmMain::FrmMain(const Separatori& sep, Messaggi* msg, ServiziFinestra* servizi, QWidget* genitore)
+    : QMainWindow(genitore), sep_(sep) {
+    if (msg == nullptr) msgPropri_ = std::make_unique<MessaggiQt>(this);
+    msg_ = msg ? msg : msgPropri_.get();
+    if (servizi == nullptr) serviziPropri_ = std::make_unique<ServiziQt>(this);
+    servizi_ = servizi ? servizi : serviziPropri_.get();
+
+    setObjectName(QStringLiteral("frmMain"));
+    CreaControlli();
+    CreaMenu();
+    CreaBarraStrumenti();
+    CollegaEventi();
+    CaricaComboSLE();
+    optSLU[1]->setChecked(true);
+    SceltaStatoLimite();
+    PurgaForm();
+    FrDiagrammi->hide();
+    ImpostaTitolo(FormCaption + imp_.NomeFile);
+    firmaSalvata_ = FirmaFinestra();
+    AggiornaModifiche();
+}
+
+FrmMain::~FrmMain() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Controls and layout
+
+namespace {
+
+QLineEdit* CampoNumerico(QWidget* genitore, const char* nome, int caratteri) {
+    auto* campo = new QLineEdit(genitore);
+    campo->setObjectName(QLatin1String(nome));
+    campo->setAlignment(Qt::AlignRight);
+    campo->setMaximumWidth(campo->fontMetrics().horizontalAdvance(QLatin1Char('0')) * caratteri + 16);
+    SelezionaAllIngresso(campo);
+    return campo;
+}
+
+QPushButton* Pulsante(const char* testo, const char* nome, QWidget* genitore) {
+    auto* p = new QPushButton(QString::fromUtf8(testo), genitore);
+    p->setObjectName(QLatin1String(nome));
+    p->setAutoDefault(false);
+    return p;
+}
+
+} // namespace
+
+void FrmMain::CreaControlli() {
+    auto* centrale = new QWidget(this);
+    corpo_ = new QHBoxLayout(centrale);
+    corpo_->addWidget(CreaPannelloDati(), 0);
+    corpo_->addWidget(CreaPannelloRisultati(), 1);
+    corpo_->addStretch(0);
+    setCentralWidget(centrale);
+
+    tastiDecimali_ = new GestioneTastiDecimali(sep_, this);
+    tastiDecimali_->ControllaCampi(this);
+}
+
+QWidget* FrmMain::CreaPannelloDati() {
+    auto* pannello = new QWidget(this);
+    auto* colonna = new QVBoxLayout(pannello);
+    colonna->setContentsMargins(0, 0, 0, 0);
+
+    // Title and span count.
+    auto* intestazione = new QFormLayout;
+    txtTitolo = new QLineEdit(pannello);
+    txtTitolo->setObjectName(QStringLiteral("txtTitolo"));
+    SelezionaAllIngresso(txtTitolo);
+    txtCampate = CampoNumerico(pannello, "txtCampate", 4);
+    intestazione->addRow(QStringLiteral("Titolo :"), txtTitolo);
+    intestazione->addRow(QStringLiteral("Numero campate (Compresi Sbalzi) :"), txtCampate);
+    colonna->addLayout(intestazione);
+
+    // The two input grids.
+    auto* griglie = new QHBoxLayout;
+    auto* gruppoCampate = new QGroupBox(QStringLiteral("Campate"), pannello);
+    auto* gruppoAppoggi = new QGroupBox(QStringLiteral("Appoggi"), pannello);
+    for (int g = 0; g < 2; ++g) {
+        auto* griglia = new GrigliaModifica(sep_, g == 0 ? gruppoCampate : gruppoAppoggi);
+        griglia->setObjectName(QStringLiteral("FlexGrid%1").arg(g));
+        griglia->PerRighe(false); // Enter goes down the column, as the data are typed
+        griglia->ChiusuraNumerica(true);
+        griglia->ImpostaRigheVisibili(8);
+        auto* l = new QVBoxLayout(g == 0 ? gruppoCampate : gruppoAppoggi);
+        l->addWidget(griglia);
+        FlexGrid[static_cast<std::size_t>(g)] = griglia;
+    }
+    griglie->addWidget(gruppoCampate, 3);
+    griglie->addWidget(gruppoAppoggi, 1);
+    colonna->addLayout(griglie, 1);
+
+    // Restraints and limit state.
+    auto* opzioni = new QHBoxLayout;
+    const char* vincoli[] = {"Appoggio", "Incastro", "Libero", "Elastico"};
+    for (int lato = 0; lato < 2; ++lato) {
+        auto* gruppo = new QGroupBox(lato == 0 ? QStringLiteral("Vincolo di sinistra") : QStringLiteral("Vincolo di destra"),
+                                     pannello);
+        auto* l = new QVBoxLayout(gruppo);
+        auto* bottoni = new QButtonGroup(gruppo);
+        bottoni->setObjectName(lato == 0 ? QStringLiteral("gruppoVincSin") : QStringLiteral("gruppoVincDes"));
+        auto& opzione = lato == 0 ? opVincSin : opVincDes;
+        for (int k = 0; k < 4; ++k) {
+            auto* o = new QRadioButton(QLatin1String(vincoli[k]), gruppo);
+            o->setObjectName(QStringLiteral("%1%2").arg(lato == 0 ? QStringLiteral("opVincSin") : QStringLiteral("opVincDes")).arg(k));
+            bottoni->addButton(o, k);
+            l->addWidget(o);
+            opzione[static_cast<std::size_t>(k)] = o;
+        }
+        connect(bottoni, &QButtonGroup::idToggled, this, [this, lato](int id, bool attivo) {
+            if (attivo) SceltaVincolo(lato == 0, id);
+        });
+        opzioni->addWidget(gruppo);
+    }
+    auto* gruppoSL = new QGroupBox(QStringLiteral("Stato limite"), pannello);
+    auto* lsl = new QGridLayout(gruppoSL);
+    optSLU[0] = new QRadioButton(QStringLiteral("SLE"), gruppoSL);
+    optSLU[1] = new QRadioButton(QStringLiteral("SLU"), gruppoSL);
+    optSLU[0]->setObjectName(QStringLiteral("optSLU0"));
+    optSLU[1]->setObjectName(QStringLiteral("optSLU1"));
+    ComboSLE = new QComboBox(gruppoSL);
+    ComboSLE->setObjectName(QStringLiteral("ComboSLE"));
+    lsl->addWidget(optSLU[0], 0, 0);
+    lsl->addWidget(ComboSLE, 0, 1);
+    lsl->addWidget(optSLU[1], 1, 0);
+    lsl->setRowStretch(2, 1);
+    opzioni->addWidget(gruppoSL, 1);
+    colonna->addLayout(opzioni);
+
+    // Commands.
+    auto* comandi = new QGridLayout;
+    cbCalcolo = Pulsante("&Calcolo", "cbCalcolo", pannello);
+    QFont grassetto = cbCalcolo->font();
+    grassetto.setBold(true);
+    cbCalcolo->setFont(grassetto);
+    cbSezioni = Pulsante("Sezioni", "cbSezioni", pannello);
+    cbFconc = Pulsante("Carichi concentrati", "cbFconc", pannello);
+    cbVisual = Pulsante("Visualizza", "cbVisual", pannello);
+    cbElastici = Pulsante("v.Elastici", "cbElastici", pannello);
+    cmdRidist = Pulsante("ridist. M", "cmdRidist", pannello);
+    comandi->addWidget(cbSezioni, 0, 0);
+    comandi->addWidget(cbFconc, 0, 1);
+    comandi->addWidget(cmdRidist, 0, 2);
+    comandi->addWidget(cbElastici, 0, 3);
+    comandi->addWidget(cbVisual, 1, 0);
+    comandi->addWidget(cbCalcolo, 1, 1, 1, 3);
+    colonna->addLayout(comandi);
+
+    // Diagrams.
+    FrDiagrammi = new QGroupBox(QStringLiteral("Diagrammi"), pannello);
+    FrDiagrammi->setObjectName(QStringLiteral("FrDiagrammi"));
+    auto* ld = new QGridLayout(FrDiagrammi);
+    const char* scale[] = {"Momento 1:", "Taglio 1:", "Freccia 1:"};
+    for (int k = 0; k < 3; ++k) {
+        auto* campo = CampoNumerico(FrDiagrammi, "txtscala", 8);
+        campo->setObjectName(QStringLiteral("txtscala%1").arg(k));
+        txtscala[static_cast<std::size_t>(k)] = campo;
+        auto* etichetta = new QLabel(QLatin1String(scale[k]), FrDiagrammi);
+        etichetta->setBuddy(campo);
+        ld->addWidget(etichetta, 0, 2 * k, Qt::AlignRight);
+        ld->addWidget(campo, 0, 2 * k + 1);
+    }
+    ckScalePreimpostate = new QCheckBox(QStringLiteral("Scale fisse"), FrDiagrammi);
+    ckScalePreimpostate->setObjectName(QStringLiteral("ckScalePreimpostate"));
+    txtPlot = CampoNumerico(FrDiagrammi, "txtPlot", 6);
+    txtPlot->setText(QStringLiteral("100"));
+    ckVisualizzaDeformata = new QCheckBox(QStringLiteral("Visualizza Deformata"), FrDiagrammi);
+    ckVisualizzaDeformata->setObjectName(QStringLiteral("ckVisualizzaDeformata"));
+    ld->addWidget(ckScalePreimpostate, 1, 0, 1, 2);
+    ld->addWidget(new QLabel(QStringLiteral("N. Punti Plottaggio:"), FrDiagrammi), 1, 2, 1, 2, Qt::AlignRight);
+    ld->addWidget(txtPlot, 1, 4);
+    ld->addWidget(ckVisualizzaDeformata, 2, 0, 1, 4);
+    auto* diagrammi = new QHBoxLayout;
+    const char* testi[] = {"&M", "&T", "M &+ T", "&Esporta Blocco", "D&WG"};
+    for (int k = 0; k < 5; ++k) {
+        cbDiagramma[static_cast<std::size_t>(k)] = Pulsante(testi[k], "cbDiagramma", FrDiagrammi);
+        cbDiagramma[static_cast<std::size_t>(k)]->setObjectName(QStringLiteral("cbDiagramma%1").arg(k));
+        diagrammi->addWidget(cbDiagramma[static_cast<std::size_t>(k)]);
+        if (k == 3) {
+            cbHelp = Pulsante("?", "cbHelp", FrDiagrammi);
+            cbHelp->setMaximumWidth(cbHelp->fontMetrics().horizontalAdvance(QStringLiteral("??")) + 20);
+            diagrammi->addWidget(cbHelp);
+        }
+    }
+    ld->addLayout(diagrammi, 3, 0, 1, 6);
+    colonna->addWidget(FrDiagrammi);
+
+    // Keyboard order: the fields, the grids, the restraints, the commands.
+    setTabOrder(txtTitolo, txtCampate);
+    setTabOrder(txtCampate, FlexGrid[0]);
+    setTabOrder(FlexGrid[0], FlexGrid[1]);
+    FlexGrid[0]->ImpostaSeguente(cbSezioni);
+    FlexGrid[1]->ImpostaSeguente(cbCalcolo);
+    return pannello;
+}
+
+QWidget* FrmMain::CreaPannelloRisultati() {
+    fraRisultati = new QGroupBox(QStringLiteral("Risultati"), this);
+    fraRisultati->setObjectName(QStringLiteral("fraRisultati"));
+    auto* l = new QVBoxLayout(fraRisultati);
+    Grid1 = new GrigliaModifica(sep_, fraRisultati);
+    Grid2 = new GrigliaModifica(sep_, fraRisultati);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid2->setObjectName(QStringLiteral("Grid2"));
+    for (GrigliaModifica* g : {Grid1, Grid2}) {
+        g->SolaLettura(true);
+        g->ImpostaRigheVisibili(7);
+    }
+    l->addWidget(new QLabel(QStringLiteral("Momenti e frecce :"), fraRisultati));
+    l->addWidget(Grid1, 3);
+    l->addWidget(new QLabel(QStringLiteral("Tagli e Reazioni :"), fraRisultati));
+    l->addWidget(Grid2, 2);
+    return fraRisultati;
+}
+
+QAction* FrmMain::VoceMenu(QMenu* menu, int indice, const char* testo, const char* nome) {
+    QAction* a = menu->addAction(QString::fromUtf8(testo));
+    a->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(nome)).arg(indice));
+    return a;
+}
+
+void FrmMain::CreaMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    const std::pair<int, const char*> vociFile[] = {
+        {0, "&Nuovo..."}, {1, "&Apri..."},      {2, "&Salva"}, {3, "S&alva con nome..."}, {4, nullptr},
+        {5, "Stam&pa"},   {6, "&File di Stampa (TXT)"}, {7, nullptr}, {10, "&Disegna in Autocad"},
+        {17, "E&xporta DXF"}, {18, nullptr},  {19, "&Esci"}};
+    for (const auto& [indice, testo] : vociFile) {
+        if (testo == nullptr) {
+            file->addSeparator();
+            continue;
+        }
+        mnuFileItem[indice] = VoceMenu(file, indice, testo, "mnuFileItem");
+    }
+    mnuFileItem[0]->setShortcut(QKeySequence::New);
+    mnuFileItem[1]->setShortcut(QKeySequence::Open);
+    mnuFileItem[2]->setShortcut(QKeySequence::Save);
+    mnuFileItem[5]->setShortcut(QKeySequence::Print);
+    mnuFileItem[19]->setShortcut(QKeySequence::Quit);
+    mnuFileItem[19]->setMenuRole(QAction::QuitRole);
+
+    QMenu* opzioni = menuBar()->addMenu(QStringLiteral("&Opzioni"));
+    mnuOpzioniItem[1] = VoceMenu(opzioni, 1, "&Arrotonda momenti sugli appoggi", "mnuOpzioniItem");
+    mnuOpzioniItem[2] = VoceMenu(opzioni, 2, "&Decalage", "mnuOpzioniItem");
+    mnuOpzioniItem[3] = VoceMenu(opzioni, 3, "D&ecalage Sovrapposto", "mnuOpzioniItem");
+    for (auto& [indice, voce] : mnuOpzioniItem) voce->setCheckable(true);
+    opzioni->addSeparator();
+    mnuinpostazioni = opzioni->addAction(QStringLiteral("I&mpostazioni"));
+    mnuinpostazioni->setObjectName(QStringLiteral("mnuinpostazioni"));
+
+    QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
+    mnuHelp[0] = VoceMenu(aiuto, 0, "&Aiuto", "mnuHelp");
+    mnuHelp[1] = VoceMenu(aiuto, 1, "&Files di Esempio", "mnuHelp");
+    mnuHelp[2] = VoceMenu(aiuto, 2, "&Informazioni", "mnuHelp");
+    mnuHelp[0]->setShortcut(QKeySequence::HelpContents);
+}
+
+void FrmMain::CreaBarraStrumenti() {
+    ToolbarUp = addToolBar(QStringLiteral("Strumenti"));
+    ToolbarUp->setObjectName(QStringLiteral("ToolbarUp"));
+    ToolbarUp->setMovable(false);
+    const std::tuple<int, const char*, const char*, QStyle::StandardPixmap, const char*> pulsanti[] = {
+        {0, "New", "document-new", QStyle::SP_FileIcon, "Nuovo"},
+        {1, "Open", "document-open", QStyle::SP_DialogOpenButton, "Apri"},
+        {2, "Save", "document-save", QStyle::SP_DialogSaveButton, "Salva"},
+        {5, "Print", "document-print", QStyle::SP_FileDialogDetailedView, "Stampa"},
+    };
+    for (const auto& [indice, chiave, tema, standard, suggerimento] : pulsanti) {
+        QAction* voce = mnuFileItem.at(indice);
+        voce->setIcon(QIcon::fromTheme(QLatin1String(tema), style()->standardIcon(standard)));
+        voce->setToolTip(QLatin1String(suggerimento));
+        ToolbarUp->addAction(voce);
+        if (QWidget* w = ToolbarUp->widgetForAction(voce)) w->setObjectName(QLatin1String(chiave));
+    }
+}
+
+void FrmMain::CollegaEventi() {
+    // Commands.
+    connect(cbCalcolo, &QPushButton::clicked, this, [this] { Comando([this] { Calcolo(); }); });
+    connect(cbSezioni, &QPushButton::clicked, this, [this] { Comando([this] { Sezioni(); }); });
+    connect(cbFconc, &QPushButton::clicked, this, [this] { Comando([this] { CarichiConcentrati(); }); });
+    connect(cbVisual, &QPushButton::clicked, this, [this] { Comando([this] { Visualizza(); }); });
+    connect(cbElastici, &QPushButton::clicked, this, [this] { Comando([this] { Elastici(); }); });
+    connect(cmdRidist, &QPushButton::clicked, this, [this] { Comando([this] { Ridistribuzione(); }); });
+    connect(cbHelp, &QPushButton::clicked, this, [this] { AiutoBlocco(); });
+    for (int k = 0; k < 5; ++k)
+        connect(cbDiagramma[static_cast<std::size_t>(k)], &QPushButton::clicked, this,
+                [this, k] { Comando([this, k] { Diagramma(k); }); });
+
+    // Menus.
+    const std::pair<int, void (FrmMain::*)()> file[] = {
+        {0, &FrmMain::Nuovo}, {1, &FrmMain::Apri}, {5, &FrmMain::Stampa}, {6, &FrmMain::FileDiStampa},
+        {10, &FrmMain::DisegnaInAutocad}, {17, &FrmMain::EsportaDxf}, {19, &FrmMain::Esci}};
+    for (const auto& [indice, metodo] : file)
+        connect(mnuFileItem.at(indice), &QAction::triggered, this, [this, m = metodo] { Comando([this, m] { (this->*m)(); }); });
+    connect(mnuFileItem.at(2), &QAction::triggered, this, [this] { Comando([this] { Salva(); }); });
+    connect(mnuFileItem.at(3), &QAction::triggered, this, [this] { Comando([this] { SalvaConNome(); }); });
+    connect(mnuOpzioniItem.at(1), &QAction::triggered, this, [this](bool attivo) { SceltaArrotonda(attivo); });
+    connect(mnuOpzioniItem.at(2), &QAction::triggered, this,
+            [this](bool attivo) { Comando([this, attivo] { SceltaDecalage(VoceDecalage, attivo); }); });
+    connect(mnuOpzioniItem.at(3), &QAction::triggered, this,
+            [this](bool attivo) { Comando([this, attivo] { SceltaDecalage(VoceDecalageSovrapposto, attivo); }); });
+    connect(mnuinpostazioni, &QAction::triggered, this, [this] { Comando([this] { ApreImpostazioni(); }); });
+    connect(mnuHelp.at(0), &QAction::triggered, this, [this] { Comando([this] { Aiuto(); }); });
+    connect(mnuHelp.at(1), &QAction::triggered, this, [this] { Comando([this] { FilesDiEsempio(); }); });
+    connect(mnuHelp.at(2), &QAction::triggered, this, [this] { Comando([this] { Informazioni(); }); });
+
+    // Fields.
+    AlTastoInvio(txtTitolo, [this] { txtCampate->setFocus(Qt::TabFocusReason); });
+    AlTastoInvio(txtCampate, [this] { Comando([this] { InvioCampate(); }); });
+    AlPerdereFocus(txtCampate, [this] { Comando([this] { ApplicaCampate(false); }); });
+    for (std::size_t k = 0; k < txtscala.size(); ++k) {
+        AlTastoInvio(txtscala[k], [this, k] {
+            if (k + 1 < txtscala.size())
+                txtscala[k + 1]->setFocus(Qt::TabFocusReason);
+            else
+                cbDiagramma[0]->setFocus(Qt::TabFocusReason);
+        });
+    }
+    for (QRadioButton* o : optSLU) connect(o, &QRadioButton::toggled, this, [this] { SceltaStatoLimite(); });
+    connect(ComboSLE, &QComboBox::currentIndexChanged, this, [this](int indice) {
+        if (indice >= 0) imp_.TipoSLE = indice;
+    });
+
+    // Anything the user changes may make the window differ from its file.
+    const auto modifica = [this] { AggiornaModifiche(); };
+    connect(txtTitolo, &QLineEdit::textEdited, this, modifica);
+    connect(txtCampate, &QLineEdit::textEdited, this, modifica);
+    for (QLineEdit* campo : txtscala) connect(campo, &QLineEdit::textEdited, this, modifica);
+    for (GrigliaModifica* g : FlexGrid) connect(g, &GrigliaModifica::CellaModificata, this, modifica);
+    for (QRadioButton* o : optSLU) connect(o, &QRadioButton::toggled, this, modifica);
+    connect(ckScalePreimpostate, &QCheckBox::toggled, this, modifica);
+    connect(ckVisualizzaDeformata, &QCheckBox::toggled, this, modifica);
+}
+
+template <class Azione>
+void FrmMain::Comando(Azione azione) {
+    // An unexpected failure inside a command is told as the system describes it.
+    try {
+        azione();
+    } catch (const std::exception& e) {
+        msg_->Mostra(e.what(), Icona::Nessuna);
+    }
+}
+
+void FrmMain::MostraRisultati(bool visibili) {
+    fraRisultati->setVisible(visibili);
+    // With no results the input keeps its own width and the rest of the window stays empty.
+    corpo_->setStretch(2, visibili ? 0 : 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Small handlers
+
+void FrmMain::CaricaComboSLE() {
+    ComboSLE->clear();
+    ComboSLE->addItems({QStringLiteral("rara"), QStringLiteral("frequente"), QStringLiteral("quasi permanente")});
+    ComboSLE->setCurrentIndex(0);
+}
+
+void FrmMain::SceltaVincolo(bool sinistro, int codice) {
+    (sinistro ? trave_.VincoloSinistro : trave_.VincoloDestro) = codice;
+    AggiornaElastici();
+    AggiornaModifiche();
+}
+
+void FrmMain::AggiornaElastici() {
+    cbElastici->setVisible(opVincSin[Elastico]->isChecked() || opVincDes[Elastico]->isChecked());
+}
+
+void FrmMain::SceltaStatoLimite() {
+    ComboSLE->setEnabled(optSLU[0]->isChecked());
+}
+
+void FrmMain::InvioCampate() {
+    ApplicaCampate(true);
+}
+
+// The span count typed: a number above 0 sizes the grids for it; with Enter the editing of
+// the first span starts at once.
+void FrmMain::ApplicaCampate(bool inizia) {
+    const std::string testo = txtCampate->text().toStdString();
+    if (!TestoNumerico(testo, sep_)) return;
+    const double valore = std::nearbyint(LeggeNumero(testo, sep_)); // a whole number, as the check reads it
+    if (!(valore >= 1 && valore <= 32767)) return;
+    const int n = static_cast<int>(valore);
+    if (!inizia && n == FlexGrid[0]->Righe() - 1) return;
+    trave_.nCampate(n);
+    DimensionaGriglie();
+    AggiornaModifiche();
+    if (inizia) FlexGrid[0]->ApreCella(1, 1);
+}
+
+void FrmMain::AggiornaMenuOpzioni() {
+    mnuOpzioniItem.at(1)->setChecked(trave_.ArrotondaMomenti);
+    const MenuDecalage m = MenuDecalageDaFile(trave_.Decala, trave_.Copriferro, sep_.Decimale.empty() ? '.' : sep_.Decimale[0]);
+    mnuOpzioniItem.at(2)->setChecked(m.Decalage);
+    mnuOpzioniItem.at(3)->setChecked(m.Sovrapposto);
+    // An item that is not checked keeps its keyboard letter.
+    mnuOpzioniItem.at(2)->setText(m.Decalage ? QString::fromStdString(m.DidascaliaDecalage) : QStringLiteral("&Decalage"));
+    mnuOpzioniItem.at(3)->setText(m.Sovrapposto ? QString::fromStdString(m.DidascaliaSovrapposto)
+                                                : QStringLiteral("D&ecalage Sovrapposto"));
+}
+
+void FrmMain::SceltaArrotonda(bool attivo) {
+    trave_.ArrotondaMomenti = attivo;
+    AggiornaModifiche();
+}
+
+void FrmMain::SceltaDecalage(int voce, bool attivo) {
+    QAction* questa = mnuOpzioniItem.at(voce);
+    QAction* altra = mnuOpzioniItem.at(voce == VoceDecalage ? VoceDecalageSovrapposto : VoceDecalage);
+    if (!attivo) {
+        // The item was checked: decalage off.
+        questa->setChecked(false);
+        questa->setText(voce == VoceDecalage ? QStringLiteral("&Decalage") : QStringLiteral("D&ecalage Sovrapposto"));
+        trave_.Decala = 0;
+        AggiornaModifiche();
+        return;
+    }
+    if (finestraDecalage_) finestraDecalage_->close();
+    auto* finestra = new FrmDecalage(trave_, voce, sep_, this);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    finestraDecalage_ = finestra;
+    connect(finestra, &FrmDecalage::DidascaliaCambiata, this, [this](int iCheck, const QString& didascalia) {
+        if (QAction* v = mnuOpzioniItem.at(iCheck); v->isChecked()) v->setText(didascalia);
+        AggiornaModifiche();
+    });
+    questa->setChecked(true);
+    trave_.Decala = voce == VoceDecalage ? 1 : 2;
+    altra->setChecked(false);
+    altra->setText(voce == VoceDecalage ? QStringLiteral("D&ecalage Sovrapposto") : QStringLiteral("&Decalage"));
+    AggiornaModifiche();
+    finestra->show();
+}
+
+void FrmMain::NonDisponibile(const std::string& cosa) {
+    msg_->Mostra(cosa + ": funzione non ancora disponibile in questa versione del programma.", Icona::Informazione);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+void FrmMain::Calcolo() {
+    if (!EsegueCalcolo()) return;
+    FrDiagrammi->show();
+    cbDiagramma[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::Sezioni() {
+    if (!ControllaDatiGriglie()) return;
+    FrmSez finestra(trave_, sep_, *msg_, this);
+    finestra.exec();
+    cbCalcolo->setFocus(Qt::OtherFocusReason);
+    AggiornaModifiche();
+}
+
+void FrmMain::CarichiConcentrati() {
+    ChiudeEditori();
+    if (FlexGrid[0]->Righe() < 2) {
+        txtCampate->setFocus(Qt::OtherFocusReason);
+        txtCampate->selectAll();
+        msg_->Mostra("Definire campate!", Icona::Nessuna);
+        return;
+    }
+    if (!ControllaLuci()) {
+        msg_->Mostra("Definire geometria campate!", Icona::Nessuna);
+        return;
+    }
+    // The loads refer to the spans the window shows now.
+    try {
+        TrasferisceDati(trave_, imp_);
+    } catch (const std::exception&) {
+        // What cannot be read stays as it was; the lengths below are the grid's own.
+    }
+    std::vector<double> luci;
+    for (int i = 1; i < FlexGrid[0]->Righe(); ++i) luci.push_back(FlexGrid[0]->LeggeCella(i, ColLuce));
+    FrmFconc finestra(trave_, std::move(luci), sep_, *msg_, this);
+    finestra.exec();
+    AggiornaModifiche();
+}
+
+void FrmMain::Visualizza() {
+    FrmVisualCar scelta(trave_, this);
+    if (scelta.exec() != QDialog::Accepted) return;
+    AggiornaModifiche();
+    if (!ControllaDatiGriglie()) return;
+    try {
+        const bool sezioni = trave_.CalcolaSezioni(*msg_);
+        if (!sezioni || !trave_.VincoliElasticiControlla(*msg_)) return;
+        trave_.CalcolaIperstatiche(imp_);
+    } catch (const std::exception&) {
+        msg_->Mostra(TestoErroreNeiDati, Icona::Errore);
+        return;
+    }
+    if (!ControllaScaleFisse()) return;
+    if (trave_.nCampate() > 0 || trave_.nCarConc() > 0 || trave_.nCoppie() > 0) NonDisponibile("Diagramma dei carichi");
+}
+
+void FrmMain::Elastici() {
+    ChiudeEditori();
+    // The window works on the sections and restraints the window holds now.
+    try {
+        TrasferisceDati(trave_, imp_);
+    } catch (const std::exception&) {
+        // What could not be read stays as it was; the window checks its own data.
+    }
+    FrmElastici finestra(trave_, sep_, *msg_, this);
+    finestra.exec();
+    AggiornaModifiche();
+}
+
+void FrmMain::Ridistribuzione() {
+    FrmRidist finestra(imp_, sep_, this);
+    finestra.exec();
+    AggiornaModifiche();
+}
+
+void FrmMain::ApreImpostazioni() {
+    FrmGamma finestra(imp_, sep_, *msg_, PercorsiFileIniPredefiniti(imp_.PercorsoProgramma), this);
+    finestra.exec();
+    AggiornaModifiche();
+}
+
+void FrmMain::AiutoBlocco() {
+    msg_->Mostra("Esporta il diagramma M nel disegno aperto di Autocad 2000\r\n"
+                 "(lancia Autocad se non è in funzione)\r\n"
+                 "per usare il programma Zelbrun di disegno delle armature.",
+                 Icona::Informazione);
+}
+
+void FrmMain::Diagramma(int indice) {
+    if (!EsegueCalcolo() || !ControllaScaleFisse()) return;
+    switch (indice) {
+    case 0:
+        NonDisponibile("Diagramma dei momenti");
+        break;
+    case 1:
+        NonDisponibile("Diagramma dei tagli");
+        break;
+    case 2:
+        NonDisponibile("Stampa dei diagrammi M + T");
+        break;
+    case 3:
+        NonDisponibile("Esportazione del blocco in Autocad");
+        break;
+    default:
+        DisegnaInAutocad();
+        break;
+    }
+}
+
+void FrmMain::Aiuto() {
+    const fs::path programma(imp_.PercorsoProgramma);
+    for (const fs::path& guida : {programma / "VelcoraDwg.chm", programma / "doc" / "index.html",
+                                  programma / ".." / "doc" / "index.html", programma / ".." / ".." / "doc" / "index.html"}) {
+        std::error_code ec;
+        if (fs::exists(guida, ec)) {
+            if (!servizi_->ApreDocumento(fs::weakly_canonical(guida, ec)))
+                msg_->Mostra("Impossibile aprire la guida " + guida.string(), Icona::Avviso);
+            return;
+        }
+    }
+    msg_->Mostra("La guida VelcoraDwg.chm non si trova nella cartella del programma.", Icona::Informazione);
+}
+
+void FrmMain::Informazioni() {
+    FrmInfor finestra(QCoreApplication::applicationVersion(), this);
+    finestra.exec();
+}
+
+} // namespace vc

@@ -1,0 +1,230 @@
+#pragma once
+// The main window: the beam's input (title, spans, supports, restraints, options), the
+// commands that calculate it and open the other windows, the file commands, and the two
+// results grids. It owns the beam (TraveAttiva) and the program-wide settings.
+//
+// The code is split by job:
+//   FrmMain.cpp          the controls, their layout, menus and toolbar, the small handlers;
+//   FrmMainCalcolo.cpp   moving the input into the beam and back, the checks, the calculation
+//                        and the results grids;
+//   FrmMainFile.cpp      start-up, the file commands, printing, unsaved changes, closing.
+//
+// Every control carries its own name as objectName ("txtTitolo", "FlexGrid0", "cbCalcolo",
+// "mnuFileItem2"...), so that other windows and tests can find it as a user would.
+
+#include "engine/Impostazioni.h"
+#include "engine/Velcora.h"
+#include "files/FileDati.h"
+#include "files/GestioneFile.h"
+#include "support/Messaggi.h"
+#include "support/Separatori.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolBar;
+
+namespace vc {
+
+class FrmDecalage;
+class GestioneTastiDecimali;
+class GrigliaModifica;
+class ServiziFinestra;
+
+// Where and how the program was started.
+struct AvvioProgramma {
+    std::filesystem::path CartellaProgramma; // the executable's folder
+    std::filesystem::path CartellaCorrente;  // the folder the program was started from
+    std::vector<std::string> RigaComando;    // the words after the program's name
+};
+
+class FrmMain final : public QMainWindow, public FinestraDati, public FinestraStampa {
+    Q_OBJECT
+  public:
+    // msg and servizi may be given by tests; otherwise the window shows message boxes and the
+    // platform's dialogs itself.
+    explicit FrmMain(const Separatori& sep, Messaggi* msg = nullptr, ServiziFinestra* servizi = nullptr,
+                     QWidget* genitore = nullptr);
+    ~FrmMain() override;
+
+    static constexpr const char* FormCaption = "Velcora - File: ";
+    static constexpr const char* NomeProgramma = "Velcora";
+
+    // The start-up: regional check, settings file, caption, SLE list, an empty beam, and the
+    // data file named on the command line (unless an automation client started the program).
+    void Avvia(const AvvioProgramma& avvio);
+
+    Velcora& TraveAttiva() { return trave_; }
+    const Velcora& TraveAttiva() const { return trave_; }
+    Impostazioni& Imp() { return imp_; }
+    const Impostazioni& Imp() const { return imp_; }
+    const Separatori& Sep() const { return sep_; }
+    Messaggi& Msg() { return *msg_; }
+
+    // The beam into the window: spans, restraints, check boxes, scales, support widths, limit state.
+    void FormScriveDati();
+    // Empties the window for a new beam and discards the beam.
+    void PurgaForm();
+    // Opens a data file through the Open dialog starting in `cartella`; true when one was read.
+    bool ApriFileDati(const std::filesystem::path& cartella);
+    // Sizes both input grids for the span count of the beam (rows already typed are kept).
+    void DimensionaGriglie();
+    // Fills Grid1 and Grid2 from the solved beam and shows the results frame.
+    void ScriveRisultati();
+    bool FileIniLeggeScrive(Modo modo);
+
+    // FinestraDati / FinestraStampa.
+    EsitoFile FileLeggeScrive(Modo modo, FileTesto& file) override;
+    void ImpostaTitolo(const std::string& titolo) override;
+    void StampaFile(std::string_view destinazione, StampanteRighe& uscita) override;
+
+    // The caption without the mark of unsaved changes.
+    const std::string& Didascalia() const { return didascalia_; }
+    // True when what the window holds differs from the data file last read or written.
+    bool Modificato() const;
+    // Asks whether to save unsaved changes: true when the caller may go on (saved, or not to
+    // be saved), false when the user cancelled or the saving failed.
+    bool ConfermaAbbandono();
+
+    // The commands, as the buttons and menus run them.
+    bool EsegueCalcolo();
+    bool ControllaDatiGriglie();
+    bool ControllaScaleFisse();
+    bool ControllaLuci();
+
+  protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+  private:
+    // Layout (FrmMain.cpp).
+    void CreaControlli();
+    QWidget* CreaPannelloDati();
+    QWidget* CreaPannelloRisultati();
+    void CreaMenu();
+    void CreaBarraStrumenti();
+    void CollegaEventi();
+    QAction* VoceMenu(QMenu* menu, int indice, const char* testo, const char* nome);
+    void MostraRisultati(bool visibili);
+    void AggiornaElastici();
+    void SceltaVincolo(bool sinistro, int codice);
+    void SceltaStatoLimite();
+    void InvioCampate();
+    void ApplicaCampate(bool inizia);
+    void CaricaComboSLE();
+    void AggiornaMenuOpzioni();
+    void SceltaArrotonda(bool attivo);
+    void SceltaDecalage(int voce, bool attivo);
+    void NonDisponibile(const std::string& cosa);
+    template <class Azione>
+    void Comando(Azione azione);
+
+    // Commands.
+    void Calcolo();
+    void Sezioni();
+    void CarichiConcentrati();
+    void Visualizza();
+    void Elastici();
+    void Ridistribuzione();
+    void AiutoBlocco();
+    void Diagramma(int indice);
+    void ApreImpostazioni();
+    void Aiuto();
+    void FilesDiEsempio();
+    void Informazioni();
+
+    // Input into the beam (FrmMainCalcolo.cpp).
+    int LeggeConteggio(const QLineEdit& campo) const;
+    int LeggeCampate(Velcora& t) const;
+    void LeggeVincoli(Velcora& t) const;
+    void LeggeAppoggi(Velcora& t) const;
+    void LeggeOpzioni(Velcora& t, Impostazioni& imp) const;
+    void TrasferisceDati(Velcora& t, Impostazioni& imp) const;
+    std::string FirmaFinestra() const;
+    bool LeggeDatiFinestra();
+    void FocusSuErrore();
+    void ChiudeEditori();
+    void ImpostaVincolo(std::array<QRadioButton*, 4>& gruppo, int codice);
+
+    // Files (FrmMainFile.cpp).
+    void Nuovo();
+    void Apri();
+    bool Salva();
+    bool SalvaConNome();
+    void Stampa();
+    void FileDiStampa();
+    void DisegnaInAutocad();
+    void EsportaDxf();
+    void Esci();
+
+    void DopoLettura();
+    void DatiSalvati();
+    void AggiornaModifiche();
+    std::filesystem::path CartellaEsempi() const;
+
+    Separatori sep_;
+    std::unique_ptr<Messaggi> msgPropri_;
+    Messaggi* msg_;
+    std::unique_ptr<ServiziFinestra> serviziPropri_;
+    ServiziFinestra* servizi_;
+    Impostazioni imp_;
+    Velcora trave_;
+    std::string didascalia_;
+    std::string firmaSalvata_;
+    bool salvaConNome_ = false; // a plain save asks for a name (an example was opened)
+    bool rileggiIni_ = false;   // the Open command reads the settings file again
+    QPointer<FrmDecalage> finestraDecalage_;
+    GestioneTastiDecimali* tastiDecimali_ = nullptr;
+
+  public:
+    // The controls, by their names.
+    QLineEdit* txtTitolo = nullptr;
+    QLineEdit* txtCampate = nullptr;
+    std::array<GrigliaModifica*, 2> FlexGrid{};
+    std::array<QRadioButton*, 4> opVincSin{};
+    std::array<QRadioButton*, 4> opVincDes{};
+    std::array<QRadioButton*, 2> optSLU{};
+    QComboBox* ComboSLE = nullptr;
+    QGroupBox* FrDiagrammi = nullptr;
+    std::array<QLineEdit*, 3> txtscala{};
+    QCheckBox* ckScalePreimpostate = nullptr;
+    QLineEdit* txtPlot = nullptr;
+    QCheckBox* ckVisualizzaDeformata = nullptr;
+    std::array<QPushButton*, 5> cbDiagramma{};
+    QGroupBox* fraRisultati = nullptr;
+    GrigliaModifica* Grid1 = nullptr;
+    GrigliaModifica* Grid2 = nullptr;
+    QPushButton* cbCalcolo = nullptr;
+    QPushButton* cbSezioni = nullptr;
+    QPushButton* cbFconc = nullptr;
+    QPushButton* cbVisual = nullptr;
+    QPushButton* cbElastici = nullptr;
+    QPushButton* cmdRidist = nullptr;
+    QPushButton* cbHelp = nullptr;
+    std::map<int, QAction*> mnuFileItem;
+    std::map<int, QAction*> mnuOpzioniItem;
+    QAction* mnuinpostazioni = nullptr;
+    std::map<int, QAction*> mnuHelp;
+    QToolBar* ToolbarUp = nullptr;
+
+  private:
+    QHBoxLayout* corpo_ = nullptr;
+};
+
+} // namespace vc

@@ -1,0 +1,274 @@
+// The main window and its files: start-up, new, open, save, the listing on paper or in a text
+// file, the caption with its mark of unsaved changes, and closing.
+
+#include "ui/FrmMain.h"
+
+#include "files/FileIni.h"
+#include "files/Relazione.h"
+#include "support/ImpostazioniInternazionali.h"
+#include "ui/FrmDecalage.h"
+#include "ui/GrigliaModifica.h"
+#include "ui/ServiziFinestra.h"
+#include "ui/StampanteQt.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace vc {
+
+namespace fs = std::filesystem;
+
+// ---------------------------------------------------------------------------------------------
+// Start-up
+
+void FrmMain::Avvia(const AvvioProgramma& avvio) {
+    imp_.PercorsoProgramma = avvio.CartellaProgramma.string();
+    imp_.PercorsoDati = avvio.CartellaCorrente.string();
+    ControllaImpostazioniInternazionali(sep_, *msg_);
+    FileIniLeggeScrive(Modo::Lettura);
+
+    ImpostaTitolo(FormCaption + imp_.NomeFile);
+    if (const QScreen* schermo = screen()) {
+        const QRect libero = schermo->availableGeometry();
+        resize(std::min(1240, libero.width()), std::min(800, libero.height()));
+        move(libero.topLeft());
+    }
+    CaricaComboSLE();
+    optSLU[1]->setChecked(true);
+    PurgaForm();
+    FrDiagrammi->hide();
+    QApplication::processEvents();
+
+    if (!imp_.AvviatoDaServer && !avvio.RigaComando.empty()) {
+        std::string riga;
+        for (const std::string& parola : avvio.RigaComando) riga += (riga.empty() ? "" : " ") + parola;
+        // A name given from a terminal is relative to the folder the program was started from.
+        if (!fs::path(riga).is_absolute() && !avvio.CartellaCorrente.empty())
+            riga = (avvio.CartellaCorrente / riga).string();
+        try {
+            if (ApriFileDaRigaComando(riga, *this, FormCaption, imp_, *msg_)) DopoLettura();
+        } catch (const std::exception&) {
+            // A file named on the command line that cannot be used leaves an empty window.
+        }
+    }
+    DatiSalvati();
+}
+
+bool FrmMain::FileIniLeggeScrive(Modo modo) {
+    return vc::FileIniLeggeScrive(modo, imp_, *msg_, PercorsiFileIniPredefiniti(imp_.PercorsoProgramma));
+}
+
+fs::path FrmMain::CartellaEsempi() const {
+    const fs::path programma(imp_.PercorsoProgramma);
+    for (const fs::path& c : {programma / "examples", programma / ".." / "examples", programma / ".." / ".." / "examples",
+                              programma / ".." / "share" / "velcora" / "examples"}) {
+        std::error_code ec;
+        if (fs::is_directory(c, ec)) return fs::weakly_canonical(c, ec);
+    }
+    return programma;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The data file
+
+EsitoFile FrmMain::FileLeggeScrive(Modo modo, FileTesto& file) {
+    if (modo == Modo::Lettura) {
+        // A file is read into a beam of its own: nothing of the previous beam (its forces, its
+        // elastic ends) may stay behind in a file that does not mention it.
+        if (finestraDecalage_) finestraDecalage_->close();
+        trave_ = Velcora{};
+        if (rileggiIni_) FileIniLeggeScrive(Modo::Lettura);
+    }
+    const EsitoFile esito = vc::FileLeggeScrive(modo, file, trave_, imp_, *msg_);
+    if (modo == Modo::Lettura) AggiornaMenuOpzioni();
+    return esito;
+}
+
+void FrmMain::ImpostaTitolo(const std::string& titolo) {
+    didascalia_ = titolo;
+    // "[*]" is where the window shows its mark of unsaved changes; one in the name stays text.
+    QString testo = QString::fromStdString(titolo);
+    testo.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(testo + QStringLiteral("[*]"));
+}
+
+void FrmMain::DopoLettura() {
+    txtTitolo->setText(QString::fromStdString(imp_.Titolo));
+    txtCampate->setText(QString::number(trave_.nCampate()));
+    DimensionaGriglie();
+    FormScriveDati();
+    MostraRisultati(false);
+    FrDiagrammi->show();
+    salvaConNome_ = false;
+    cbCalcolo->setFocus(Qt::OtherFocusReason);
+    DatiSalvati();
+}
+
+bool FrmMain::ApriFileDati(const fs::path& cartella) {
+    if (!ConfermaAbbandono()) return false;
+    const EsitoGestioneFile esito = GestioneFileDati(AzioneFile::Apri, NomeProgramma, EstensioneFileDati, servizi_->Dialoghi(),
+                                                     *this, FormCaption, imp_, *msg_, cartella);
+    if (esito.Annullato || !esito.Esito || imp_.NomeFile == "*") return false;
+    DopoLettura();
+    return true;
+}
+
+void FrmMain::Nuovo() {
+    if (!ConfermaAbbandono()) return;
+    imp_.NomeFile.clear();
+    // What belongs to one beam and is not on view starts afresh: no redistribution.
+    imp_.DeltaRidist = 0.0f;
+    imp_.ClasseCls = 0;
+    salvaConNome_ = false;
+    GestioneFileDati(AzioneFile::Nuovo, NomeProgramma, EstensioneFileDati, servizi_->Dialoghi(), *this, FormCaption, imp_,
+                     *msg_);
+    PurgaForm();
+    FrDiagrammi->hide();
+    txtTitolo->setFocus(Qt::OtherFocusReason);
+    txtTitolo->selectAll();
+    DatiSalvati();
+}
+
+void FrmMain::Apri() {
+    // The settings file is read again once a file has been chosen, just before reading it.
+    rileggiIni_ = true;
+    const bool letto = ApriFileDati(imp_.PercorsoDati);
+    rileggiIni_ = false;
+    if (letto) FrDiagrammi->show();
+}
+
+void FrmMain::FilesDiEsempio() {
+    const std::string percorsoDati = imp_.PercorsoDati;
+    const bool letto = ApriFileDati(CartellaEsempi());
+    imp_.PercorsoDati = percorsoDati;
+    // An example is a model to start from: it is saved into the user's folder, under a name
+    // the user gives, never over the example itself.
+    if (letto) salvaConNome_ = true;
+}
+
+bool FrmMain::Salva() {
+    if (!ControllaDatiGriglie()) return false;
+    const AzioneFile azione = salvaConNome_ ? AzioneFile::SalvaConNome : AzioneFile::Salva;
+    const EsitoGestioneFile esito = GestioneFileDati(azione, NomeProgramma, EstensioneFileDati, servizi_->Dialoghi(), *this,
+                                                     FormCaption, imp_, *msg_);
+    if (esito.Esito != EsitoFile::Completo) return false;
+    salvaConNome_ = false;
+    DatiSalvati();
+    return true;
+}
+
+bool FrmMain::SalvaConNome() {
+    if (!ControllaDatiGriglie()) return false;
+    const EsitoGestioneFile esito = GestioneFileDati(AzioneFile::SalvaConNome, NomeProgramma, EstensioneFileDati,
+                                                     servizi_->Dialoghi(), *this, FormCaption, imp_, *msg_);
+    if (esito.Esito != EsitoFile::Completo) return false;
+    salvaConNome_ = false;
+    DatiSalvati();
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The listing
+
+void FrmMain::StampaFile(std::string_view destinazione, StampanteRighe& uscita) {
+    if (destinazione == "STAMPANTE") {
+        if (auto* pagine = dynamic_cast<RigheSuStampante*>(&uscita)) pagine->NuovaCopia();
+    }
+    StampaRelazione(uscita, FlexGrid[0]->Celle(), Grid1->Celle(), Grid2->Celle(), trave_, imp_, sep_);
+}
+
+void FrmMain::Stampa() {
+    if (!EsegueCalcolo()) return;
+    std::unique_ptr<Stampante> stampante = servizi_->NuovaStampante();
+    if (!stampante) {
+        msg_->Mostra("Nessuna stampante disponibile.", Icona::Avviso);
+        return;
+    }
+    const bool stampato = StampaSuDispositivo(imp_.NomeFile, "txt", servizi_->Dialoghi(), *this, "STAMPANTE",
+                                              stampante.get(), imp_, *msg_);
+    // A cancelled Print dialog says nothing; a printer that could not start says why.
+    if (auto* qt = dynamic_cast<StampanteQt*>(stampante.get()); !stampato && qt && !qt->Errore().isEmpty())
+        msg_->Mostra(qt->Errore().toStdString(), Icona::Avviso);
+}
+
+void FrmMain::FileDiStampa() {
+    if (!EsegueCalcolo()) return;
+    StampaSuDispositivo(imp_.NomeFile, "txt", servizi_->Dialoghi(), *this, "FILE", nullptr, imp_, *msg_);
+}
+
+void FrmMain::DisegnaInAutocad() {
+    if (!EsegueCalcolo()) return;
+    NonDisponibile("Disegno in Autocad");
+}
+
+void FrmMain::EsportaDxf() {
+    if (!EsegueCalcolo()) return;
+    NonDisponibile("Esportazione DXF");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Unsaved changes and closing
+
+bool FrmMain::Modificato() const {
+    return FirmaFinestra() != firmaSalvata_;
+}
+
+void FrmMain::DatiSalvati() {
+    firmaSalvata_ = FirmaFinestra();
+    AggiornaModifiche();
+}
+
+void FrmMain::AggiornaModifiche() {
+    setWindowModified(Modificato());
+}
+
+bool FrmMain::ConfermaAbbandono() {
+    ChiudeEditori();
+    // The cover typed in the decalage window goes into the beam when that window closes.
+    if (finestraDecalage_) finestraDecalage_->close();
+    if (!Modificato()) return true;
+    const QString nome = imp_.NomeFile.empty() || imp_.NomeFile == "*"
+                             ? QStringLiteral("I dati della nuova trave non sono stati salvati.")
+                             : QStringLiteral("I dati della trave sono cambiati dall'ultimo salvataggio di %1.%2.")
+                                   .arg(QString::fromStdString(imp_.NomeFile), QLatin1String(EstensioneFileDati.data()));
+    QMessageBox domanda(QMessageBox::Question, QString::fromLatin1(NomeProgramma),
+                        nome + QStringLiteral("\nSalvare le modifiche?"), QMessageBox::NoButton, this);
+    QPushButton* si = domanda.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
+    QPushButton* no = domanda.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton* annulla = domanda.addButton(QStringLiteral("&Annulla"), QMessageBox::RejectRole);
+    domanda.setDefaultButton(si);
+    domanda.setEscapeButton(annulla);
+    domanda.exec();
+    if (domanda.clickedButton() == no) return true;
+    if (domanda.clickedButton() == si) return Salva();
+    return false;
+}
+
+void FrmMain::Esci() {
+    close();
+}
+
+void FrmMain::closeEvent(QCloseEvent* evento) {
+    bool chiude = false;
+    try {
+        chiude = ConfermaAbbandono();
+    } catch (const std::exception& e) {
+        msg_->Mostra(e.what(), Icona::Nessuna);
+    }
+    if (!chiude) {
+        evento->ignore();
+        return;
+    }
+    if (finestraDecalage_) finestraDecalage_->close();
+    evento->accept();
+}
+
+} // namespace vc

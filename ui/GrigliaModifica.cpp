@@ -1,0 +1,643 @@
+#include "ui/GrigliaModifica.h"
+
+#include "support/Formattazione.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <stdexcept>
+
+namespace vc {
+
+namespace {
+
+// The decimal key of the numeric keypad, whatever the keyboard layout puts on it.
+bool TastoDecimaleTastierino(const QKeyEvent& evento) {
+    return (evento.modifiers() & Qt::KeypadModifier) &&
+           (evento.key() == Qt::Key_Period || evento.key() == Qt::Key_Comma);
+}
+
+QString DaUtf8(std::string_view testo) {
+    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
+}
+
+// A number written with the user's separators, and nothing else but blanks around it.
+bool NumeroCompleto(std::string_view originale, const Separatori& sep) {
+    // The grouping separators dropped, the first decimal separator made a point.
+    std::string testo;
+    bool decimale = false;
+    for (std::size_t k = 0; k < originale.size();) {
+        const std::string_view resto = originale.substr(k);
+        if (!sep.Migliaia.empty() && resto.starts_with(sep.Migliaia)) {
+            k += sep.Migliaia.size();
+        } else if (!decimale && !sep.Decimale.empty() && resto.starts_with(sep.Decimale)) {
+            testo += '.';
+            decimale = true;
+            k += sep.Decimale.size();
+        } else {
+            testo += originale[k++];
+        }
+    }
+    std::size_t i = 0;
+    const auto blanco = [&](std::size_t k) { return k < testo.size() && testo[k] == ' '; };
+    const auto cifra = [&](std::size_t k) {
+        return k < testo.size() && std::isdigit(static_cast<unsigned char>(testo[k])) != 0;
+    };
+    while (blanco(i)) ++i;
+    if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) ++i;
+    bool cifre = false;
+    while (cifra(i)) { ++i; cifre = true; }
+    if (i < testo.size() && testo[i] == '.') {
+        ++i;
+        while (cifra(i)) { ++i; cifre = true; }
+    }
+    if (!cifre) return false;
+    if (i < testo.size() && (testo[i] == 'e' || testo[i] == 'E')) {
+        ++i;
+        if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) ++i;
+        if (!cifra(i)) return false;
+        while (cifra(i)) ++i;
+    }
+    while (blanco(i)) ++i;
+    return i == testo.size();
+}
+
+} // namespace
+
+bool TestoNumerico(std::string_view testo, const Separatori& sep) {
+    return NumeroCompleto(testo, sep);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The editor
+
+DelegatoModifica::DelegatoModifica(GrigliaModifica& griglia) : QStyledItemDelegate(&griglia), griglia_(griglia) {}
+
+QWidget* DelegatoModifica::createEditor(QWidget* genitore, const QStyleOptionViewItem&, const QModelIndex&) const {
+    auto* editor = new QLineEdit(genitore);
+    editor->setFrame(false);
+    editor->setAlignment(Qt::AlignCenter);
+    griglia_.editor_ = editor;
+    return editor;
+}
+
+void DelegatoModifica::setEditorData(QWidget*, const QModelIndex&) const {
+    // The grid decides what the editor offers when it opens it (the opening key's rules);
+    // nothing is taken from the cell afterwards.
+}
+
+void DelegatoModifica::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& indice) const {
+    auto& campo = static_cast<QLineEdit&>(*editor);
+    // The previous entry offered on an empty cell goes in only when confirmed with Enter or
+    // changed: clicking through cells writes nothing.
+    if (griglia_.ripetizione_ && !campo.isModified() && !griglia_.daInvio_) return;
+    if (griglia_.chiusuraNumerica_ && !campo.text().trimmed().isEmpty()) {
+        campo.setText(DaUtf8(RiformattaTesto(campo.text().toStdString(), griglia_.sep_)));
+    }
+    QString testo = campo.text();
+    griglia_.testoPrecedente_ = testo;
+    const int riga = indice.row() + 1;
+    const int colonna = indice.column();
+    if (griglia_.TestoCella(riga, colonna) == testo.toStdString()) return;
+    griglia_.Scrive(testo, riga, colonna);
+    emit griglia_.CellaModificata(riga, colonna);
+}
+
+bool DelegatoModifica::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress) {
+        if (auto* campo = qobject_cast<QLineEdit*>(oggetto)) {
+            if (griglia_.TastoEditor(*campo, static_cast<QKeyEvent&>(*evento))) return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(oggetto, evento);
+}
+
+void DelegatoModifica::initStyleOption(QStyleOptionViewItem* opzione, const QModelIndex& indice) const {
+    QStyledItemDelegate::initStyleOption(opzione, indice);
+    if (indice.column() == 0) {
+        // The fixed column: never current, never edited, drawn like the headings.
+        opzione->state |= QStyle::State_Enabled;
+        opzione->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        opzione->palette.setCurrentColorGroup(QPalette::Active);
+        opzione->backgroundBrush = opzione->palette.brush(QPalette::Active, QPalette::Button);
+        opzione->palette.setBrush(QPalette::Text, opzione->palette.brush(QPalette::Active, QPalette::ButtonText));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The grid
+
+GrigliaModifica::GrigliaModifica(const Separatori& sep, QWidget* genitore)
+    : QTableWidget(genitore), sep_(sep) {
+    setItemDelegate(new DelegatoModifica(*this)); // owned by the grid
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    setAlternatingRowColors(false);
+}
+
+void GrigliaModifica::PreparaCella(QTableWidgetItem& cella, int colonna) const {
+    cella.setTextAlignment(Qt::AlignCenter);
+    if (colonna == 0)
+        cella.setFlags(Qt::NoItemFlags); // skipped by the arrows and the mouse
+    else if (solaLettura_)
+        cella.setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    else
+        cella.setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+}
+
+QTableWidgetItem* GrigliaModifica::Cella(int riga, int colonna) {
+    if (riga < 1 || riga >= Righe() || colonna < 0 || colonna >= Colonne()) return nullptr;
+    QTableWidgetItem* cella = item(riga - 1, colonna);
+    if (cella == nullptr) {
+        cella = new QTableWidgetItem;
+        PreparaCella(*cella, colonna);
+        setItem(riga - 1, colonna, cella);
+    }
+    return cella;
+}
+
+const QTableWidgetItem* GrigliaModifica::Cella(int riga, int colonna) const {
+    if (riga < 1 || riga >= Righe() || colonna < 0 || colonna >= Colonne()) return nullptr;
+    return item(riga - 1, colonna);
+}
+
+void GrigliaModifica::ImpostaDimensioni(int righe, int colonne) {
+    if (InModifica()) AnnullaModifica();
+    setColumnCount(std::max(colonne, 0));
+    AdattaColonne();
+    ImpostaRighe(righe);
+    for (int c = 0; c < columnCount(); ++c)
+        if (horizontalHeaderItem(c) == nullptr) setHorizontalHeaderItem(c, new QTableWidgetItem);
+}
+
+void GrigliaModifica::ImpostaRighe(int righe) {
+    if (InModifica()) AnnullaModifica();
+    setRowCount(std::max(righe - 1, 0));
+    for (int r = 1; r < Righe(); ++r)
+        for (int c = 0; c < Colonne(); ++c) Cella(r, c);
+    updateGeometry();
+}
+
+void GrigliaModifica::ImpostaIntestazioni(std::initializer_list<const char*> testi) {
+    int c = 0;
+    for (const char* t : testi) ScriveCella(std::string_view(t), 0, c++);
+}
+
+void GrigliaModifica::NumeraRighe() {
+    for (int r = 1; r < Righe(); ++r) ScriveCella(QString::number(r), r, 0);
+}
+
+void GrigliaModifica::SvuotaDati() {
+    if (InModifica()) AnnullaModifica();
+    for (int r = 1; r < Righe(); ++r)
+        for (int c = 1; c < Colonne(); ++c) Scrive(QString(), r, c);
+}
+
+int GrigliaModifica::PixelDaTwip(int twip) const {
+    // 15 twips a pixel on a 96-dpi screen, where an 8-point font is 13 pixels high.
+    const double scala = fontMetrics().height() / 13.0;
+    return static_cast<int>(std::lround(twip / 15.0 * scala));
+}
+
+void GrigliaModifica::ImpostaLarghezzaColonna(int colonna, int twip) {
+    if (colonna < 0 || colonna >= Colonne()) return;
+    if (static_cast<int>(twip_.size()) < Colonne()) twip_.resize(static_cast<std::size_t>(Colonne()), 0);
+    twip_[static_cast<std::size_t>(colonna)] = twip;
+    setColumnWidth(colonna, LarghezzaVoluta(colonna));
+    updateGeometry();
+}
+
+int GrigliaModifica::LarghezzaVoluta(int colonna) const {
+    const auto k = static_cast<std::size_t>(colonna);
+    if (k >= twip_.size() || twip_[k] <= 0) return columnWidth(colonna);
+    const QString intestazione = horizontalHeaderItem(colonna) ? horizontalHeaderItem(colonna)->text() : QString();
+    const int perIntestazione = fontMetrics().horizontalAdvance(intestazione) + 2 * fontMetrics().averageCharWidth() + 6;
+    return std::max(PixelDaTwip(twip_[k]), perIntestazione);
+}
+
+void GrigliaModifica::ColonneElastiche(bool elastiche) {
+    elastiche_ = elastiche;
+    AdattaColonne();
+}
+
+void GrigliaModifica::AdattaColonne() {
+    for (int c = 0; c < columnCount(); ++c)
+        horizontalHeader()->setSectionResizeMode(c, elastiche_ && c > 0 ? QHeaderView::Stretch : QHeaderView::Interactive);
+}
+
+void GrigliaModifica::ImpostaRigheVisibili(int righe) {
+    righeVisibili_ = std::max(righe, 1);
+    updateGeometry();
+}
+
+void GrigliaModifica::SolaLettura(bool solaLettura) {
+    if (InModifica()) AnnullaModifica();
+    solaLettura_ = solaLettura;
+    setSelectionMode(solaLettura ? QAbstractItemView::ContiguousSelection : QAbstractItemView::SingleSelection);
+    for (int r = 1; r < Righe(); ++r)
+        for (int c = 0; c < Colonne(); ++c)
+            if (QTableWidgetItem* cella = Cella(r, c)) PreparaCella(*cella, c);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Cells
+
+std::string GrigliaModifica::TestoCella(int riga, int colonna) const {
+    if (riga == 0) {
+        const QTableWidgetItem* h = colonna >= 0 && colonna < Colonne() ? horizontalHeaderItem(colonna) : nullptr;
+        return h ? h->text().toStdString() : std::string();
+    }
+    const QTableWidgetItem* cella = Cella(riga, colonna);
+    return cella ? cella->text().toStdString() : std::string();
+}
+
+void GrigliaModifica::Scrive(const QString& testo, int riga, int colonna) {
+    if (riga == 0) {
+        if (colonna < 0 || colonna >= Colonne()) return;
+        if (QTableWidgetItem* h = horizontalHeaderItem(colonna))
+            h->setText(testo);
+        else
+            setHorizontalHeaderItem(colonna, new QTableWidgetItem(testo));
+        return;
+    }
+    if (QTableWidgetItem* cella = Cella(riga, colonna)) cella->setText(testo);
+}
+
+void GrigliaModifica::ScriveCella(std::string_view testo, int riga, int colonna) {
+    Scrive(DaUtf8(testo), riga, colonna);
+}
+
+void GrigliaModifica::ScriveCella(const QString& testo, int riga, int colonna) {
+    Scrive(testo, riga, colonna);
+}
+
+void GrigliaModifica::ScriveCella(double valore, int riga, int colonna) {
+    Scrive(DaUtf8(TestoNumero(valore, sep_)), riga, colonna);
+}
+
+double GrigliaModifica::LeggeCella(int riga, int colonna) const {
+    return LeggeNumero(TestoCella(riga, colonna), sep_);
+}
+
+int GrigliaModifica::LeggeCellaIntera(int riga, int colonna) const {
+    const double arrotondato = std::nearbyint(LeggeCella(riga, colonna));
+    if (!(arrotondato >= -32768.0 && arrotondato <= 32767.0)) throw std::out_of_range("Overflow");
+    return static_cast<int>(arrotondato);
+}
+
+bool GrigliaModifica::TestoNumerico(const QString& testo) const {
+    return NumeroCompleto(testo.toStdString(), sep_);
+}
+
+bool GrigliaModifica::CellaNumerica(int riga, int colonna) const {
+    return NumeroCompleto(TestoCella(riga, colonna), sep_);
+}
+
+bool GrigliaModifica::LeggeGriglia(TabellaNumeri& valori, int daRiga, int daColonna, Messaggi& msg, bool ridimensiona) const {
+    try {
+        const int righe = std::max(Righe() - daRiga, 0);
+        const int colonne = std::max(Colonne() - daColonna, 0);
+        if (ridimensiona) valori.assign(righe, std::vector<double>(colonne, 0.0));
+        for (int i = 0; i < righe; ++i)
+            for (int j = 0; j < colonne; ++j) valori.at(i).at(j) = LeggeCella(daRiga + i, daColonna + j);
+        return true;
+    } catch (const std::exception&) {
+        msg.Mostra("Errore in LeggeGriglia", Icona::Errore);
+        return false;
+    }
+}
+
+bool GrigliaModifica::LeggeGriglia(TabellaTesti& testi, int daRiga, int daColonna, Messaggi& msg,
+                                   bool ridimensiona) const {
+    try {
+        const int righe = std::max(Righe() - daRiga, 0);
+        const int colonne = std::max(Colonne() - daColonna, 0);
+        if (ridimensiona) testi.assign(righe, std::vector<std::string>(colonne));
+        for (int i = 0; i < righe; ++i)
+            for (int j = 0; j < colonne; ++j) testi.at(i).at(j) = TestoCella(daRiga + i, daColonna + j);
+        return true;
+    } catch (const std::exception&) {
+        msg.Mostra("Errore in LeggeGriglia", Icona::Errore);
+        return false;
+    }
+}
+
+void GrigliaModifica::CaricaGriglia(const TabellaNumeri& valori, int cifre, int larghezza, bool compatto) {
+    if (InModifica()) AnnullaModifica();
+    for (int r = 1; r < Righe() && r - 1 < static_cast<int>(valori.size()); ++r) {
+        const auto& riga = valori[static_cast<std::size_t>(r - 1)];
+        for (int c = 1; c < Colonne() && c - 1 < static_cast<int>(riga.size()); ++c) {
+            const double x = riga[static_cast<std::size_t>(c - 1)];
+            ScriveCella(compatto ? FormattaNumero(cifre, larghezza, x, false, sep_)
+                                 : FormattaLarghezza(cifre, larghezza, x, sep_),
+                        r, c);
+        }
+    }
+}
+
+void GrigliaModifica::CaricaTabella(const TabellaCelle& tabella) {
+    ImpostaDimensioni(tabella.Righe(), tabella.Colonne());
+    for (int r = 0; r < tabella.Righe(); ++r)
+        for (int c = 0; c < tabella.Colonne(); ++c) ScriveCella(tabella.Cella(r, c), r, c);
+    for (int c = 0; c < tabella.Colonne(); ++c) ImpostaLarghezzaColonna(c, tabella.Larghezza(c));
+}
+
+TabellaCelle GrigliaModifica::Celle() const {
+    std::vector<int> larghezze;
+    for (int c = 0; c < Colonne(); ++c) {
+        const auto k = static_cast<std::size_t>(c);
+        larghezze.push_back(k < twip_.size() && twip_[k] > 0 ? twip_[k] : columnWidth(c) * 15);
+    }
+    TabellaCelle t(Righe(), larghezze);
+    for (int r = 0; r < Righe(); ++r)
+        for (int c = 0; c < Colonne(); ++c) t.Cella(r, c, TestoCella(r, c));
+    return t;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Editing
+
+void GrigliaModifica::VaiACella(int riga, int colonna) {
+    if (InModifica()) ChiudeModifica();
+    if (riga >= 1 && riga < Righe() && colonna >= 1 && colonna < Colonne()) setCurrentCell(riga - 1, colonna);
+}
+
+void GrigliaModifica::ApreCella(int riga, int colonna) {
+    VaiACella(riga, colonna);
+    IniziaModifica(0);
+}
+
+void GrigliaModifica::IniziaModifica(char32_t tasto) {
+    if (InModifica()) ChiudeModifica();
+    ApreEditore(tasto);
+}
+
+bool GrigliaModifica::ApreEditore(char32_t tasto) {
+    const QModelIndex indice = currentIndex();
+    if (solaLettura_ || !indice.isValid() || indice.column() < 1) return false;
+    if (!(indice.flags() & Qt::ItemIsEditable)) return false;
+    if (!editor_.isNull()) {
+        editor_->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    tastoApertura_ = tasto;
+    editor_.clear();
+    edit(indice);
+    if (editor_.isNull()) return false;
+    PreparaEditore(*editor_, tasto);
+    editor_->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void GrigliaModifica::PreparaEditore(QLineEdit& editor, char32_t tasto) {
+    const QString cella = DaUtf8(TestoCella(RigaCorrente(), ColonnaCorrente()));
+    ripetizione_ = false;
+    if (tasto == 0) {
+        if (TestoNumerico(cella)) {
+            editor.setText(cella);
+        } else {
+            editor.setText(testoPrecedente_);
+            ripetizione_ = !testoPrecedente_.isEmpty();
+        }
+        editor.selectAll();
+    } else if (tasto <= 32) {
+        editor.setText(cella);
+        editor.end(false);
+    } else {
+        editor.setText(QString::fromUcs4(&tasto, 1));
+        editor.end(false);
+        editor.setModified(true);
+    }
+}
+
+bool GrigliaModifica::TastoEditor(QLineEdit& editor, QKeyEvent& evento) {
+    if (&editor != editor_.data()) return false;
+    switch (evento.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Conferma(true);
+        AvanzaDopoInvio();
+        return true;
+    case Qt::Key_Escape:
+        AnnullaModifica();
+        return true;
+    case Qt::Key_Up:
+        Conferma(false);
+        SpostaRiga(-1);
+        return true;
+    case Qt::Key_Down:
+        Conferma(false);
+        SpostaRiga(+1);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        Conferma(false);
+        focusNextPrevChild(evento.key() == Qt::Key_Tab && !(evento.modifiers() & Qt::ShiftModifier));
+        return true;
+    default:
+        break;
+    }
+    if (TastoDecimaleTastierino(evento)) {
+        editor.insert(DaUtf8(sep_.Decimale));
+        return true;
+    }
+    return false;
+}
+
+void GrigliaModifica::Conferma(bool daInvio) {
+    if (editor_.isNull()) return;
+    QWidget* editor = editor_.data();
+    daInvio_ = daInvio;
+    commitData(editor);
+    daInvio_ = false;
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    editor_.clear();
+}
+
+void GrigliaModifica::ChiudeModifica() {
+    Conferma(false);
+}
+
+void GrigliaModifica::ChiudeModificaNumerica() {
+    const bool numerica = chiusuraNumerica_;
+    chiusuraNumerica_ = true;
+    Conferma(false);
+    chiusuraNumerica_ = numerica;
+}
+
+void GrigliaModifica::AnnullaModifica() {
+    if (editor_.isNull()) return;
+    QWidget* editor = editor_.data();
+    editor_.clear();
+    closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    setFocus(Qt::OtherFocusReason);
+}
+
+void GrigliaModifica::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) {
+    // However the editor closes (Enter, a click elsewhere, another window), it is gone.
+    if (editor == editor_.data()) editor_.clear();
+    QTableWidget::closeEditor(editor, suggerimento);
+}
+
+void GrigliaModifica::AvanzaDopoInvio() {
+    int riga = RigaCorrente();
+    int colonna = ColonnaCorrente();
+    const int ultimaRiga = Righe() - 1;
+    const int ultimaColonna = Colonne() - 1;
+    bool fine = false;
+    if (perRighe_) {
+        if (colonna < ultimaColonna) {
+            ++colonna;
+        } else if (riga < ultimaRiga) {
+            ++riga;
+            colonna = 1;
+        } else {
+            fine = true;
+        }
+    } else {
+        if (riga < ultimaRiga) {
+            ++riga;
+        } else if (colonna < ultimaColonna) {
+            ++colonna;
+            riga = 1;
+        } else {
+            fine = true;
+        }
+    }
+    if (fine) {
+        if (seguente_ && seguente_->isVisible() && seguente_->isEnabled()) seguente_->setFocus(Qt::TabFocusReason);
+        emit FineGriglia();
+        return;
+    }
+    setCurrentCell(riga - 1, colonna);
+    ApreEditore(0); // the sequence goes on as if the new cell had been clicked
+}
+
+void GrigliaModifica::SpostaRiga(int passo) {
+    const int riga = std::clamp(RigaCorrente() + passo, 1, std::max(Righe() - 1, 1));
+    if (riga != RigaCorrente() && ColonnaCorrente() >= 1) setCurrentCell(riga - 1, ColonnaCorrente());
+}
+
+void GrigliaModifica::keyPressEvent(QKeyEvent* evento) {
+    if (!editor_.isNull()) {
+        // Keys that reach the grid while its editor is open belong to the editor.
+        QCoreApplication::sendEvent(editor_.data(), evento);
+        return;
+    }
+    if (evento->matches(QKeySequence::Copy)) {
+        CopiaSelezione();
+        return;
+    }
+    const QModelIndex indice = currentIndex();
+    if (solaLettura_ || !indice.isValid() || indice.column() < 1) {
+        QTableWidget::keyPressEvent(evento);
+        return;
+    }
+    switch (evento->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        ApreEditore(13);
+        return;
+    case Qt::Key_Space:
+        ApreEditore(32);
+        return;
+    case Qt::Key_Backspace:
+        ApreEditore(8);
+        return;
+    case Qt::Key_Delete:
+        if (!TestoCella(RigaCorrente(), ColonnaCorrente()).empty()) {
+            Scrive(QString(), RigaCorrente(), ColonnaCorrente());
+            emit CellaModificata(RigaCorrente(), ColonnaCorrente());
+        }
+        return;
+    default:
+        break;
+    }
+    const bool comando = evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QString testo = evento->text();
+    if (!comando && !testo.isEmpty() && testo.at(0).isPrint()) {
+        if (TastoDecimaleTastierino(*evento)) {
+            const QString decimale = DaUtf8(sep_.Decimale);
+            ApreEditore(decimale.toUcs4().value(0, U'.'));
+        } else {
+            ApreEditore(testo.toUcs4().value(0, U' '));
+        }
+        return;
+    }
+    QTableWidget::keyPressEvent(evento);
+}
+
+void GrigliaModifica::mousePressEvent(QMouseEvent* evento) {
+    QTableWidget::mousePressEvent(evento);
+    if (solaLettura_ || evento->button() != Qt::LeftButton) return;
+    const QModelIndex indice = indexAt(evento->position().toPoint());
+    if (indice.isValid() && indice == currentIndex() && indice.column() >= 1 && !InModifica()) ApreEditore(0);
+}
+
+void GrigliaModifica::CopiaSelezione() const {
+    const auto intervalli = selectedRanges();
+    if (intervalli.isEmpty()) return;
+    const QTableWidgetSelectionRange& s = intervalli.first();
+    QString testo;
+    for (int r = s.topRow(); r <= s.bottomRow(); ++r) {
+        for (int c = s.leftColumn(); c <= s.rightColumn(); ++c) {
+            if (c > s.leftColumn()) testo += QLatin1Char('\t');
+            testo += DaUtf8(TestoCella(r + 1, c)).trimmed();
+        }
+        testo += QLatin1Char('\n');
+    }
+    QApplication::clipboard()->setText(testo);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Size
+
+void GrigliaModifica::IngrandisceGriglia() {
+    ingrandita_ = !ingrandita_;
+    if (ingrandita_) {
+        int tutte = horizontalHeader()->height() + 2 * frameWidth() + rowCount() * verticalHeader()->defaultSectionSize();
+        if (const QScreen* schermo = screen()) tutte = std::min(tutte, schermo->availableGeometry().height() * 3 / 4);
+        setMinimumHeight(tutte);
+    } else {
+        setMinimumHeight(0);
+    }
+    updateGeometry();
+}
+
+QSize GrigliaModifica::sizeHint() const {
+    int larghezza = 2 * frameWidth();
+    for (int c = 0; c < columnCount(); ++c) larghezza += LarghezzaVoluta(c);
+    const int altezzaRiga = verticalHeader()->defaultSectionSize();
+    const int intestazione = horizontalHeader()->sizeHint().height();
+    if (rowCount() > righeVisibili_) larghezza += verticalScrollBar()->sizeHint().width();
+    const int altezza = 2 * frameWidth() + intestazione + righeVisibili_ * altezzaRiga;
+    return {larghezza, altezza};
+}
+
+QSize GrigliaModifica::minimumSizeHint() const {
+    const QSize s = sizeHint();
+    const int altezzaRiga = verticalHeader()->defaultSectionSize();
+    return {std::min(s.width(), 160), 2 * frameWidth() + horizontalHeader()->sizeHint().height() + 2 * altezzaRiga};
+}
+
+} // namespace vc
