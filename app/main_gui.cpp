@@ -1,6 +1,8 @@
 // velcora: the program's main window. The words of the command line name a data file to open
 // at start; "--server" marks a start by an automation client (the bus service), which then
-// hands the program its data folder; "--screenshot DIR" saves pictures of the windows and ends.
+// hands the program its data folder; "--screenshot DIR" saves pictures of the windows and ends;
+// "--registra" and "--rimuovi" register the program for the user (service, desktop entry, icon,
+// .vlr type) or remove that registration, and end.
 
 #include "app/Istantanee.h"
 #include "server/Registrazione.h"
@@ -10,6 +12,7 @@
 #include "ui/SeparatoriQt.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -17,13 +20,32 @@
 #include <memory>
 #include <string>
 
+namespace {
+// Registration for the current user (the bus service, desktop entry, icon and .vlr type), or
+// its removal: no window, so it works without a display.
+int Registrazione(int argc, char** argv, bool registra) {
+    QCoreApplication app(argc, argv);
+    QString errore;
+    const bool ok = registra ? vc::RegistraPerUtente(QCoreApplication::applicationFilePath(), vc::CartellaDatiUtente(), &errore)
+                             : vc::RimuoviPerUtente(vc::CartellaDatiUtente(), &errore);
+    if (!ok) vc::MessaggiSuStderr().Mostra(errore.toStdString(), vc::Icona::Errore);
+    return ok ? 0 : 1;
+}
+} // namespace
+
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string parola(argv[i]);
+        if (parola == "--registra" || parola == "--rimuovi") return Registrazione(argc, argv, parola == "--registra");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(vc::FrmMain::NomeProgramma));
     QApplication::setApplicationVersion(QStringLiteral(VELCORA_VERSIONE));
 
     QStringList parole = QApplication::arguments();
     parole.removeFirst();
+
+
     const bool daServer = parole.removeAll(QString::fromLatin1(vc::OpzioneAvviatoDaServer)) > 0;
     QString cartellaIstantanee;
     if (const qsizetype i = parole.indexOf(QStringLiteral("--screenshot")); i >= 0 && i + 1 < parole.size()) {
