@@ -1,9 +1,13 @@
 // velcora-cli: reads a beam from a data file, checks and solves it as the main window does, and
-// prints the listing of the results. Messages go to standard error; the exit status is 0 on
-// success, 1 when the data are refused, the calculation fails or an output cannot be written,
-// 2 when the command line is wrong.
+// prints the listing of the results; on request it also writes the moment and shear diagrams
+// (a DXF file, a CAD drawing, the blocks with their extended data). Messages go to standard
+// error; the exit status is 0 on success, 1 when the data are refused, the calculation fails
+// or an output cannot be written, 2 when the command line is wrong.
 
 #include "app/RisultatiJson.h"
+#include "drawing/UsciteDiagrammi.h"
+#include "drawing/core/ContestoDisegno.h"
+#include "drawing/core/ErroreDisegno.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
 #include "files/Calcolo.h"
@@ -44,6 +48,7 @@ struct Combinazione {
 struct Opzioni {
     std::filesystem::path FileDati;
     std::optional<std::filesystem::path> Txt, Json, Ini;
+    std::optional<std::filesystem::path> Dxf, Dwg, Blocco; // the diagrams
     std::optional<Combinazione> StatoLimite;
     int Punti = 100;
     vc::Separatori Sep;
@@ -90,7 +95,18 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     const QCommandLineOption risposta(QStringLiteral("risposta"),
                                       QStringLiteral("Risposta alle domande del controllo dei dati: si (predefinita) o no."),
                                       QStringLiteral("SI_NO"), QStringLiteral("si"));
-    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta});
+    const QCommandLineOption dxf(QStringLiteral("dxf"),
+                                 QStringLiteral("Scrive i diagrammi dei momenti e dei tagli nel file DXF OUT."),
+                                 QStringLiteral("OUT"));
+    const QCommandLineOption dwg(QStringLiteral("dwg"),
+                                 QStringLiteral("Disegna i diagrammi dei momenti e dei tagli in un nuovo disegno CAD e "
+                                                "lo salva in OUT (DXF R12)."),
+                                 QStringLiteral("OUT"));
+    const QCommandLineOption blocco(QStringLiteral("blocco"),
+                                    QStringLiteral("Esporta i blocchi DiagrammaM e DiagrammaT con i dati estesi in un "
+                                                   "nuovo disegno CAD e lo salva in OUT (DXF R12)."),
+                                    QStringLiteral("OUT"));
+    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta, dxf, dwg, blocco});
     p.addPositionalArgument(QStringLiteral("FILE.vlr"), QStringLiteral("Il file dei dati della trave."));
 
     if (!p.parse(argomenti)) return Uso(p.errorText().toStdString());
@@ -107,6 +123,9 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     if (p.isSet(txt)) o.Txt = Percorso(p.value(txt));
     if (p.isSet(json)) o.Json = Percorso(p.value(json));
     if (p.isSet(ini)) o.Ini = Percorso(p.value(ini));
+    if (p.isSet(dxf)) o.Dxf = Percorso(p.value(dxf));
+    if (p.isSet(dwg)) o.Dwg = Percorso(p.value(dwg));
+    if (p.isSet(blocco)) o.Blocco = Percorso(p.value(blocco));
 
     if (p.isSet(stato)) {
         const QString s = p.value(stato).toLower();
@@ -142,6 +161,30 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
         return Uso("risposta non valida: " + si.toStdString() + " (si, no)");
     o.Risposta = si == QStringLiteral("si");
     return o;
+}
+
+// The drawings asked for, each into its own file: the DXF file, and the diagrams or the blocks in
+// a CAD drawing of their own. A drawing that cannot be made or saved is reported and stops.
+bool ScriveDiagrammi(const Opzioni& o, const vc::Velcora& trave, const vc::Impostazioni& imp,
+                     const vc::Separatori& sep, vc::Messaggi& msg) {
+    try {
+        if (o.Dxf) {
+            vc::ContestoDisegno ctx(msg);
+            vc::EsportaDiagrammiDxf(trave, imp, ctx, sep, *o.Dxf);
+        }
+        if (o.Dwg) {
+            vc::ContestoDisegno ctx(msg);
+            vc::DisegnaDiagrammiInCad(trave, imp, ctx, sep)->Salva(*o.Dwg);
+        }
+        if (o.Blocco) {
+            vc::ContestoDisegno ctx(msg);
+            vc::EsportaBloccoDiagrammi(trave, imp, ctx, sep)->Salva(*o.Blocco);
+        }
+    } catch (const vc::ErroreDisegno& e) {
+        msg.Mostra(e.what(), vc::Icona::Errore);
+        return false;
+    }
+    return true;
 }
 
 int Esegue(const Opzioni& o) {
@@ -190,6 +233,8 @@ int Esegue(const Opzioni& o) {
             return Fallito;
         }
     }
+
+    if (!ScriveDiagrammi(o, trave, imp, sep, msg)) return Fallito;
 
     if (o.Txt) return vc::ScriveRelazioneSuFile(*o.Txt, trave, imp, sep, msg) ? Riuscito : Fallito;
 
