@@ -341,3 +341,53 @@ TEST(VelcoraCliEsempi, OgniEsempioSiCalcola) {
 
 } // namespace
 } // namespace vc::test
+
+namespace vc::test {
+namespace {
+
+// What an independent reader (ezdxf) finds in a drawing the program wrote.
+std::string LeggeDxf(const fs::path& file) {
+    QProcess p;
+    const fs::path script = fs::path(__FILE__).parent_path().parent_path() / "drawing" / "leggi_dxf.py";
+    p.start(QStringLiteral("/usr/bin/python3"), {Q(script), Q(file)});
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return (p.readAllStandardOutput() + p.readAllStandardError()).toStdString();
+}
+
+TEST_F(VelcoraCli, DisegniDXFCadEBloccoPerIlLavoroInSerie) {
+    const fs::path dxf = Cartella.Percorso / "diagrammi.dxf";
+    const fs::path dwg = Cartella.Percorso / "disegno.dxf";
+    const fs::path blocco = Cartella.Percorso / "blocco.dxf";
+    const Esito e = Calcola({QStringLiteral("--dxf"), Q(dxf), QStringLiteral("--dwg"), Q(dwg), QStringLiteral("--blocco"),
+                             Q(blocco), QStringLiteral("--txt"), Q(Cartella.Percorso / "relazione.txt")});
+    ASSERT_EQ(e.Codice, 0) << e.Errori;
+
+    const std::string d = LeggeDxf(dxf);
+    EXPECT_TRUE(Contiene(d, "AUDIT errors=0")) << d;
+    EXPECT_TRUE(Contiene(d, "POLYLINE")) << d;
+
+    const std::string w = LeggeDxf(dwg);
+    EXPECT_TRUE(Contiene(w, "AUDIT errors=0")) << w;
+    EXPECT_TRUE(Contiene(w, "VERSION AC1009")) << w;
+
+    // The block export: both blocks inserted, the layer locked, the record of the application.
+    const std::string b = LeggeDxf(blocco);
+    EXPECT_TRUE(Contiene(b, "AUDIT errors=0")) << b;
+    EXPECT_TRUE(Contiene(b, "LAYER DIAGRAMMI-VELCORA")) << b;
+    EXPECT_TRUE(Contiene(b, "locked=1")) << b;
+    EXPECT_TRUE(Contiene(b, "BLOCK DiagrammaM")) << b;
+    EXPECT_TRUE(Contiene(b, "BLOCK DiagrammaT")) << b;
+    EXPECT_TRUE(Contiene(b, "INSERT layer=DIAGRAMMI-VELCORA color=256 DiagrammaM (0,0,0)") ||
+                Contiene(b, "DiagrammaM (0,0,0)"))
+        << b;
+    EXPECT_TRUE(Contiene(b, "APPID VELCORA")) << b;
+    EXPECT_TRUE(Contiene(b, "  1000 7.6")) << b;
+
+    // An output that cannot be written refuses with a message and status 1.
+    const Esito rifiuto = Calcola({QStringLiteral("--dxf"), QStringLiteral("/nonesiste/cartella/x.dxf")});
+    EXPECT_EQ(rifiuto.Codice, 1);
+    EXPECT_FALSE(rifiuto.Errori.empty());
+}
+
+} // namespace
+} // namespace vc::test
