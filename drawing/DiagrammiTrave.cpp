@@ -133,28 +133,30 @@ double DiagrammiTrave::xAppoggio(int k) const {
     return x;
 }
 
-InviluppoDisegnato DiagrammiTrave::PulisceDiagrammaM() const {
+namespace {
+// The positive part of the maximum envelope above, the negative part of the minimum below,
+// nothing at the point outside the beam.
+template <typename Massimo, typename Minimo>
+InviluppoDisegnato Pulisce(int n, Massimo massimo, Minimo minimo) {
     InviluppoDisegnato inv;
-    const int n = trave_.nPt();
     inv.Superiore.assign(static_cast<std::size_t>(n), 0.0f);
     inv.Inferiore.assign(static_cast<std::size_t>(n), 0.0f);
     for (int j = 2; j <= n; ++j) {
-        inv.Superiore[static_cast<std::size_t>(j - 1)] = std::max(0.0f, trave_.yMmaxPlt(j));
-        inv.Inferiore[static_cast<std::size_t>(j - 1)] = std::min(0.0f, trave_.yMminPlt(j));
+        inv.Superiore[static_cast<std::size_t>(j - 1)] = std::max(0.0f, massimo(j));
+        inv.Inferiore[static_cast<std::size_t>(j - 1)] = std::min(0.0f, minimo(j));
     }
     return inv;
 }
+} // namespace
+
+InviluppoDisegnato DiagrammiTrave::PulisceDiagrammaM() const {
+    return Pulisce(trave_.nPt(), [this](int j) { return trave_.yMmaxPlt(j); },
+                   [this](int j) { return trave_.yMminPlt(j); });
+}
 
 InviluppoDisegnato DiagrammiTrave::PulisceDiagrammaT() const {
-    InviluppoDisegnato inv;
-    const int n = trave_.nPt();
-    inv.Superiore.assign(static_cast<std::size_t>(n), 0.0f);
-    inv.Inferiore.assign(static_cast<std::size_t>(n), 0.0f);
-    for (int j = 2; j <= n; ++j) {
-        inv.Superiore[static_cast<std::size_t>(j - 1)] = std::max(0.0f, trave_.yTmaxPlt(j));
-        inv.Inferiore[static_cast<std::size_t>(j - 1)] = std::min(0.0f, trave_.yTminPlt(j));
-    }
-    return inv;
+    return Pulisce(trave_.nPt(), [this](int j) { return trave_.yTmaxPlt(j); },
+                   [this](int j) { return trave_.yTminPlt(j); });
 }
 
 double DiagrammiTrave::ScalaFissa(double scala) const {

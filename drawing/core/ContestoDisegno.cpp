@@ -60,8 +60,8 @@ Punto ContestoDisegno::Trasforma(double x, double y, double s) const {
     return Controllato(x, static_cast<double>(origineYdxf_) + y / s);
 }
 
-std::vector<Punto> ContestoDisegno::Vertici(std::span<const double> x, std::span<const double> y,
-                                            double s) const {
+template <typename T>
+std::vector<Punto> ContestoDisegno::VerticiDi(std::span<const T> x, std::span<const T> y, double s) const {
     StesseDimensioni(x, y);
     std::vector<Punto> p;
     p.reserve(x.size() + 1);
@@ -70,14 +70,14 @@ std::vector<Punto> ContestoDisegno::Vertici(std::span<const double> x, std::span
     return p;
 }
 
+std::vector<Punto> ContestoDisegno::Vertici(std::span<const double> x, std::span<const double> y,
+                                            double s) const {
+    return VerticiDi(x, y, s);
+}
+
 std::vector<Punto> ContestoDisegno::Vertici(std::span<const float> x, std::span<const float> y,
                                             double s) const {
-    StesseDimensioni(x, y);
-    std::vector<Punto> p;
-    p.reserve(x.size() + 1);
-    for (std::size_t i = 0; i < x.size(); ++i)
-        p.push_back(Trasforma(x[i], y[i], s));
-    return p;
+    return VerticiDi(x, y, s);
 }
 
 void ContestoDisegno::Linea(double x1, double y1, double x2, double y2, double s) {

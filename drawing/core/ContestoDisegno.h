@@ -121,6 +121,7 @@ class ContestoDisegno {
     static Punto Controllato(double x, double y);
     std::vector<Punto> Vertici(std::span<const double> x, std::span<const double> y, double s) const;
     std::vector<Punto> Vertici(std::span<const float> x, std::span<const float> y, double s) const;
+    template <typename T> std::vector<Punto> VerticiDi(std::span<const T> x, std::span<const T> y, double s) const;
     void PolilineaTrasformata(std::vector<Punto> p, bool chiusa);
     void SolidoGrezzo(std::vector<Punto> p);
     void Tratteggia(const std::vector<Punto>& poligono, double angoloGradi, double k, std::optional<double> s,
