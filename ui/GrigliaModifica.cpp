@@ -1,5 +1,7 @@
 #include "ui/GrigliaModifica.h"
 
+#include "support/VerificaContenuto.h"
+
 #include "support/Formattazione.h"
 
 #include <QApplication>
@@ -31,52 +33,9 @@ QString DaUtf8(std::string_view testo) {
     return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
 }
 
-// A number written with the user's separators, and nothing else but blanks around it.
-bool NumeroCompleto(std::string_view originale, const Separatori& sep) {
-    // The grouping separators dropped, the first decimal separator made a point.
-    std::string testo;
-    bool decimale = false;
-    for (std::size_t k = 0; k < originale.size();) {
-        const std::string_view resto = originale.substr(k);
-        if (!sep.Migliaia.empty() && resto.starts_with(sep.Migliaia)) {
-            k += sep.Migliaia.size();
-        } else if (!decimale && !sep.Decimale.empty() && resto.starts_with(sep.Decimale)) {
-            testo += '.';
-            decimale = true;
-            k += sep.Decimale.size();
-        } else {
-            testo += originale[k++];
-        }
-    }
-    std::size_t i = 0;
-    const auto blanco = [&](std::size_t k) { return k < testo.size() && testo[k] == ' '; };
-    const auto cifra = [&](std::size_t k) {
-        return k < testo.size() && std::isdigit(static_cast<unsigned char>(testo[k])) != 0;
-    };
-    while (blanco(i)) ++i;
-    if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) ++i;
-    bool cifre = false;
-    while (cifra(i)) { ++i; cifre = true; }
-    if (i < testo.size() && testo[i] == '.') {
-        ++i;
-        while (cifra(i)) { ++i; cifre = true; }
-    }
-    if (!cifre) return false;
-    if (i < testo.size() && (testo[i] == 'e' || testo[i] == 'E')) {
-        ++i;
-        if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) ++i;
-        if (!cifra(i)) return false;
-        while (cifra(i)) ++i;
-    }
-    while (blanco(i)) ++i;
-    return i == testo.size();
-}
-
 } // namespace
 
-bool TestoNumerico(std::string_view testo, const Separatori& sep) {
-    return NumeroCompleto(testo, sep);
-}
+bool TestoNumerico(std::string_view testo, const Separatori& sep) { return VerificaContenuto(testo, sep); }
 
 // ---------------------------------------------------------------------------------------------
 // The editor
@@ -305,11 +264,11 @@ int GrigliaModifica::LeggeCellaIntera(int riga, int colonna) const {
 }
 
 bool GrigliaModifica::TestoNumerico(const QString& testo) const {
-    return NumeroCompleto(testo.toStdString(), sep_);
+    return VerificaContenuto(testo.toStdString(), sep_);
 }
 
 bool GrigliaModifica::CellaNumerica(int riga, int colonna) const {
-    return NumeroCompleto(TestoCella(riga, colonna), sep_);
+    return VerificaContenuto(TestoCella(riga, colonna), sep_);
 }
 
 bool GrigliaModifica::LeggeGriglia(TabellaNumeri& valori, int daRiga, int daColonna, Messaggi& msg, bool ridimensiona) const {
