@@ -5,6 +5,7 @@
 #include "files/FileIni.h"
 #include "support/Messaggi.h"
 #include "ui/FrmDecalage.h"
+#include "ui/FrmDiagramma.h"
 #include "ui/FrmElastici.h"
 #include "ui/FrmFconc.h"
 #include "ui/FrmGamma.h"
@@ -16,6 +17,8 @@
 #include "ui/FrmVisualCar.h"
 
 #include <QApplication>
+
+#include <utility>
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
@@ -71,6 +74,23 @@ bool SalvaIstantanee(FrmMain& finestra, const QString& cartella) {
     bool ok = true;
     finestra.cbCalcolo->click();
     ok &= Salva(finestra, dir, QStringLiteral("frmMain"));
+
+    // The diagram windows of the calculated example, at a size an engineer would give them,
+    // the load diagram with every load shown.
+    TabellaVisualCarichi tutti{};
+    for (auto& riga : tutti) riga.fill(true);
+    finestra.TraveAttiva().VisualCar(tutti);
+    for (const auto& [tipo, nome] : {std::pair{TipoDiagramma::Momenti, "DiagrammaMomenti"},
+                                     std::pair{TipoDiagramma::Tagli, "DiagrammaTagli"},
+                                     std::pair{TipoDiagramma::Carichi, "DiagrammaCarichi"}}) {
+        FrmDiagramma d(tipo, finestra.TraveAttiva(), finestra.Imp(), finestra.Contesto(), finestra.Sep(),
+                       finestra.Msg(), &finestra);
+        d.resize(1100, 650);
+        d.show();
+        Attende();
+        ok &= Salva(d, dir, QString::fromLatin1(nome));
+        d.close();
+    }
 
     const Separatori& sep = finestra.Sep();
     {

@@ -5,6 +5,7 @@
 // or an output cannot be written, 2 when the command line is wrong.
 
 #include "app/RisultatiJson.h"
+#include "app/StampaPdf.h"
 #include "drawing/UsciteDiagrammi.h"
 #include "drawing/core/ContestoDisegno.h"
 #include "drawing/core/ErroreDisegno.h"
@@ -22,14 +23,17 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QJsonDocument>
 
 #include <clocale>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace {
@@ -48,7 +52,7 @@ struct Combinazione {
 struct Opzioni {
     std::filesystem::path FileDati;
     std::optional<std::filesystem::path> Txt, Json, Ini;
-    std::optional<std::filesystem::path> Dxf, Dwg, Blocco; // the diagrams
+    std::optional<std::filesystem::path> Dxf, Dwg, Blocco, Pdf; // the diagrams
     std::optional<Combinazione> StatoLimite;
     int Punti = 100;
     vc::Separatori Sep;
@@ -106,7 +110,10 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
                                     QStringLiteral("Esporta i blocchi DiagrammaM e DiagrammaT con i dati estesi in un "
                                                    "nuovo disegno CAD e lo salva in OUT (DXF R12)."),
                                     QStringLiteral("OUT"));
-    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta, dxf, dwg, blocco});
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("Stampa i diagrammi dei momenti e dei tagli su una pagina del file PDF OUT."),
+                                 QStringLiteral("OUT"));
+    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta, dxf, dwg, blocco, pdf});
     p.addPositionalArgument(QStringLiteral("FILE.vlr"), QStringLiteral("Il file dei dati della trave."));
 
     if (!p.parse(argomenti)) return Uso(p.errorText().toStdString());
@@ -126,6 +133,7 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     if (p.isSet(dxf)) o.Dxf = Percorso(p.value(dxf));
     if (p.isSet(dwg)) o.Dwg = Percorso(p.value(dwg));
     if (p.isSet(blocco)) o.Blocco = Percorso(p.value(blocco));
+    if (p.isSet(pdf)) o.Pdf = Percorso(p.value(pdf));
 
     if (p.isSet(stato)) {
         const QString s = p.value(stato).toLower();
@@ -180,6 +188,7 @@ bool ScriveDiagrammi(const Opzioni& o, const vc::Velcora& trave, const vc::Impos
             vc::ContestoDisegno ctx(msg);
             vc::EsportaBloccoDiagrammi(trave, imp, ctx, sep)->Salva(*o.Blocco);
         }
+        if (o.Pdf && !vc::StampaDiagrammiPdf(*o.Pdf, trave, imp, sep, msg)) return false;
     } catch (const vc::ErroreDisegno& e) {
         msg.Mostra(e.what(), vc::Icona::Errore);
         return false;
@@ -249,7 +258,14 @@ int Esegue(const Opzioni& o) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Printing needs the fonts of a graphical application; without a display it draws offscreen.
+    bool stampa = false;
+    for (int i = 1; i < argc; ++i) stampa = stampa || std::string_view(argv[i]).starts_with("--pdf");
+    if (stampa && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = stampa ? std::make_unique<QGuiApplication>(argc, argv)
+                                                   : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velcora-cli"));
     // Qt takes the user's locale for the C library too; numbers in files are always read and
     // written with ".", and the listing gets its separators explicitly.

@@ -1,12 +1,14 @@
 #include "ui/FrmMain.h"
 
 #include "engine/CopriferroDecalage.h"
+#include "drawing/core/ContestoDisegno.h"
 #include "files/FileIni.h"
 #include "files/TabellaRisultati.h"
 #include "support/Errori.h"
 #include "support/Formattazione.h"
 #include "ui/EventiCampo.h"
 #include "ui/FrmDecalage.h"
+#include "ui/FrmDiagramma.h"
 #include "ui/FrmElastici.h"
 #include "ui/FrmFconc.h"
 #include "ui/FrmGamma.h"
@@ -55,6 +57,8 @@ FrmMain::FrmMain(const Separatori& sep, Messaggi* msg, ServiziFinestra* servizi,
     msg_ = msg ? msg : msgPropri_.get();
     if (servizi == nullptr) serviziPropri_ = std::make_unique<ServiziQt>(this);
     servizi_ = servizi ? servizi : serviziPropri_.get();
+    ctx_ = std::make_unique<ContestoDisegno>(*msg_);
+    uscite_ = std::make_unique<UscitaDisegni>(*servizi_, *ctx_, *msg_);
 
     setObjectName(QStringLiteral("frmMain"));
     CreaControlli();
@@ -71,7 +75,10 @@ FrmMain::FrmMain(const Separatori& sep, Messaggi* msg, ServiziFinestra* servizi,
     AggiornaModifiche();
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() {
+    // The diagram windows draw the beam and use the context: they go before them.
+    for (QPointer<FrmDiagramma>& f : finestreDiagramma_) delete f.data();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Controls and layout
@@ -485,10 +492,6 @@ void FrmMain::SceltaDecalage(int voce, bool attivo) {
     finestra->show();
 }
 
-void FrmMain::NonDisponibile(const std::string& cosa) {
-    msg_->Mostra(cosa + ": funzione non ancora disponibile in questa versione del programma.", Icona::Informazione);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Commands
 
@@ -545,7 +548,7 @@ void FrmMain::Visualizza() {
         return;
     }
     if (!ControllaScaleFisse()) return;
-    if (trave_.nCampate() > 0 || trave_.nCarConc() > 0 || trave_.nCoppie() > 0) NonDisponibile("Diagramma dei carichi");
+    if (trave_.nCampate() > 0 || trave_.nCarConc() > 0 || trave_.nCoppie() > 0) MostraDiagramma(2);
 }
 
 void FrmMain::Elastici() {
@@ -584,16 +587,14 @@ void FrmMain::Diagramma(int indice) {
     if (!EsegueCalcolo() || !ControllaScaleFisse()) return;
     switch (indice) {
     case 0:
-        NonDisponibile("Diagramma dei momenti");
-        break;
     case 1:
-        NonDisponibile("Diagramma dei tagli");
+        MostraDiagramma(indice);
         break;
     case 2:
-        NonDisponibile("Stampa dei diagrammi M + T");
+        PlottaDiagrammi(0);
         break;
     case 3:
-        NonDisponibile("Esportazione del blocco in Autocad");
+        EsportaBlocco();
         break;
     default:
         DisegnaInAutocad();

@@ -43,8 +43,11 @@ class QToolBar;
 
 namespace vc {
 
+class ContestoDisegno;
 class FrmDecalage;
+class FrmDiagramma;
 class GestioneTastiDecimali;
+class UscitaDisegni;
 class GrigliaModifica;
 class ServiziFinestra;
 
@@ -109,6 +112,13 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     bool ControllaScaleFisse();
     bool ControllaLuci();
 
+    // The drawing context of the program's drawings and the output driver that prints them,
+    // writes them as DXF and keeps the CAD drawing.
+    ContestoDisegno& Contesto() { return *ctx_; }
+    UscitaDisegni& Uscite() { return *uscite_; }
+    // The open diagram window: 0 moments, 1 shears, 2 loads; nothing when it is closed.
+    FrmDiagramma* FinestraDiagramma(int indice) const;
+
   protected:
     void closeEvent(QCloseEvent* evento) override;
 
@@ -131,7 +141,6 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     void AggiornaMenuOpzioni();
     void SceltaArrotonda(bool attivo);
     void SceltaDecalage(int voce, bool attivo);
-    void NonDisponibile(const std::string& cosa);
     template <class Azione>
     void Comando(Azione azione);
 
@@ -173,6 +182,13 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     void EsportaDxf();
     void Esci();
 
+    // Diagrams (FrmMainDiagrammi.cpp).
+    void MostraDiagramma(int indice);
+    void ChiudeDiagrammi();
+    void ScriveScala(int casella, double scala);
+    bool PlottaDiagrammi(int scelta);
+    void EsportaBlocco();
+
     void DopoLettura();
     void DatiSalvati();
     void AggiornaModifiche();
@@ -191,6 +207,9 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     bool rileggiIni_ = false;   // the Open command reads the settings file again
     QPointer<FrmDecalage> finestraDecalage_;
     GestioneTastiDecimali* tastiDecimali_ = nullptr;
+    std::unique_ptr<ContestoDisegno> ctx_;
+    std::unique_ptr<UscitaDisegni> uscite_;
+    std::array<QPointer<FrmDiagramma>, 3> finestreDiagramma_;
 
   public:
     // The controls, by their names.

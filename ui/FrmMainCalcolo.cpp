@@ -66,6 +66,7 @@ void FrmMain::DimensionaGriglie() {
 
 void FrmMain::PurgaForm() {
     if (finestraDecalage_) finestraDecalage_->close();
+    ChiudeDiagrammi();
     for (GrigliaModifica* g : {FlexGrid[0], FlexGrid[1], Grid1, Grid2}) {
         g->AnnullaModifica();
         g->ImpostaRighe(1);

@@ -206,12 +206,12 @@ void FrmMain::FileDiStampa() {
 
 void FrmMain::DisegnaInAutocad() {
     if (!EsegueCalcolo()) return;
-    NonDisponibile("Disegno in Autocad");
+    PlottaDiagrammi(2);
 }
 
 void FrmMain::EsportaDxf() {
     if (!EsegueCalcolo()) return;
-    NonDisponibile("Esportazione DXF");
+    PlottaDiagrammi(1);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -391,3 +391,27 @@ TEST_F(VelcoraCli, DisegniDXFCadEBloccoPerIlLavoroInSerie) {
 
 } // namespace
 } // namespace vc::test
+
+namespace vc::test {
+namespace {
+
+TEST_F(VelcoraCli, PaginaMPiuTInPdf) {
+    const fs::path pdf = Cartella.Percorso / "diagrammi.pdf";
+    const Esito e = Calcola({QStringLiteral("--pdf"), Q(pdf), QStringLiteral("--txt"), Q(Cartella.Percorso / "r.txt")});
+    ASSERT_EQ(e.Codice, 0) << e.Errori;
+    QProcess testo;
+    testo.start(QStringLiteral("pdftotext"), {Q(pdf), QStringLiteral("-")});
+    ASSERT_TRUE(testo.waitForFinished(30000));
+    const std::string t = testo.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(Contiene(t, "Scala momenti 1:")) << t;
+    EXPECT_TRUE(Contiene(t, "Scala tagli 1:")) << t;
+    EXPECT_TRUE(Contiene(t, "File : prova")) << t;
+    EXPECT_FALSE(fs::exists(fs::path(pdf.string() + ".tmp")));
+
+    const Esito rifiuto = Calcola({QStringLiteral("--pdf"), QStringLiteral("/nonesiste/cartella/x.pdf")});
+    EXPECT_EQ(rifiuto.Codice, 1);
+    EXPECT_TRUE(Contiene(rifiuto.Errori, "Scrittura incompleta del file")) << rifiuto.Errori;
+}
+
+} // namespace
+} // namespace vc::test

@@ -1,0 +1,20 @@
+#pragma once
+// The "M + T" page printed into a PDF file, for batch work: the moment diagram on the upper
+// half of the page, the shear diagram on the lower half, as the main window prints them.
+
+#include "drawing/core/ContestoDisegno.h"
+#include "engine/Impostazioni.h"
+#include "engine/Velcora.h"
+#include "support/Messaggi.h"
+#include "support/Separatori.h"
+
+#include <filesystem>
+
+namespace vc {
+
+// Writes the page into a temporary file beside `file` and renames it over `file` only when
+// the page is complete. False, with the message shown, when the file cannot be written.
+bool StampaDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave, const Impostazioni& imp,
+                        const Separatori& sep, Messaggi& msg);
+
+} // namespace vc

@@ -1,0 +1,149 @@
+#include "ui/PlottaDisegno.h"
+
+#include "drawing/core/DispositivoCad.h"
+#include "drawing/core/DispositivoDxf.h"
+#include "drawing/core/ErroreDisegno.h"
+#include "files/GestioneFile.h"
+#include "ui/DispositivoQt.h"
+#include "ui/ServiziFinestra.h"
+#include "ui/StampanteQt.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+namespace vc {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* TestoStampanteAssente = "Stampante non presente o non disponibile.";
+constexpr const char* TestoErroreStampa = "Si è verificato durante il processo di stampa il seguente errore: ";
+
+// A printer that cannot start its page.
+class StampanteNonDisponibile final : public std::runtime_error {
+  public:
+    StampanteNonDisponibile() : std::runtime_error(TestoStampanteAssente) {}
+};
+
+// Whatever the output, the drawing context must not keep a device that painted on a painter
+// that is going away.
+struct RilasciaDispositivo {
+    ContestoDisegno& ctx;
+    ~RilasciaDispositivo() { ctx.ImpostaUscita(1, nullptr); }
+};
+
+fs::path ConEstensioneDxf(fs::path p) {
+    if (p.extension().empty()) p += ".dxf";
+    return p;
+}
+
+} // namespace
+
+bool UscitaDisegni::PlottaDisegno(int scelta, const std::string& NomeFile, FinestraDisegno& finestra) {
+    try {
+        switch (scelta) {
+        case static_cast<int>(SceltaDisegno::Stampa):
+            return Stampa(finestra);
+        case static_cast<int>(SceltaDisegno::FileDxf):
+            return FileDxf(NomeFile, finestra);
+        case static_cast<int>(SceltaDisegno::Autocad):
+            return Autocad(NomeFile, finestra);
+        default:
+            return false;
+        }
+    } catch (const std::exception& e) {
+        ErroreUscita(e);
+        return false;
+    }
+}
+
+void UscitaDisegni::ErroreUscita(const std::exception& e) const {
+    if (dynamic_cast<const StampanteNonDisponibile*>(&e)) {
+        msg_->Mostra(TestoStampanteAssente, Icona::Informazione);
+        return;
+    }
+    int numero = 0;
+    if (const auto* d = dynamic_cast<const ErroreDisegno*>(&e)) numero = d->Codice().value();
+    msg_->Mostra(std::string(TestoErroreStampa) + std::to_string(numero) + "\r\n" + e.what(), Icona::Informazione);
+}
+
+bool UscitaDisegni::Stampa(FinestraDisegno& finestra) {
+    std::unique_ptr<vc::Stampante> stampante = servizi_->NuovaStampante();
+    auto* qt = dynamic_cast<StampanteQt*>(stampante.get());
+    if (!qt) throw StampanteNonDisponibile();
+    const std::optional<int> copie = qt->ChiediCopie();
+    if (!copie) return false; // the Print dialog was cancelled
+
+    QPrinter& carta = qt->Stampante();
+    QPainter pittore;
+    if (!pittore.begin(&carta)) throw StampanteNonDisponibile();
+    RilasciaDispositivo rilascia{*ctx_};
+    for (int copia = 0; copia < *copie; ++copia) {
+        if (copia > 0) carta.newPage();
+        auto uscita = std::make_shared<DispositivoStampante>(pittore, carta.resolution());
+        finestra.PlottaInOggetto(uscita);
+        ctx_->ImpostaUscita(1, nullptr);
+    }
+    pittore.end();
+    return true;
+}
+
+std::optional<fs::path> UscitaDisegni::ChiedeFileDxf(const std::string& NomeFile) {
+    RichiestaDialogo richiesta;
+    richiesta.Filtro = FiltroDisegni;
+    richiesta.IndiceFiltro = 2;
+    richiesta.Cartella = percorsoDisegni_;
+    richiesta.NomeFile = (NomeFile.empty() ? std::string("*") : NomeFile) + ".dxf";
+    richiesta.EstensionePredefinita = "dxf";
+    richiesta.ChiediSovrascrittura = true;
+    auto scelto = servizi_->Dialoghi().Salva(richiesta);
+    if (!scelto) return std::nullopt;
+    fs::path percorso = ConEstensioneDxf(fs::absolute(*scelto));
+    percorsoDisegni_ = percorso.parent_path();
+    return percorso;
+}
+
+bool UscitaDisegni::FileDxf(const std::string& NomeFile, FinestraDisegno& finestra) {
+    const auto percorso = ChiedeFileDxf(NomeFile);
+    if (!percorso) return false;
+    RilasciaDispositivo rilascia{*ctx_};
+    auto uscita = std::make_shared<DispositivoDxf>();
+    uscita->ApreFileDxf(*percorso);
+    finestra.PlottaInOggetto(uscita);
+    uscita->ChiudeFileDxf();
+    return true;
+}
+
+bool UscitaDisegni::Autocad(const std::string& NomeFile, FinestraDisegno& finestra) {
+    std::shared_ptr<DisegnoCad> disegno = ctx_->ApriAutocad();
+    {
+        RilasciaDispositivo rilascia{*ctx_};
+        finestra.PlottaInOggetto(std::make_shared<DispositivoCad>(disegno, *msg_));
+    }
+    disegno->ZoomEstensioni();
+    return SalvaEMostraCad(NomeFile);
+}
+
+bool UscitaDisegni::SalvaEMostraCad(const std::string& NomeFile) {
+    const std::shared_ptr<DisegnoCad>& disegno = ctx_->DisegnoCadAperto();
+    if (!disegno) return false;
+    const bool primaVolta = !fileCad_;
+    try {
+        if (primaVolta) {
+            fileCad_ = ChiedeFileDxf(NomeFile);
+            if (!fileCad_) return false;
+        }
+        disegno->Salva(*fileCad_);
+    } catch (const std::exception& e) {
+        // A place that cannot be written is asked again next time.
+        if (primaVolta) fileCad_.reset();
+        ErroreUscita(e);
+        return false;
+    }
+    if (!servizi_->ApreDocumento(*fileCad_))
+        msg_->Mostra("Il disegno è stato salvato nel file\r\n" + fileCad_->string(), Icona::Informazione);
+    return true;
+}
+
+} // namespace vc

@@ -1,0 +1,71 @@
+#pragma once
+// The output driver of the drawings: a window's drawing printed (with copies), saved as a DXF
+// file, or drawn into the CAD drawing that stands in for AutoCAD. The CAD drawing lives in the
+// drawing context and grows with every output; after each one it is saved (the first time
+// where the user chooses) and shown with the desktop's viewer for DXF files.
+
+#include "drawing/core/ContestoDisegno.h"
+#include "drawing/core/Dispositivo.h"
+#include "support/Messaggi.h"
+
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace vc {
+
+class ServiziFinestra;
+
+// A window whose drawing can go to any device.
+class FinestraDisegno {
+  public:
+    virtual ~FinestraDisegno() = default;
+    // Draws the window's drawing on the device (printer page, DXF file, CAD model space).
+    virtual void PlottaInOggetto(const std::shared_ptr<Dispositivo>& uscita) = 0;
+};
+
+// The outputs by their number: 0 printer, 1 DXF file, 2 the CAD drawing.
+enum class SceltaDisegno { Stampa = 0, FileDxf = 1, Autocad = 2 };
+
+inline constexpr const char* FiltroDisegni = "All Files (*.*)|*.*|Files per Autocad (*.dxf)|*.dxf";
+
+class UscitaDisegni {
+  public:
+    UscitaDisegni(ServiziFinestra& servizi, ContestoDisegno& ctx, Messaggi& msg)
+        : servizi_(&servizi), ctx_(&ctx), msg_(&msg) {}
+
+    // Sends the window's drawing to the chosen output; NomeFile (the data file's name, without
+    // folder and extension) proposes the file names. True when the output was made; false
+    // when the user cancelled a dialog or an error was reported. Any other scelta does nothing.
+    bool PlottaDisegno(int scelta, const std::string& NomeFile, FinestraDisegno& finestra);
+
+    // Saves the CAD drawing (asking where the first time) and shows it. False when the user
+    // cancelled the dialog (the drawing stays in memory) or the file could not be written.
+    bool SalvaEMostraCad(const std::string& NomeFile);
+
+    // The folder the file dialogs start from: the one last chosen.
+    const std::filesystem::path& PercorsoDisegni() const noexcept { return percorsoDisegni_; }
+    void PercorsoDisegni(std::filesystem::path p) { percorsoDisegni_ = std::move(p); }
+    // Where the CAD drawing is kept, once chosen.
+    const std::optional<std::filesystem::path>& FileCad() const noexcept { return fileCad_; }
+
+    // An error of an output told to the user (the messages of the printer errors, the
+    // generic one for anything else).
+    void ErroreUscita(const std::exception& e) const;
+
+  private:
+    bool Stampa(FinestraDisegno& finestra);
+    bool FileDxf(const std::string& NomeFile, FinestraDisegno& finestra);
+    bool Autocad(const std::string& NomeFile, FinestraDisegno& finestra);
+    std::optional<std::filesystem::path> ChiedeFileDxf(const std::string& NomeFile);
+
+    ServiziFinestra* servizi_;
+    ContestoDisegno* ctx_;
+    Messaggi* msg_;
+    std::filesystem::path percorsoDisegni_;
+    std::optional<std::filesystem::path> fileCad_;
+};
+
+} // namespace vc
