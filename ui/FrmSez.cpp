@@ -1,5 +1,9 @@
 #include "ui/FrmSez.h"
 
+#include "drawing/DisegnoSezione.h"
+#include "drawing/core/ContestoDisegno.h"
+#include "ui/DispositivoQt.h"
+
 #include "support/Formattazione.h"
 #include "ui/EventiCampo.h"
 #include "ui/GrigliaModifica.h"
@@ -56,12 +60,27 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         p.fillRect(rect(), palette().base());
         if (InScala())
-            Disegna(p, dati_, false);
+            DisegnaInScala(p);
         else
             Schema(p);
     }
 
 private:
+    // The section drawing of the program (outline and hatch, fitted to the window), as every
+    // device draws it.
+    void DisegnaInScala(QPainter& p) const {
+        SezioneCA s;
+        s.TipoSez = dati_.Tipo;
+        s.b1 = static_cast<float>(dati_.b1);
+        s.h1 = static_cast<float>(dati_.h1);
+        s.b2 = static_cast<float>(dati_.b2);
+        s.H2 = static_cast<float>(dati_.H2);
+        s.CoordinateSezione();
+        MessaggiRegistrati nessuno; // a valid outline has nothing to report
+        ContestoDisegno ctx(nessuno);
+        DisegnoSezione().PlottaSezione(s, ctx, std::make_shared<DispositivoVideo>(p));
+    }
+
     // The outline in section coordinates, origin at the top centre, y downwards.
     static QPainterPath Contorno(const Dati& d) {
         QPainterPath c;
@@ -81,7 +100,8 @@ private:
         return c;
     }
 
-    void Disegna(QPainter& p, const Dati& d, bool schema) {
+    // The sketch of a kind: dashed outline, light hatch.
+    void DisegnaSchema(QPainter& p, const Dati& d) {
         const double larghezza = std::max(d.b1, d.Tipo == SezT ? d.b2 : 0.0);
         const double altezza = d.h1 + (d.Tipo == SezT ? d.H2 : 0.0);
         const double scala = std::min(0.8 * width() / larghezza, 0.8 * height() / altezza);
@@ -95,15 +115,14 @@ private:
         p.setClipPath(contorno);
         const QRectF r = contorno.boundingRect();
         const double passo = (r.width() + r.height()) / 15.0;
-        p.setPen(QPen(schema ? palette().mid().color() : QColor(Qt::red), 1));
+        p.setPen(QPen(palette().mid().color(), 1));
         for (int i = 1; i < 15; ++i) {
-            const double s = r.left() + i * passo;
-            p.drawLine(QPointF(s, r.bottom()), QPointF(s - r.height(), r.top()));
+            const double s = r.left() - r.height() + i * passo;
             p.drawLine(QPointF(s, r.bottom()), QPointF(s + r.height(), r.top()));
         }
         p.restore();
-        QPen bordo(schema ? palette().text().color() : QColor(Qt::blue), 2);
-        if (schema) bordo.setStyle(Qt::DashLine);
+        QPen bordo(palette().text().color(), 2);
+        bordo.setStyle(Qt::DashLine);
         p.setPen(bordo);
         p.drawPath(contorno);
     }
@@ -128,7 +147,7 @@ private:
         d.h1 = d.Tipo == SezT ? 0.25 : 1.4;
         d.b2 = 0.4;
         d.H2 = 1.0;
-        Disegna(p, d, true);
+        DisegnaSchema(p, d);
         const double a = height() * 0.1;
         if (d.Tipo == SezT) {
             p.drawText(QRectF(0, 0, width(), a), Qt::AlignCenter, QStringLiteral("b1"));
