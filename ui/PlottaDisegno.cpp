@@ -141,7 +141,7 @@ bool UscitaDisegni::SalvaEMostraCad(const std::string& NomeFile) {
         ErroreUscita(e);
         return false;
     }
-    if (!servizi_->ApreDocumento(*fileCad_))
+    if (!servizi_->ApreDisegnoCad(*fileCad_))
         msg_->Mostra("Il disegno è stato salvato nel file\r\n" + fileCad_->string(), Icona::Informazione);
     return true;
 }

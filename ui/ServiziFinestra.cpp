@@ -3,6 +3,7 @@
 #include "ui/StampanteQt.h"
 
 #include <QDesktopServices>
+#include <QProcess>
 #include <QFileDialog>
 #include <QStringList>
 #include <QUrl>
@@ -69,6 +70,14 @@ std::unique_ptr<Stampante> ServiziQt::NuovaStampante() {
 
 bool ServiziQt::ApreDocumento(const fs::path& percorso) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(percorso.string())));
+}
+
+bool ServiziQt::ApreDisegnoCad(const fs::path& percorso) {
+    QStringList comando = QProcess::splitCommand(qEnvironmentVariable("VELCORA_CAD"));
+    if (comando.isEmpty()) return ApreDocumento(percorso);
+    const QString programma = comando.takeFirst();
+    comando << QString::fromStdString(percorso.string());
+    return QProcess::startDetached(programma, comando);
 }
 
 } // namespace vc

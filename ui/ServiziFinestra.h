@@ -22,6 +22,8 @@ class ServiziFinestra {
     virtual std::unique_ptr<Stampante> NuovaStampante() = 0;
     // Shows a document (the manual); false when the desktop cannot.
     virtual bool ApreDocumento(const std::filesystem::path& percorso) = 0;
+    // Opens a saved CAD drawing in the user's CAD program; by default as any document.
+    virtual bool ApreDisegnoCad(const std::filesystem::path& percorso) { return ApreDocumento(percorso); }
 };
 
 // The platform's open and save dialogs (QFileDialog).
@@ -41,6 +43,9 @@ class ServiziQt final : public ServiziFinestra {
     DialogoFile& Dialoghi() override { return dialoghi_; }
     std::unique_ptr<Stampante> NuovaStampante() override;
     bool ApreDocumento(const std::filesystem::path& percorso) override;
+    // The command in the environment variable VELCORA_CAD when it is set (the drawing's path
+    // is added as its last argument), else the desktop's opener for DXF files.
+    bool ApreDisegnoCad(const std::filesystem::path& percorso) override;
 
   private:
     QWidget* genitore_;
