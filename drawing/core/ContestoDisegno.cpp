@@ -14,6 +14,16 @@ template <typename T> void StesseDimensioni(std::span<const T> x, std::span<cons
     if (x.size() != y.size()) throw std::invalid_argument("Coordinate x e y in numero diverso");
 }
 
+// The vertices as given, without the y scale: the hatch applies it to its own lines.
+template <typename T> std::vector<Punto> PuntiDi(std::span<const T> x, std::span<const T> y) {
+    StesseDimensioni(x, y);
+    std::vector<Punto> p;
+    p.reserve(x.size());
+    for (std::size_t i = 0; i < x.size(); ++i)
+        p.push_back({x[i], y[i]});
+    return p;
+}
+
 } // namespace
 
 void ContestoDisegno::ImpostaUscita(double scalaY, std::shared_ptr<Dispositivo> dispositivo) {
@@ -191,21 +201,13 @@ void ContestoDisegno::Tratteggia(const std::vector<Punto>& poligono, double ango
 void ContestoDisegno::TratteggiaPoligono(std::span<const double> x, std::span<const double> y,
                                          double angoloGradi, double k, std::optional<double> s,
                                          std::shared_ptr<Dispositivo> dispositivo) {
-    StesseDimensioni(x, y);
-    std::vector<Punto> p;
-    for (std::size_t i = 0; i < x.size(); ++i)
-        p.push_back({x[i], y[i]});
-    Tratteggia(p, angoloGradi, k, s, std::move(dispositivo));
+    Tratteggia(PuntiDi(x, y), angoloGradi, k, s, std::move(dispositivo));
 }
 
 void ContestoDisegno::TratteggiaPoligono(std::span<const float> x, std::span<const float> y,
                                          double angoloGradi, double k, std::optional<double> s,
                                          std::shared_ptr<Dispositivo> dispositivo) {
-    StesseDimensioni(x, y);
-    std::vector<Punto> p;
-    for (std::size_t i = 0; i < x.size(); ++i)
-        p.push_back({x[i], y[i]});
-    Tratteggia(p, angoloGradi, k, s, std::move(dispositivo));
+    Tratteggia(PuntiDi(x, y), angoloGradi, k, s, std::move(dispositivo));
 }
 
 } // namespace vc
