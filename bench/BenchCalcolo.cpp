@@ -44,4 +44,9 @@ void Calcolo(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(Calcolo)->Args({5, 100, 0})->Args({30, 3000, 60})->Args({200, 30000, 400})->Unit(benchmark::kMillisecond);
+BENCHMARK(Calcolo)
+    ->Args({5, 100, 0})
+    ->Args({30, 3000, 60})
+    ->Args({200, 30000, 400})
+    ->Args({1000, 30000, 2000})
+    ->Unit(benchmark::kMillisecond);

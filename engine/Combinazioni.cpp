@@ -64,7 +64,6 @@ void Trave::Carichi_FconcSLU(ModoCombinazione ist, const Impostazioni& imp) {
         const Forza& f = forze_[i];
         const auto c = CombinaCarichi(f.g1, f.g2, f.q1, f.q2, ist, imp);
         if (!c) continue;
-        // Stored as the single-precision values a combined load is kept in.
         forzeCombinate_[i] = {static_cast<float>(c->Permanente), static_cast<float>(c->Variabile), f.d};
     }
 }

@@ -29,9 +29,10 @@ public:
     struct Forza {
         float g1 = 0, g2 = 0, q1 = 0, q2 = 0, d = 0;
     };
-    // A force of the current combination: permanent and variable part at distance d.
+    // A force of the current combination: permanent and variable part at distance d, kept in
+    // single precision like the combined distributed loads.
     struct ForzaCombinata {
-        double Perm = 0, Var = 0, d = 0;
+        float Perm = 0, Var = 0, d = 0;
     };
 
     int iCamp = 0;
