@@ -3,6 +3,7 @@
 #include "drawing/core/ErroreDisegno.h"
 #include "drawing/core/FormatoDxf.h"
 #include "files/Codifica1252.h"
+#include "support/Formattazione.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,53 +76,84 @@ bool CodiceReale(int c) {
                         "Dati estesi non validi alla posizione " + std::to_string(i) + ": " + perche);
 }
 
+// The check of one list of extended data, item by item: the applications met so far and the
+// braces still open.
+class ControlloDatiEstesi {
+  public:
+    void Voce(std::size_t i, DatoEsteso& d) {
+        const int c = d.Codice;
+        if (i == 0 && c != 1001) DatoErrato(i, "il primo codice deve essere 1001");
+        if (CodiceStringa(c))
+            Stringa(i, c, d.Valore);
+        else if (CodiceReale(c))
+            Reale(i, c, d.Valore);
+        else if (c == 1070)
+            Intero(i, d.Valore);
+        else
+            DatoErrato(i, "codice " + std::to_string(c) + " non previsto");
+    }
+    void Fine(std::size_t n) const {
+        if (parentesi_ != 0) DatoErrato(n, "parentesi non chiuse");
+    }
+
+  private:
+    void Stringa(std::size_t i, int c, const ValoreEsteso& v) {
+        const auto* s = std::get_if<std::string>(&v);
+        if (!s) DatoErrato(i, "il codice " + std::to_string(c) + " vuole un testo");
+        if (c == 1001)
+            Applicazione(i, *s);
+        else if (c == 1002)
+            Parentesi(i, *s);
+        else if (c == 1003)
+            Nome(i, *s, "nome di layer ");
+        else
+            Testo(i, *s);
+    }
+    void Applicazione(std::size_t i, const std::string& s) {
+        if (parentesi_ != 0) DatoErrato(i, "parentesi non chiuse");
+        Nome(i, s, "nome di applicazione ");
+        if (!applicazioni_.insert(Maiuscolo(s)).second) DatoErrato(i, "applicazione ripetuta");
+    }
+    void Parentesi(std::size_t i, const std::string& s) {
+        if (s == "{")
+            ++parentesi_;
+        else if (s == "}" && parentesi_ > 0)
+            --parentesi_;
+        else
+            DatoErrato(i, "il codice 1002 vuole \"{\" o \"}\" appaiate");
+    }
+    static void Nome(std::size_t i, const std::string& s, const std::string& cosa) {
+        if (const auto difetto = DifettoNome(s)) DatoErrato(i, cosa + *difetto);
+    }
+    static void Testo(std::size_t i, const std::string& s) {
+        if (Utf8A1252(s).size() > 255) DatoErrato(i, "testo oltre 255 caratteri");
+        if (std::any_of(s.begin(), s.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }))
+            DatoErrato(i, "carattere di controllo nel testo");
+    }
+    static void Reale(std::size_t i, int c, ValoreEsteso& v) {
+        if (const auto* n = std::get_if<int>(&v)) v = static_cast<double>(*n);
+        const auto* r = std::get_if<double>(&v);
+        if (!r) DatoErrato(i, "il codice " + std::to_string(c) + " vuole un numero");
+        if (!std::isfinite(*r)) DatoErrato(i, "numero non finito");
+    }
+    static void Intero(std::size_t i, const ValoreEsteso& v) {
+        const auto* n = std::get_if<int>(&v);
+        if (!n) DatoErrato(i, "il codice 1070 vuole un intero");
+        if (*n < std::numeric_limits<std::int16_t>::min() || *n > std::numeric_limits<std::int16_t>::max())
+            DatoErrato(i, "intero fuori dai 16 bit");
+    }
+
+    std::set<std::string> applicazioni_;
+    int parentesi_ = 0;
+};
+
 // Checks one list of extended data and returns it normalised (integers of real codes as reals).
 std::vector<DatoEsteso> DatiEstesiControllati(std::vector<DatoEsteso> dati) {
     if (dati.empty()) DatoErrato(0, "elenco vuoto");
-    std::set<std::string> applicazioni;
-    int parentesi = 0;
-    for (std::size_t i = 0; i < dati.size(); ++i) {
-        auto& d = dati[i];
-        const int c = d.Codice;
-        if (i == 0 && c != 1001) DatoErrato(i, "il primo codice deve essere 1001");
-        if (CodiceStringa(c)) {
-            const auto* s = std::get_if<std::string>(&d.Valore);
-            if (!s) DatoErrato(i, "il codice " + std::to_string(c) + " vuole un testo");
-            if (c == 1001) {
-                if (parentesi != 0) DatoErrato(i, "parentesi non chiuse");
-                if (const auto difetto = DifettoNome(*s)) DatoErrato(i, "nome di applicazione " + *difetto);
-                if (!applicazioni.insert(Maiuscolo(*s)).second) DatoErrato(i, "applicazione ripetuta");
-            } else if (c == 1002) {
-                if (*s == "{")
-                    ++parentesi;
-                else if (*s == "}" && parentesi > 0)
-                    --parentesi;
-                else
-                    DatoErrato(i, "il codice 1002 vuole \"{\" o \"}\" appaiate");
-            } else if (c == 1003) {
-                if (const auto difetto = DifettoNome(*s)) DatoErrato(i, "nome di layer " + *difetto);
-            } else {
-                if (Utf8A1252(*s).size() > 255) DatoErrato(i, "testo oltre 255 caratteri");
-                for (char ch : *s)
-                    if (static_cast<unsigned char>(ch) < 0x20)
-                        DatoErrato(i, "carattere di controllo nel testo");
-            }
-        } else if (CodiceReale(c)) {
-            if (const auto* n = std::get_if<int>(&d.Valore)) d.Valore = static_cast<double>(*n);
-            const auto* r = std::get_if<double>(&d.Valore);
-            if (!r) DatoErrato(i, "il codice " + std::to_string(c) + " vuole un numero");
-            if (!std::isfinite(*r)) DatoErrato(i, "numero non finito");
-        } else if (c == 1070) {
-            const auto* n = std::get_if<int>(&d.Valore);
-            if (!n) DatoErrato(i, "il codice 1070 vuole un intero");
-            if (*n < std::numeric_limits<std::int16_t>::min() ||
-                *n > std::numeric_limits<std::int16_t>::max())
-                DatoErrato(i, "intero fuori dai 16 bit");
-        } else {
-            DatoErrato(i, "codice " + std::to_string(c) + " non previsto");
-        }
-    }
-    if (parentesi != 0) DatoErrato(dati.size(), "parentesi non chiuse");
+    ControlloDatiEstesi controllo;
+    for (std::size_t i = 0; i < dati.size(); ++i)
+        controllo.Voce(i, dati[i]);
+    controllo.Fine(dati.size());
     return dati;
 }
 
@@ -147,11 +179,6 @@ struct Accumulo {
     }
     bool Vuoto() const { return xMin > xMax; }
 };
-
-std::size_t Caratteri(std::string_view s) {
-    return static_cast<std::size_t>(std::count_if(
-        s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
 
 // The points that bound one entity (an arc by its ends and the quadrant points it passes).
 template <typename F> void PuntiDiContorno(const GeometriaCad& g, F&& aggiunge) {
@@ -180,7 +207,7 @@ template <typename F> void PuntiDiContorno(const GeometriaCad& g, F&& aggiunge) 
                 for (const auto& p : e.Vertici)
                     aggiunge(p);
             } else if constexpr (std::is_same_v<T, TestoCad>) {
-                const double l = 0.8 * e.Altezza * static_cast<double>(Caratteri(e.Testo));
+                const double l = 0.8 * e.Altezza * static_cast<double>(LunghezzaTesto(e.Testo));
                 aggiunge(e.Inserimento);
                 aggiunge({e.Inserimento.x + l, e.Inserimento.y + e.Altezza});
             }
@@ -190,32 +217,10 @@ template <typename F> void PuntiDiContorno(const GeometriaCad& g, F&& aggiunge) 
 
 // ---- DXF R12 -------------------------------------------------------------------------------
 
-class ScrittoreR12 {
-  public:
-    void G(int codice, std::string_view valore) {
-        s_ += CodiceGruppoDxf(codice);
-        s_ += FineRigaDxf;
-        s_ += valore;
-        s_ += FineRigaDxf;
-    }
-    void Intero(int codice, int v) { G(codice, InteroCampoSei(v)); }
-    void Reale(int codice, double v, std::string_view cosa = "coordinata") { G(codice, NumeroDxf(v, cosa)); }
-    void Punto3(int codice, const Punto& p) {
-        Reale(codice, p.x);
-        Reale(codice + 10, p.y);
-        G(codice + 20, "0.0");
-    }
-    void Angolo(int codice, double radianti) { Reale(codice, radianti * 180 / std::numbers::pi, "angolo"); }
-    std::string Testo() && { return std::move(s_); }
-
-  private:
-    std::string s_;
-};
-
-void ScriveDatiEstesi(ScrittoreR12& w, const std::vector<DatoEsteso>& dati) {
+void ScriveDatiEstesi(ScrittoreDxf& w, const std::vector<DatoEsteso>& dati) {
     for (const auto& d : dati) {
         if (const auto* s = std::get_if<std::string>(&d.Valore))
-            w.G(d.Codice, TestoDxf(*s));
+            w.Gruppo(d.Codice, TestoDxf(*s));
         else if (const auto* n = std::get_if<int>(&d.Valore))
             w.Intero(d.Codice, *n);
         else
@@ -223,69 +228,40 @@ void ScriveDatiEstesi(ScrittoreR12& w, const std::vector<DatoEsteso>& dati) {
     }
 }
 
-void ScriveEntita(ScrittoreR12& w, const EntitaCad& e) {
+// An entity of the drawing: its layer, and its colour unless it is by layer (256).
+void ScriveEntita(ScrittoreDxf& w, const EntitaCad& e) {
     ControllaColore(e.Colore);
-    const auto testa = [&](std::string_view tipo) {
-        w.G(0, tipo);
-        w.G(8, TestoDxf(e.Layer));
-        if (e.Colore != 256) w.Intero(62, e.Colore);
-    };
+    const TestaEntitaDxf testa{e.Layer,
+                               e.Colore != 256 ? std::optional(InteroCampoSei(e.Colore)) : std::nullopt};
     std::visit(
         [&](const auto& g) {
             using T = std::decay_t<decltype(g)>;
             if constexpr (std::is_same_v<T, LineaCad>) {
-                testa("LINE");
-                w.Punto3(10, g.Inizio);
-                w.Punto3(11, g.Fine);
-                ScriveDatiEstesi(w, e.DatiEstesi());
+                w.Linea(testa, g.Inizio, g.Fine);
             } else if constexpr (std::is_same_v<T, ArcoCad>) {
-                testa("ARC");
-                w.Punto3(10, g.Centro);
-                w.Reale(40, g.Raggio, "raggio");
-                w.Angolo(50, g.AngoloIniziale);
-                w.Angolo(51, g.AngoloFinale);
-                ScriveDatiEstesi(w, e.DatiEstesi());
+                w.Arco(testa, g.Centro, g.Raggio, g.AngoloIniziale, g.AngoloFinale);
             } else if constexpr (std::is_same_v<T, PolilineaCad>) {
-                testa("POLYLINE");
-                w.Intero(66, 1);
-                w.Punto3(10, {});
-                w.Intero(70, 0);
-                ScriveDatiEstesi(w, e.DatiEstesi());
-                for (const auto& p : g.Vertici) {
-                    w.G(0, "VERTEX");
-                    w.G(8, TestoDxf(e.Layer));
-                    w.Punto3(10, p);
-                }
-                w.G(0, "SEQEND");
-                w.G(8, TestoDxf(e.Layer));
+                w.InizioPolilinea(testa);
             } else if constexpr (std::is_same_v<T, SolidoCad>) {
-                testa("SOLID");
-                for (int k = 0; k < 4; ++k)
-                    w.Punto3(10 + k, g.Vertici[static_cast<std::size_t>(k)]);
-                ScriveDatiEstesi(w, e.DatiEstesi());
+                w.Solido(testa, g.Vertici);
             } else if constexpr (std::is_same_v<T, TestoCad>) {
-                testa("TEXT");
-                w.Punto3(10, g.Inserimento);
-                w.Reale(40, g.Altezza, "altezza del testo");
-                w.G(1, TestoDxf(g.Testo));
-                ScriveDatiEstesi(w, e.DatiEstesi());
+                w.Testo(testa, g.Inserimento, g.Altezza, g.Testo);
             } else if constexpr (std::is_same_v<T, RiferimentoBloccoCad>) {
-                testa("INSERT");
-                w.G(2, TestoDxf(g.Blocco));
-                w.Punto3(10, g.Inserimento);
-                w.Reale(41, g.ScalaX, "scala");
-                w.Reale(42, g.ScalaY, "scala");
-                w.Reale(43, g.ScalaZ, "scala");
-                w.Angolo(50, g.Rotazione);
-                ScriveDatiEstesi(w, e.DatiEstesi());
+                w.Inserimento(testa, g.Blocco, g.Inserimento, g.ScalaX, g.ScalaY, g.ScalaZ, g.Rotazione);
             }
         },
         e.Geometria);
+    ScriveDatiEstesi(w, e.DatiEstesi());
+    if (const auto* p = std::get_if<PolilineaCad>(&e.Geometria)) {
+        for (const auto& v : p->Vertici)
+            w.Vertice(e.Layer, v);
+        w.FineSequenza(e.Layer);
+    }
 }
 
-void InizioTabella(ScrittoreR12& w, std::string_view nome, std::size_t voci) {
-    w.G(0, "TABLE");
-    w.G(2, nome);
+void InizioTabella(ScrittoreDxf& w, std::string_view nome, std::size_t voci) {
+    w.Gruppo(0, "TABLE");
+    w.Gruppo(2, nome);
     w.Intero(70, static_cast<int>(voci));
 }
 
@@ -494,7 +470,7 @@ void DisegnoCad::ZoomEstensioni() {
 }
 
 std::string DisegnoCad::TestoDxf() const {
-    ScrittoreR12 w;
+    ScrittoreDxf w;
     const auto estensioni = Estensioni();
     const Punto extMin = estensioni ? estensioni->Min : Punto{1e20, 1e20};
     const Punto extMax = estensioni ? estensioni->Max : Punto{-1e20, -1e20};
@@ -513,31 +489,29 @@ std::string DisegnoCad::TestoDxf() const {
         raccoglie(b);
     raccoglie(modello_);
 
-    w.G(0, "SECTION");
-    w.G(2, "HEADER");
-    w.G(9, "$ACADVER");
-    w.G(1, "AC1009");
-    w.G(9, "$DWGCODEPAGE");
-    w.G(3, "ANSI_1252");
-    w.G(9, "$INSBASE");
+    w.Sezione("HEADER");
+    w.Gruppo(9, "$ACADVER");
+    w.Gruppo(1, "AC1009");
+    w.Gruppo(9, "$DWGCODEPAGE");
+    w.Gruppo(3, "ANSI_1252");
+    w.Gruppo(9, "$INSBASE");
     w.Punto3(10, {});
-    w.G(9, "$EXTMIN");
+    w.Gruppo(9, "$EXTMIN");
     w.Punto3(10, extMin);
-    w.G(9, "$EXTMAX");
+    w.Gruppo(9, "$EXTMAX");
     w.Punto3(10, extMax);
-    w.G(9, "$CLAYER");
-    w.G(8, vc::TestoDxf(layerAttivo_));
-    w.G(9, "$HANDLING");
+    w.Gruppo(9, "$CLAYER");
+    w.Gruppo(8, vc::TestoDxf(layerAttivo_));
+    w.Gruppo(9, "$HANDLING");
     w.Intero(70, 0);
-    w.G(0, "ENDSEC");
+    w.FineSezione();
 
-    w.G(0, "SECTION");
-    w.G(2, "TABLES");
+    w.Sezione("TABLES");
 
     const Vista vista = vista_.value_or(Vista{{6, 4.5}, 9});
     InizioTabella(w, "VPORT", 1);
-    w.G(0, "VPORT");
-    w.G(2, "*ACTIVE");
+    w.Gruppo(0, "VPORT");
+    w.Gruppo(2, "*ACTIVE");
     w.Intero(70, 0);
     w.Reale(10, 0), w.Reale(20, 0), w.Reale(11, 1), w.Reale(21, 1);
     w.Reale(12, vista.Centro.x), w.Reale(22, vista.Centro.y);
@@ -547,72 +521,70 @@ std::string DisegnoCad::TestoDxf() const {
     w.Reale(50, 0), w.Reale(51, 0);
     w.Intero(71, 0), w.Intero(72, 100), w.Intero(73, 1), w.Intero(74, 3), w.Intero(75, 0), w.Intero(76, 0);
     w.Intero(77, 0), w.Intero(78, 0);
-    w.G(0, "ENDTAB");
+    w.Gruppo(0, "ENDTAB");
 
     InizioTabella(w, "LTYPE", 1);
-    w.G(0, "LTYPE");
-    w.G(2, "CONTINUOUS");
+    w.Gruppo(0, "LTYPE");
+    w.Gruppo(2, "CONTINUOUS");
     w.Intero(70, 0);
-    w.G(3, "Solid line");
+    w.Gruppo(3, "Solid line");
     w.Intero(72, 65);
     w.Intero(73, 0);
     w.Reale(40, 0);
-    w.G(0, "ENDTAB");
+    w.Gruppo(0, "ENDTAB");
 
     InizioTabella(w, "LAYER", layers_.size());
     for (const auto& l : layers_) {
         ControllaColore(l.Colore);
-        w.G(0, "LAYER");
-        w.G(2, vc::TestoDxf(l.Nome));
+        w.Gruppo(0, "LAYER");
+        w.Gruppo(2, vc::TestoDxf(l.Nome));
         w.Intero(70, l.Bloccato ? 4 : 0);
         w.Intero(62, l.Colore);
-        w.G(6, "CONTINUOUS");
+        w.Gruppo(6, "CONTINUOUS");
     }
-    w.G(0, "ENDTAB");
+    w.Gruppo(0, "ENDTAB");
 
     InizioTabella(w, "STYLE", 1);
-    w.G(0, "STYLE");
-    w.G(2, "STANDARD");
+    w.Gruppo(0, "STYLE");
+    w.Gruppo(2, "STANDARD");
     w.Intero(70, 0);
     w.Reale(40, 0), w.Reale(41, 1), w.Reale(50, 0);
     w.Intero(71, 0);
     w.Reale(42, 0.2);
-    w.G(3, "txt");
-    w.G(4, "");
-    w.G(0, "ENDTAB");
+    w.Gruppo(3, "txt");
+    w.Gruppo(4, "");
+    w.Gruppo(0, "ENDTAB");
 
     InizioTabella(w, "APPID", applicazioni.size());
     for (const auto& a : applicazioni) {
-        w.G(0, "APPID");
-        w.G(2, vc::TestoDxf(a));
+        w.Gruppo(0, "APPID");
+        w.Gruppo(2, vc::TestoDxf(a));
         w.Intero(70, 0);
     }
-    w.G(0, "ENDTAB");
-    w.G(0, "ENDSEC");
+    w.Gruppo(0, "ENDTAB");
+    w.FineSezione();
 
-    w.G(0, "SECTION");
-    w.G(2, "BLOCKS");
+    w.Sezione("BLOCKS");
     for (const auto& b : blocchi_) {
-        w.G(0, "BLOCK");
-        w.G(8, "0");
-        w.G(2, vc::TestoDxf(b.Nome()));
+        w.Gruppo(0, "BLOCK");
+        w.Gruppo(8, "0");
+        w.Gruppo(2, vc::TestoDxf(b.Nome()));
         w.Intero(70, 0);
         w.Punto3(10, b.PuntoBase());
-        w.G(3, vc::TestoDxf(b.Nome()));
+        w.Gruppo(3, vc::TestoDxf(b.Nome()));
         for (const auto& e : b.Entita())
             ScriveEntita(w, e);
-        w.G(0, "ENDBLK");
-        w.G(8, "0");
+        w.Gruppo(0, "ENDBLK");
+        w.Gruppo(8, "0");
     }
-    w.G(0, "ENDSEC");
+    w.FineSezione();
 
-    w.G(0, "SECTION");
-    w.G(2, "ENTITIES");
+    w.Sezione("ENTITIES");
     for (const auto& e : modello_.Entita())
         ScriveEntita(w, e);
-    w.G(0, "ENDSEC");
-    w.G(0, "EOF");
-    return std::move(w).Testo();
+    w.FineSezione();
+    w.FineFile();
+    return std::move(w).Prende();
 }
 
 void DisegnoCad::Salva(const std::filesystem::path& destinazione) const {

@@ -2,28 +2,16 @@
 
 #include "drawing/core/FormatoDxf.h"
 
-#include <initializer_list>
 #include <stdexcept>
 
 namespace vc {
 
 namespace {
 
-// The angle conversion of the arcs uses this value of π, so that the degrees written are
-// those the drawings have always carried.
-constexpr double PiGradi = 3.14159265358979;
-
-void Righe(std::string& s, std::initializer_list<std::string_view> righe) {
-    for (auto r : righe) {
-        s += r;
-        s += FineRigaDxf;
-    }
-}
-
-// The colour of TEXT as the file-print statement writes a number: a leading blank when
-// non-negative, the digits, one trailing blank.
-std::string ColoreStampato(int colore) {
-    return (colore >= 0 ? " " : "") + std::to_string(colore) + " ";
+// Every entity of the plain file is on layer "0" and carries its colour, right-aligned in six
+// characters (TEXT spells it as the file-print statement does, see Testo).
+TestaEntitaDxf Testa(int colore) {
+    return {"0", InteroCampoSei(colore)};
 }
 
 } // namespace
@@ -31,14 +19,18 @@ std::string ColoreStampato(int colore) {
 void FileDxf::ApreFileDxf(const std::filesystem::path& destinazione) {
     if (aperto_) throw std::logic_error("FileDxf: un file DXF è già aperto");
     destinazione_ = destinazione;
-    testo_.clear();
-    Righe(testo_, {"  0", "SECTION", "  2", "ENTITIES"});
+    ScrittoreDxf w;
+    w.Sezione("ENTITIES");
+    testo_ = std::move(w).Prende();
     aperto_ = true;
 }
 
 void FileDxf::ChiudeFileDxf() {
     if (!aperto_) throw std::logic_error("FileDxf: nessun file DXF aperto");
-    Righe(testo_, {"  0", "ENDSEC", "  0", "EOF"});
+    ScrittoreDxf w;
+    w.FineSezione();
+    w.FineFile();
+    testo_ += w.Contenuto();
     aperto_ = false;
     std::string testo = std::move(testo_);
     testo_.clear();
@@ -56,32 +48,25 @@ void FileDxf::Aggiunge(const std::string& entita) {
 }
 
 void FileDxf::Linea(double x1, double y1, double x2, double y2, int colore) {
-    std::string e;
-    Righe(e, {"  0", "LINE", "  8", "0", " 62", InteroCampoSei(colore), " 10", NumeroDxf(x1), " 20",
-              NumeroDxf(y1), " 30", "0.0", " 11", NumeroDxf(x2), " 21", NumeroDxf(y2), " 31", "0.0"});
-    Aggiunge(e);
+    ScrittoreDxf w;
+    w.Linea(Testa(colore), {x1, y1}, {x2, y2});
+    Aggiunge(w.Contenuto());
 }
 
 void FileDxf::Arco(double xc, double yc, double r, double a1, double a2, int colore) {
-    std::string e;
-    Righe(e, {"  0", "ARC", "  8", "0", " 62", InteroCampoSei(colore), " 10", NumeroDxf(xc), " 20",
-              NumeroDxf(yc), " 30", "0.0", " 40", NumeroDxf(r, "raggio"), " 50",
-              NumeroDxf(a1 * 180 / PiGradi, "angolo"), " 51", NumeroDxf(a2 * 180 / PiGradi, "angolo")});
-    Aggiunge(e);
+    ScrittoreDxf w;
+    w.Arco(Testa(colore), {xc, yc}, r, a1, a2);
+    Aggiunge(w.Contenuto());
 }
 
 void FileDxf::Polilinea(std::span<const Punto> vertici, bool chiusa, int colore) {
-    std::string e;
-    Righe(e, {"  0", "POLYLINE", "  8", "0", " 66", "     1", " 62", InteroCampoSei(colore), " 10", "0.0",
-              " 20", "0.0", " 30", "0.0"});
-    const auto vertice = [&e](const Punto& p) {
-        Righe(e, {"  0", "VERTEX", "  8", "0", " 10", NumeroDxf(p.x), " 20", NumeroDxf(p.y), " 30", "0.0"});
-    };
+    ScrittoreDxf w;
+    w.InizioPolilinea(Testa(colore));
     for (const auto& p : vertici)
-        vertice(p);
-    if (chiusa && !vertici.empty()) vertice(vertici.front());
-    Righe(e, {"  0", "SEQEND", "  8", "0"});
-    Aggiunge(e);
+        w.Vertice("0", p);
+    if (chiusa && !vertici.empty()) w.Vertice("0", vertici.front());
+    w.FineSequenza("0");
+    Aggiunge(w.Contenuto());
 }
 
 void FileDxf::PolilineaAperta(std::span<const Punto> vertici, int colore) {
@@ -93,10 +78,9 @@ void FileDxf::PolilineaChiusa(std::span<const Punto> vertici, int colore) {
 }
 
 void FileDxf::Testo(double x, double y, double h, std::string_view testo, int colore) {
-    std::string e;
-    Righe(e, {"  0", "TEXT", "  8", "0", " 62", ColoreStampato(colore), " 10", NumeroDxf(x), " 20",
-              NumeroDxf(y), " 30", "0.0", " 40", NumeroDxf(h, "altezza del testo"), "  1", TestoDxf(testo)});
-    Aggiunge(e);
+    ScrittoreDxf w;
+    w.Testo({"0", InteroStampato(colore)}, {x, y}, h, testo);
+    Aggiunge(w.Contenuto());
 }
 
 } // namespace vc

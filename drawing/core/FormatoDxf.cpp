@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <system_error>
 
 namespace vc {
@@ -53,12 +54,111 @@ std::string InteroCampoSei(int valore) {
     return s;
 }
 
+std::string InteroStampato(int valore) {
+    return (valore >= 0 ? " " : "") + std::to_string(valore) + " ";
+}
+
 std::string TestoDxf(std::string_view testo) {
     std::string out = Utf8A1252(testo);
     for (char& c : out)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
     return out;
 }
+
+// ---- ScrittoreDxf -------------------------------------------------------------------------
+
+void ScrittoreDxf::Gruppo(int codice, std::string_view valore) {
+    testo_ += CodiceGruppoDxf(codice);
+    testo_ += FineRigaDxf;
+    testo_ += valore;
+    testo_ += FineRigaDxf;
+}
+
+void ScrittoreDxf::Punto3(int codice, const Punto& p) {
+    // Both values are spelled before either is written.
+    const std::string x = NumeroDxf(p.x), y = NumeroDxf(p.y);
+    Gruppo(codice, x);
+    Gruppo(codice + 10, y);
+    Gruppo(codice + 20, "0.0");
+}
+
+void ScrittoreDxf::Angolo(int codice, double radianti) {
+    Reale(codice, radianti * 180 / std::numbers::pi, "angolo");
+}
+
+void ScrittoreDxf::Sezione(std::string_view nome) {
+    Gruppo(0, "SECTION");
+    Gruppo(2, nome);
+}
+
+void ScrittoreDxf::Testa(std::string_view tipo, const TestaEntitaDxf& testa) {
+    Gruppo(0, tipo);
+    Gruppo(8, TestoDxf(testa.Layer));
+    if (testa.Colore) Gruppo(62, *testa.Colore);
+}
+
+void ScrittoreDxf::Linea(const TestaEntitaDxf& testa, const Punto& a, const Punto& b) {
+    Testa("LINE", testa);
+    Punto3(10, a);
+    Punto3(11, b);
+}
+
+void ScrittoreDxf::Arco(const TestaEntitaDxf& testa, const Punto& centro, double raggio, double a1,
+                        double a2) {
+    Testa("ARC", testa);
+    Punto3(10, centro);
+    Reale(40, raggio, "raggio");
+    Angolo(50, a1);
+    Angolo(51, a2);
+}
+
+void ScrittoreDxf::InizioPolilinea(const TestaEntitaDxf& testa) {
+    Gruppo(0, "POLYLINE");
+    Gruppo(8, TestoDxf(testa.Layer));
+    Gruppo(66, "     1");
+    if (testa.Colore) Gruppo(62, *testa.Colore);
+    Gruppo(10, "0.0");
+    Gruppo(20, "0.0");
+    Gruppo(30, "0.0");
+}
+
+void ScrittoreDxf::Vertice(std::string_view layer, const Punto& p) {
+    Gruppo(0, "VERTEX");
+    Gruppo(8, TestoDxf(layer));
+    Punto3(10, p);
+}
+
+void ScrittoreDxf::FineSequenza(std::string_view layer) {
+    Gruppo(0, "SEQEND");
+    Gruppo(8, TestoDxf(layer));
+}
+
+void ScrittoreDxf::Testo(const TestaEntitaDxf& testa, const Punto& p, double altezza,
+                         std::string_view testo) {
+    Testa("TEXT", testa);
+    Punto3(10, p);
+    Reale(40, altezza, "altezza del testo");
+    Gruppo(1, TestoDxf(testo));
+}
+
+void ScrittoreDxf::Solido(const TestaEntitaDxf& testa, const std::array<Punto, 4>& vertici) {
+    Testa("SOLID", testa);
+    for (int k = 0; k < 4; ++k)
+        Punto3(10 + k, vertici[static_cast<std::size_t>(k)]);
+}
+
+void ScrittoreDxf::Inserimento(const TestaEntitaDxf& testa, std::string_view blocco, const Punto& p,
+                               double scalaX, double scalaY, double scalaZ, double rotazione) {
+    Testa("INSERT", testa);
+    Gruppo(2, TestoDxf(blocco));
+    Punto3(10, p);
+    Reale(41, scalaX, "scala");
+    Reale(42, scalaY, "scala");
+    Reale(43, scalaZ, "scala");
+    Angolo(50, rotazione);
+}
+
+// ---- Saving --------------------------------------------------------------------------------
 
 void ScriveFileSicuro(const fs::path& destinazione, std::string_view contenuto) {
     std::error_code ec;
