@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <stdexcept>
 #include <vector>
 
 namespace vc {
@@ -10,13 +9,8 @@ namespace vc {
 namespace {
 
 // A value read from the file that the beam cannot hold.
-class DatoNonValido : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
 void Richiede(bool condizione, const char* cosa) {
-    if (!condizione) throw DatoNonValido(cosa);
+    if (!condizione) throw RecordInterrotto(RecordInterrotto::Motivo::DatoNonValido, cosa);
 }
 
 // A count read from the file must not promise more items than the rest of the file can hold:
@@ -28,7 +22,7 @@ void ControllaConteggio(FileTesto& file, int n, int campiPerVoce, Messaggi& msg)
     if (n > 0 && necessari > static_cast<std::int64_t>(file.ByteRimanenti())) {
         file.Chiudi();
         msg.Mostra("Lettura incompleta del file", Icona::Nessuna);
-        throw ErroreLetturaRecord("conteggio oltre la fine del file");
+        throw RecordInterrotto(RecordInterrotto::Motivo::Lettura, "conteggio oltre la fine del file");
     }
 }
 
@@ -257,12 +251,13 @@ EsitoFile FileLeggeScrive(Modo modo, FileTesto& file, Velcora& trave, Impostazio
         if (file.Aperto()) return EsitoFile::Completo;
         // a write primitive failed and has told the user
         return EsitoFile::Incompleto;
-    } catch (const FileTroppoVecchio&) {
-        msg.Mostra("Lettura incompleta del File", Icona::Nessuna);
-        return EsitoFile::TroppoVecchio;
-    } catch (const std::exception&) {
-        // ErroreLetturaRecord (already told by the primitive), DatoNonValido, or the model
-        // refusing a value.
+    } catch (const RecordInterrotto& e) {
+        if (e.motivo() == RecordInterrotto::Motivo::FileTroppoVecchio) {
+            msg.Mostra("Lettura incompleta del File", Icona::Nessuna);
+            return EsitoFile::TroppoVecchio;
+        }
+        // A record that could not be read (already told by its primitive, the header's
+        // excepted) or written, or a value the beam cannot hold.
         file.Chiudi();
         msg.Mostra(legge ? "Lettura incompleta del File" : "Scrittura incompleta del File", Icona::Nessuna);
         return EsitoFile::Incompleto;

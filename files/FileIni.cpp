@@ -49,7 +49,7 @@ bool Legge(Impostazioni& imp, Messaggi& msg, const PercorsiFileIni& percorsi) {
                 FileInOut(Modo::Lettura, file, {v}, msg);
             imp.CoefParz = valori;
             letto = true;
-        } catch (const ErroreLetturaRecord&) {
+        } catch (const RecordInterrotto&) {
         }
     }
     if (!letto) {

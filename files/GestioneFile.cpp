@@ -1,9 +1,9 @@
 #include "files/GestioneFile.h"
 
-#include "support/Formattazione.h"
-
 #include "files/Codifica1252.h"
 #include "files/FileSuDisco.h"
+#include "support/ErroreFile.h"
+#include "support/Formattazione.h"
 
 #include <algorithm>
 #include <cctype>
@@ -187,8 +187,8 @@ bool StampaSuDispositivo(std::string_view nomeFile, std::string_view estensione,
                 finestra.StampaFile("STAMPANTE", stampante->Righe());
             stampante->FineDocumento();
             return true;
-        } catch (const std::exception&) {
-            return false; // the printer has failed; the platform has said why
+        } catch (const ErroreFile&) {
+            return false; // the printer could not start; the window tells why
         }
     }
 

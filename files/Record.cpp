@@ -97,7 +97,7 @@ void ScriveRecord(FileTesto& file, Campi lista, Messaggi& msg, const char* messa
 [[noreturn]] void FallisceLettura(FileTesto& file, Messaggi& msg, const char* messaggio) {
     file.Chiudi();
     msg.Mostra(messaggio, Icona::Nessuna);
-    throw ErroreLetturaRecord(messaggio);
+    throw RecordInterrotto(RecordInterrotto::Motivo::Lettura, messaggio);
 }
 
 void RecordCondizionato(Modo modo, FileTesto& file, std::string_view versioneFile,
@@ -114,7 +114,8 @@ void RecordCondizionato(Modo modo, FileTesto& file, std::string_view versioneFil
     if (!VersioneAlmeno(versioneFile, versioneMinima)) {
         if (!fermaSeVecchio) return;
         file.Chiudi();
-        throw FileTroppoVecchio("Il file è più vecchio della versione " + std::string(versioneMinima));
+        throw RecordInterrotto(RecordInterrotto::Motivo::FileTroppoVecchio,
+                               "Il file è più vecchio della versione " + std::string(versioneMinima));
     }
     if (!LeggeRecord(file, lista)) FallisceLettura(file, msg, LetturaIncompleta);
 }
@@ -437,12 +438,12 @@ void FileInOutStringColl(Modo modo, FileTesto& file, std::vector<std::string>& l
         if (lista.empty()) riga = FineRiga;
         if (!file.Scrive(riga)) {
             file.Chiudi();
-            throw ErroreScritturaRecord("FileInOutStringColl");
+            throw RecordInterrotto(RecordInterrotto::Motivo::Scrittura, "FileInOutStringColl");
         }
         return;
     }
     const auto riga = file.LeggeRiga();
-    if (!riga) throw ErroreLetturaRecord("FileInOutStringColl");
+    if (!riga) throw RecordInterrotto(RecordInterrotto::Motivo::Lettura, "FileInOutStringColl");
     const std::string testo = Da1252AUtf8(*riga);
     lista.clear();
     if (testo.empty() || testo.front() != '"') {
@@ -452,7 +453,7 @@ void FileInOutStringColl(Modo modo, FileTesto& file, std::vector<std::string>& l
     std::string_view resto = testo;
     while (!resto.empty()) {
         auto voce = VoceVirgolettata(resto);
-        if (!voce) throw ErroreLetturaRecord("FileInOutStringColl");
+        if (!voce) throw RecordInterrotto(RecordInterrotto::Motivo::Lettura, "FileInOutStringColl");
         lista.push_back(std::move(*voce));
     }
 }

@@ -14,7 +14,7 @@
 // string in double quotes, Windows-1252 on disk.
 //
 // Failures are told to the user here, with the texts of the program: a failed read shows
-// "Lettura incompleta del file", closes the file and throws ErroreLetturaRecord; a failed write
+// "Lettura incompleta del file", closes the file and throws RecordInterrotto; a failed write
 // shows "Scrittura incompleta del file", closes the file and returns (a closed file ignores the
 // records that follow, so a writer may run to its end and check Aperto() once).
 
@@ -38,22 +38,23 @@ namespace vc {
 // (a corrupted mode) is refused by every primitive with "Errore nella Sub " + its name.
 enum class Modo : char { Lettura = 'L', Scrittura = 'S' };
 
-// A record could not be read; the user has already been told.
-class ErroreLetturaRecord : public std::runtime_error {
+// Reading or writing of a file stopped inside its records. It travels only from the record
+// primitives to the routine that walks a whole file (FileLeggeScrive, FileIniLeggeScrive),
+// which catches it and tells the user; it never leaves the file routines.
+class RecordInterrotto : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
-};
+    enum class Motivo {
+        Lettura,   // a record could not be read (its primitive has told the user, the header's excepted)
+        Scrittura, // the header could not be written (its primitive reports nothing itself)
+        FileTroppoVecchio, // the file is older than a record it must have
+        DatoNonValido,     // a value read that the beam cannot hold
+    };
+    RecordInterrotto(Motivo motivo, const std::string& dettaglio)
+        : std::runtime_error(dettaglio), motivo_(motivo) {}
+    Motivo motivo() const noexcept { return motivo_; }
 
-// A header line could not be written (FileInOutStringColl reports nothing itself).
-class ErroreScritturaRecord : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-// The file is older than the version a record needs; reading stops there.
-class FileTroppoVecchio : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
+  private:
+    Motivo motivo_;
 };
 
 // An open text file, in one direction. For reading it holds the bytes of the file; for
@@ -124,8 +125,8 @@ std::optional<double> NumeroDaTesto(std::string_view campo);
 
 // The record primitives. In the "Cond" forms the record exists only in files of version
 // versioneMinima or later (versions compare as text, character by character): FileInOutCond
-// closes an older file and throws FileTroppoVecchio, FileInOutCondNoMsg leaves the variables
-// and the file position as they are. In mode "S" both write the record like FileInOut.
+// closes an older file and throws RecordInterrotto (FileTroppoVecchio), FileInOutCondNoMsg leaves the
+// variables and the file position as they are. In mode "S" both write the record like FileInOut.
 void FileInOut(Modo modo, FileTesto& file, Campi lista, Messaggi& msg);
 void FileInOutCond(Modo modo, FileTesto& file, std::string_view versioneFile, std::string_view versioneMinima,
                    Campi lista, Messaggi& msg);
@@ -153,7 +154,7 @@ void FileInOutMat(Modo modo, FileTesto& file, std::array<std::array<double, C>, 
 }
 
 // A line of quoted strings (the header of the data file). Reports nothing itself: a failure
-// throws ErroreLetturaRecord or ErroreScritturaRecord to the caller. In a string being
+// throws RecordInterrotto (Lettura or Scrittura) to the caller. In a string being
 // written every line break becomes two characters of code 1 and every double quote an
 // apostrophe, so that neither can cut the line or the item.
 void FileInOutStringColl(Modo modo, FileTesto& file, std::vector<std::string>& lista, Messaggi& msg);

@@ -2,6 +2,7 @@
 
 #include "engine/Combinazioni.h"
 #include "files/FileDati.h"
+#include "support/Errori.h"
 #include "support/Formattazione.h"
 
 #include <algorithm>
@@ -46,7 +47,7 @@ std::string SommaCelle(const TabellaCelle& griglia, int riga, int a, int b, cons
     try {
         const double somma = LeggeNumero(griglia.Cella(riga, a), sep) + LeggeNumero(griglia.Cella(riga, b), sep);
         return std::isfinite(somma) ? TestoNumero(somma, sep) : std::string();
-    } catch (const std::out_of_range&) { // a magnitude beyond a double
+    } catch (const NumeroFuoriScala&) { // a magnitude beyond a double
         return {};
     }
 }

@@ -27,6 +27,14 @@ private:
     Tipo tipo_;
 };
 
+// A typed number too large for a double ("1E+400"): the user's input, not a fault of the
+// program. It is an out_of_range so that every reader of typed numbers that already refuses
+// an out-of-range value goes on doing so.
+class NumeroFuoriScala : public std::out_of_range {
+public:
+    NumeroFuoriScala() : std::out_of_range("Overflow") {}
+};
+
 // The text the calculation driver shows for any ErroreCalcolo.
 inline constexpr const char* TestoErroreNeiDati = "Errore nei dati";
 

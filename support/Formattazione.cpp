@@ -338,7 +338,7 @@ double LetturaTollerante(std::string_view t) {
             if (primaDecimale == std::string::npos) return 0.0;
             posizione = -static_cast<long long>(primaDecimale);
         }
-        if (posizione + esponente > 0) throw std::out_of_range("Overflow");
+        if (posizione + esponente > 0) throw NumeroFuoriScala();
         return 0.0;
     }
     return negativo && valore != 0.0 ? -valore : valore;

@@ -27,7 +27,7 @@ namespace vc {
 // skipped, an optional sign, digits with one optional ".", an optional exponent ("E" or "e",
 // sign, digits); reading stops at the first character that cannot continue the number, and a
 // text without digits reads as 0. A magnitude beyond the range of a double throws
-// std::out_of_range("Overflow"); one too small for it reads as 0.
+// NumeroFuoriScala (an out_of_range, "Overflow"); one too small for it reads as 0.
 double LeggeNumero(std::string_view testo, const Separatori& sep);
 
 // Formats x with a pattern of digit placeholders:

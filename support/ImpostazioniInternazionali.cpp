@@ -1,5 +1,6 @@
 #include "support/ImpostazioniInternazionali.h"
 
+#include "support/Errori.h"
 #include "support/Formattazione.h"
 
 #include <stdexcept>
@@ -25,7 +26,7 @@ bool ControllaImpostazioniInternazionali(const Separatori& sep, Messaggi& messag
     const auto ritorna = [&sep](double campione) {
         try {
             return LeggeNumero(FormattaSchema(campione, "#,#.#", sep), sep) == campione;
-        } catch (const std::out_of_range&) {
+        } catch (const NumeroFuoriScala&) {
             return false; // separators that turn the sample into a huge exponent
         }
     };

@@ -1,12 +1,12 @@
 #include "ui/StampanteQt.h"
 
+#include "support/ErroreFile.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPrintDialog>
 #include <QWidget>
-
 #include <algorithm>
-#include <stdexcept>
 
 namespace vc {
 
@@ -14,7 +14,8 @@ namespace vc {
 // Lines on the page
 
 RigheSuStampante::RigheSuStampante(QPrinter& stampante, int colonne) {
-    if (!pittore_.begin(&stampante)) throw std::runtime_error("La stampante non può iniziare la stampa");
+    if (!pittore_.begin(&stampante))
+        throw ErroreFile("La stampante non può iniziare la stampa", stampante.outputFileName().toStdString());
     const QRect pagina = stampante.pageLayout().paintRectPixels(stampante.resolution());
     carattere_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     carattere_.setStyleHint(QFont::TypeWriter);
@@ -120,10 +121,10 @@ void StampanteQt::Reimposta() {
     righe_.reset();
     try {
         righe_ = std::make_unique<RigheSuStampante>(stampante_);
-    } catch (const std::exception& e) {
-        errore_ = QString::fromUtf8(e.what());
-        if (!stampante_.outputFileName().isEmpty())
-            errore_ += QStringLiteral(":\n") + stampante_.outputFileName();
+    } catch (const ErroreFile& e) {
+        errore_ = QString::fromStdString(e.Messaggio());
+        if (!e.Percorso().empty())
+            errore_ += QStringLiteral(":\n") + QString::fromStdString(e.Percorso().string());
         throw;
     }
 }

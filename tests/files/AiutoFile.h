@@ -73,6 +73,17 @@ inline std::string Salva(Velcora& trave, Impostazioni& imp, Messaggi& msg, Esito
     return out.str();
 }
 
+// Why a record walk stopped; a walk that does not stop fails the test.
+template <typename F> RecordInterrotto::Motivo MotivoInterruzione(F&& f) {
+    try {
+        f();
+    } catch (const RecordInterrotto& e) {
+        return e.motivo();
+    }
+    ADD_FAILURE() << "nessuna interruzione";
+    return RecordInterrotto::Motivo::DatoNonValido;
+}
+
 // A stream buffer that takes `capacita` characters and then refuses everything: a disk that
 // fills up in the middle of a file.
 class BufferPieno : public std::streambuf {

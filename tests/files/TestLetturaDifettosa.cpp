@@ -197,3 +197,36 @@ TEST(LetturaDifettosa, CaricoSuCampataInesistenteOFuoriLuce) {
 
 } // namespace
 } // namespace vc::test
+
+namespace vc::test {
+namespace {
+
+// A sink that breaks at its first message: a fault of the program in the middle of a read.
+class MessaggiGuasti final : public Messaggi {
+  public:
+    void Mostra(const std::string& testo, Icona, const std::string&) override {
+        if (Testi.empty() && !guasto_) {
+            guasto_ = true;
+            throw std::logic_error("guasto del programma");
+        }
+        Testi.push_back(testo);
+    }
+    bool ChiediSiNo(const std::string&, Icona, const std::string&) override { return true; }
+    std::vector<std::string> Testi;
+
+  private:
+    bool guasto_ = false;
+};
+
+TEST(LetturaDifettosa, UnGuastoDelProgrammaNonDiventaUnFileIncompleto) {
+    auto r = RigheBase();
+    r.erase(r.begin() + Campata2);
+    Velcora trave;
+    Impostazioni imp;
+    MessaggiGuasti msg;
+    EXPECT_THROW(Carica(Unisce(r), trave, imp, msg), std::logic_error);
+    EXPECT_TRUE(msg.Testi.empty()); // no "Lettura incompleta del File" for a fault of the program
+}
+
+} // namespace
+} // namespace vc::test

@@ -85,7 +85,7 @@ TEST(CodificaCampi, InteriArrotondatiEControllati) {
 
     int e = 5;
     FileTesto g = FileTesto::PerLettura("32768\r\n");
-    EXPECT_THROW(FileInOut(Modo::Lettura, g, {e}, msg), ErroreLetturaRecord);
+    EXPECT_THROW(FileInOut(Modo::Lettura, g, {e}, msg), RecordInterrotto);
     EXPECT_EQ(e, 5);
 }
 
@@ -94,7 +94,7 @@ TEST(CodificaCampi, SingoloOltreIlLimiteNonSiLegge) {
     float x = 1;
     double y = 1;
     FileTesto f = FileTesto::PerLettura("1E+39,1E+39\r\n");
-    EXPECT_THROW(FileInOut(Modo::Lettura, f, {x, y}, msg), ErroreLetturaRecord);
+    EXPECT_THROW(FileInOut(Modo::Lettura, f, {x, y}, msg), RecordInterrotto);
     EXPECT_EQ(x, 1);
     FileTesto g = FileTesto::PerLettura("1E+39\r\n");
     FileInOut(Modo::Lettura, g, {y}, msg);
@@ -111,7 +111,7 @@ TEST(CodificaCampi, BooleaniSoloNeiDueSegni) {
     for (const char* t : {"TRUE", "1", "#true#", "Vero"}) {
         bool c = false;
         FileTesto g = FileTesto::PerLettura(t);
-        EXPECT_THROW(FileInOut(Modo::Lettura, g, {c}, msg), ErroreLetturaRecord) << t;
+        EXPECT_THROW(FileInOut(Modo::Lettura, g, {c}, msg), RecordInterrotto) << t;
     }
 }
 
@@ -141,7 +141,7 @@ TEST(LetturaCampi, FineFileMessaggioChiusuraERecordIntatto) {
     MessaggiRegistrati msg;
     float x = 9, y = 9;
     FileTesto f = FileTesto::PerLettura("1.5\r\n");
-    EXPECT_THROW(FileInOut(Modo::Lettura, f, {x, y}, msg), ErroreLetturaRecord);
+    EXPECT_THROW(FileInOut(Modo::Lettura, f, {x, y}, msg), RecordInterrotto);
     EXPECT_EQ(Testi(msg), std::vector<std::string>{"Lettura incompleta del file"});
     EXPECT_FALSE(f.Aperto());
     // A record is stored whole or not at all.
@@ -153,7 +153,7 @@ TEST(LetturaCampi, VirgoletteNonChiuseSonoUnErrore) {
     MessaggiRegistrati msg;
     std::string s;
     FileTesto f = FileTesto::PerLettura("\"senza fine,1,2\r\n");
-    EXPECT_THROW(FileInOut(Modo::Lettura, f, {s}, msg), ErroreLetturaRecord);
+    EXPECT_THROW(FileInOut(Modo::Lettura, f, {s}, msg), RecordInterrotto);
     EXPECT_EQ(Testi(msg), std::vector<std::string>{"Lettura incompleta del file"});
 }
 
@@ -209,7 +209,8 @@ TEST(RecordCondizionati, CondSuFileVecchioChiudeEFerma) {
     MessaggiRegistrati msg;
     bool b = false;
     FileTesto f = FileTesto::PerLettura("#TRUE#\r\n");
-    EXPECT_THROW(FileInOutCond(Modo::Lettura, f, "0", "6.2", {b}, msg), FileTroppoVecchio);
+    EXPECT_EQ(MotivoInterruzione([&] { FileInOutCond(Modo::Lettura, f, "0", "6.2", {b}, msg); }),
+              RecordInterrotto::Motivo::FileTroppoVecchio);
     EXPECT_FALSE(f.Aperto());
     EXPECT_FALSE(b);
     EXPECT_TRUE(msg.Voci.empty());
@@ -221,9 +222,9 @@ TEST(RecordCondizionati, ErroreDiLetturaHaIlSuoMessaggio) {
         int a = 0;
         FileTesto f = FileTesto::PerLettura("x\r\n");
         if (noMsg)
-            EXPECT_THROW(FileInOutCondNoMsg(Modo::Lettura, f, "7.6", "6.9", {a}, msg), ErroreLetturaRecord);
+            EXPECT_THROW(FileInOutCondNoMsg(Modo::Lettura, f, "7.6", "6.9", {a}, msg), RecordInterrotto);
         else
-            EXPECT_THROW(FileInOutCond(Modo::Lettura, f, "7.6", "6.9", {a}, msg), ErroreLetturaRecord);
+            EXPECT_THROW(FileInOutCond(Modo::Lettura, f, "7.6", "6.9", {a}, msg), RecordInterrotto);
         EXPECT_EQ(Testi(msg), std::vector<std::string>{"Lettura incompleta del file"});
     }
 }
@@ -282,7 +283,7 @@ TEST(Matrice, MessaggiPropri) {
     {
         MessaggiRegistrati msg;
         FileTesto f = FileTesto::PerLettura("1,2\r\n3\r\n");
-        EXPECT_THROW(FileInOutMat(Modo::Lettura, f, m, msg), ErroreLetturaRecord);
+        EXPECT_THROW(FileInOutMat(Modo::Lettura, f, m, msg), RecordInterrotto);
         EXPECT_EQ(Testi(msg), std::vector<std::string>{"Lettura incompleta del file in FileInOutMat"});
         EXPECT_EQ(m[0][0], 0.0);
     }
@@ -397,15 +398,16 @@ TEST(Intestazione, ErroriSenzaMessaggioProprio) {
     MessaggiRegistrati msg;
     std::string t, v;
     FileTesto vuoto = FileTesto::PerLettura("");
-    EXPECT_THROW(FileInOutVersione(Modo::Lettura, vuoto, t, v, msg), ErroreLetturaRecord);
+    EXPECT_THROW(FileInOutVersione(Modo::Lettura, vuoto, t, v, msg), RecordInterrotto);
     FileTesto aperto = FileTesto::PerLettura("\"Trave,\"7.6\r\n");
-    EXPECT_THROW(FileInOutVersione(Modo::Lettura, aperto, t, v, msg), ErroreLetturaRecord);
+    EXPECT_THROW(FileInOutVersione(Modo::Lettura, aperto, t, v, msg), RecordInterrotto);
     BufferPieno buf(3);
     std::ostream out(&buf);
     FileTesto pieno = FileTesto::PerScrittura(out);
     t = "Trave";
     v = "7.6";
-    EXPECT_THROW(FileInOutVersione(Modo::Scrittura, pieno, t, v, msg), ErroreScritturaRecord);
+    EXPECT_EQ(MotivoInterruzione([&] { FileInOutVersione(Modo::Scrittura, pieno, t, v, msg); }),
+              RecordInterrotto::Motivo::Scrittura);
     EXPECT_TRUE(msg.Voci.empty());
 }
 

@@ -77,9 +77,9 @@ TEST(FormattazioneLettura, LenientReading) {
 }
 
 TEST(FormattazioneLettura, OutOfRangeMagnitudes) {
-    EXPECT_THROW(LeggeNumero("1E999", IT), std::out_of_range);
-    EXPECT_THROW(LeggeNumero("-5E400", IT), std::out_of_range);
-    EXPECT_THROW(LeggeNumero("1E99999999999999999999", IT), std::out_of_range);
+    EXPECT_THROW(LeggeNumero("1E999", IT), NumeroFuoriScala);
+    EXPECT_THROW(LeggeNumero("-5E400", IT), NumeroFuoriScala);
+    EXPECT_THROW(LeggeNumero("1E99999999999999999999", IT), NumeroFuoriScala);
     EXPECT_EQ(LeggeNumero("1E-999", IT), 0.0);
     EXPECT_EQ(LeggeNumero("0,0001E-99999999999", IT), 0.0);
     EXPECT_EQ(LeggeNumero("0E999", IT), 0.0);
