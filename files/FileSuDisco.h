@@ -1,12 +1,22 @@
 #pragma once
-// Whole-file reads and writes for the program's text files. A file is read into memory (with a
-// ceiling, so that a wrong file cannot exhaust memory) and written in one go through a
-// temporary file in the same folder, which replaces the old file only once it is complete: a
-// failed save never destroys the previous file.
+// Whole-file reads and writes for every file the program reads or writes: data files, the
+// settings file, the listing and the outputs.
+//
+// A file is read into memory whole, with a ceiling, so that a wrong file cannot exhaust
+// memory.
+//
+// Writing never destroys the previous file: the content goes into a new temporary file of a
+// unique name created beside the target (never an existing file of the user's), which is
+// flushed to the disk, closed, checked complete, given the permissions and owner of the file
+// it replaces, and only then renamed over it. A file the user has protected from writing, and
+// a target that is not a regular file, are refused before anything is written. On any
+// failure the temporary file is removed and the old file is untouched.
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -16,16 +26,38 @@ namespace vc {
 // Far beyond any beam the program can describe.
 inline constexpr std::size_t DimensioneMassimaFile = 16u * 1024u * 1024u;
 
-// The bytes of a regular file, or nothing with the reason in ec (no_such_file_or_directory
-// when it does not exist, file_too_large above the ceiling, is_a_directory, …).
+// The bytes of a regular file, or nothing with the reason in ec: no_such_file_or_directory
+// when it does not exist, is_a_directory, file_too_large above the ceiling, or the system's
+// reason.
 std::optional<std::string> LeggeFileIntero(const std::filesystem::path& percorso, std::error_code& ec,
                                            std::size_t limite = DimensioneMassimaFile);
 
-// Writes contenuto to destinazione atomically: into a new temporary file beside it, flushed
-// and closed, then renamed over the old file (whose permissions it takes, and through a
-// symbolic link to the file it points to). On any failure the temporary file is removed, the
-// old file is untouched and false is returned with the reason in ec.
+// Writes contenuto to destinazione as described above (through a symbolic link, to the file
+// it points to). False with the reason in ec when the file could not be written; the reason
+// is CausaFile::Protetto for a write-protected file and CausaFile::NonRegolare (or
+// is_a_directory) for a target that is not a regular file.
 bool ScriveFileAtomico(const std::filesystem::path& destinazione, std::string_view contenuto,
                        std::error_code& ec);
+
+// The same for a writer that wants a file name of its own (a page printer): it is handed the
+// path of the new, empty temporary file, writes it and closes it, checks it is complete and
+// returns the reason when it is not. The file is then flushed and put in place as above.
+using ProduceFile = std::function<std::error_code(const std::filesystem::path& temporaneo)>;
+bool ScriveFileAtomico(const std::filesystem::path& destinazione, const ProduceFile& produce,
+                       std::error_code& ec);
+
+// Several files written all or none: every file is written complete into its own temporary
+// first, and only when all of them are ready are they renamed over their targets. On a
+// failure nothing is replaced, ec holds the reason and fallito (when given) the target that
+// failed.
+struct FileDaScrivere {
+    std::filesystem::path Destinazione;
+    std::string Contenuto;
+};
+bool ScriveFileAtomici(std::span<const FileDaScrivere> file, std::error_code& ec,
+                       std::filesystem::path* fallito = nullptr);
+
+// True when a new file can be created in the folder by this user.
+bool CartellaScrivibile(const std::filesystem::path& cartella);
 
 } // namespace vc

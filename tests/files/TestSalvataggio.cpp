@@ -2,12 +2,14 @@
 // which replaces the old one only when it has been written whole.
 
 #include "AiutoFile.h"
+#include "DiscoPieno.h"
 #include "files/FileSuDisco.h"
 #include "files/GestioneFile.h"
+#include "support/ErroreFile.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vc::test {
 namespace {
@@ -75,43 +77,140 @@ TEST(SalvataggioAtomico, CartellaInesistente) {
     EXPECT_TRUE(ec);
 }
 
-// Lowers the largest file the process may write, so that the disk "fills up" in the middle of
-// a file; restores it on leaving.
-class LimiteDimensioneFile {
-  public:
-    explicit LimiteDimensioneFile(rlim_t byte) {
-        getrlimit(RLIMIT_FSIZE, &prima_);
-        segnale_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit r = prima_;
-        r.rlim_cur = byte;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~LimiteDimensioneFile() {
-        setrlimit(RLIMIT_FSIZE, &prima_);
-        std::signal(SIGXFSZ, segnale_);
-    }
-    LimiteDimensioneFile(const LimiteDimensioneFile&) = delete;
-    LimiteDimensioneFile& operator=(const LimiteDimensioneFile&) = delete;
-
-  private:
-    rlimit prima_{};
-    void (*segnale_)(int) = nullptr;
-};
-
 TEST(SalvataggioAtomico, DiscoPienoInMezzoAlFile) {
-    CartellaTemporanea dir;
-    const auto p = dir.Percorso / "trave.vlr";
+    DiscoPieno disco;
+    if (!disco.Disponibile()) GTEST_SKIP() << "né un tmpfs né un limite alla dimensione dei file";
+    const auto p = disco.Cartella / "trave.vlr";
     ScriveByte(p, "vecchio contenuto");
     const std::string grande(1 << 20, 'x');
     std::error_code ec;
     bool riuscito = true;
     {
-        LimiteDimensioneFile limite(4096);
+        const auto pieno = disco.Riempie();
         riuscito = ScriveFileAtomico(p, grande, ec);
     }
     EXPECT_FALSE(riuscito);
+    EXPECT_TRUE(ec == std::errc::no_space_on_device || ec == std::errc::file_too_large) << ec.message();
     EXPECT_EQ(LeggeByte(p), "vecchio contenuto");
-    EXPECT_EQ(Contenuto(dir.Percorso), std::vector<std::string>{"trave.vlr"});
+    EXPECT_EQ(Contenuto(disco.Cartella), std::vector<std::string>{"trave.vlr"});
+}
+
+TEST(SalvataggioAtomico, FileProtettoDaScritturaNonSiSostituisce) {
+    CartellaTemporanea dir;
+    const auto p = dir.Percorso / "relazione.txt";
+    ScriveByte(p, "vecchio");
+    fs::permissions(p, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    std::error_code ec;
+    EXPECT_FALSE(ScriveFileAtomico(p, "nuovo", ec));
+    EXPECT_EQ(ec, CausaFile::Protetto);
+    EXPECT_EQ(LeggeByte(p), "vecchio");
+    EXPECT_EQ(fs::status(p).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(Contenuto(dir.Percorso), std::vector<std::string>{"relazione.txt"});
+}
+
+TEST(SalvataggioAtomico, TieneProprietarioEGruppo) {
+    if (::geteuid() != 0) GTEST_SKIP() << "solo l'amministratore può dare un file a un altro utente";
+    CartellaTemporanea dir;
+    const auto p = dir.Percorso / "trave.vlr";
+    ScriveByte(p, "vecchio");
+    ASSERT_EQ(::chown(p.c_str(), 4321, 8765), 0);
+    std::error_code ec;
+    ASSERT_TRUE(ScriveFileAtomico(p, "nuovo", ec)) << ec.message();
+    struct stat st {};
+    ASSERT_EQ(::stat(p.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 4321u);
+    EXPECT_EQ(st.st_gid, 8765u);
+    EXPECT_EQ(LeggeByte(p), "nuovo");
+}
+
+TEST(SalvataggioAtomico, UnFileNuovoHaIPermessiDiOgniFileNuovo) {
+    CartellaTemporanea dir;
+    const mode_t prima = ::umask(022);
+    std::error_code ec;
+    const bool scritto = ScriveFileAtomico(dir.Percorso / "nuovo.txt", "x", ec);
+    ::umask(prima);
+    ASSERT_TRUE(scritto) << ec.message();
+    EXPECT_EQ(fs::status(dir.Percorso / "nuovo.txt").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+}
+
+TEST(SalvataggioAtomico, IlTemporaneoHaUnNomeNuovoMaiQuelloDiUnFileDellUtente) {
+    CartellaTemporanea dir;
+    const auto p = dir.Percorso / "trave.vlr";
+    // Every name a fixed scheme could choose is taken by a file of the user's.
+    std::vector<std::string> attesi{"trave.vlr", "trave.vlr.tmp"};
+    ScriveByte(dir.Percorso / "trave.vlr.tmp", "dell'utente");
+    for (int n = 0; n < 100; ++n) {
+        const std::string nome = ".trave.vlr.tmp" + std::to_string(n);
+        ScriveByte(dir.Percorso / nome, "dell'utente");
+        attesi.push_back(nome);
+    }
+    std::sort(attesi.begin(), attesi.end());
+    std::error_code ec;
+    ASSERT_TRUE(ScriveFileAtomico(p, "nuovo", ec)) << ec.message();
+    EXPECT_EQ(LeggeByte(p), "nuovo");
+    EXPECT_EQ(Contenuto(dir.Percorso), attesi);
+    EXPECT_EQ(LeggeByte(dir.Percorso / "trave.vlr.tmp"), "dell'utente");
+}
+
+TEST(SalvataggioAtomico, UnaDestinazioneCheNonEUnFileNonSiSostituisce) {
+    CartellaTemporanea dir;
+    const auto fifo = dir.Percorso / "tubo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::error_code ec;
+    EXPECT_FALSE(ScriveFileAtomico(fifo, "nuovo", ec));
+    EXPECT_EQ(ec, CausaFile::NonRegolare);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(Contenuto(dir.Percorso), std::vector<std::string>{"tubo"});
+}
+
+TEST(SalvataggioAtomico, PiuFileTuttiONessuno) {
+    CartellaTemporanea dir;
+    const auto a = dir.Percorso / "a.json";
+    const auto b = dir.Percorso / "b.dxf";
+    ScriveByte(a, "vecchio a");
+    ScriveByte(b, "vecchio b");
+    const std::vector<FileDaScrivere> riuscita{{a, "nuovo a"}, {b, "nuovo b"}};
+    std::error_code ec;
+    ASSERT_TRUE(ScriveFileAtomici(riuscita, ec)) << ec.message();
+    EXPECT_EQ(LeggeByte(a), "nuovo a");
+    EXPECT_EQ(LeggeByte(b), "nuovo b");
+
+    fs::permissions(b, fs::perms::owner_read);
+    const std::vector<FileDaScrivere> fallita{{a, "terzo a"}, {b, "terzo b"}};
+    fs::path fallito;
+    EXPECT_FALSE(ScriveFileAtomici(fallita, ec, &fallito));
+    EXPECT_EQ(ec, CausaFile::Protetto);
+    EXPECT_EQ(fallito, b);
+    EXPECT_EQ(LeggeByte(a), "nuovo a");
+    EXPECT_EQ(Contenuto(dir.Percorso), (std::vector<std::string>{"a.json", "b.dxf"}));
+}
+
+TEST(SalvataggioAtomico, UnoScrittoreCheFallisceNonSostituisceNulla) {
+    CartellaTemporanea dir;
+    const auto p = dir.Percorso / "pagina.pdf";
+    ScriveByte(p, "vecchio");
+    fs::path usato;
+    const ProduceFile fallisce = [&usato](const fs::path& t) {
+        usato = t;
+        ScriveByte(t, "mezzo");
+        return std::error_code(CausaFile::Incompleto);
+    };
+    std::error_code ec;
+    EXPECT_FALSE(ScriveFileAtomico(p, fallisce, ec));
+    EXPECT_EQ(ec, CausaFile::Incompleto);
+    EXPECT_EQ(usato.parent_path(), dir.Percorso);
+    EXPECT_EQ(LeggeByte(p), "vecchio");
+    EXPECT_EQ(Contenuto(dir.Percorso), std::vector<std::string>{"pagina.pdf"});
+
+    const ProduceFile riesce = [](const fs::path& t) {
+        ScriveByte(t, "intero");
+        return std::error_code();
+    };
+    ASSERT_TRUE(ScriveFileAtomico(p, riesce, ec)) << ec.message();
+    EXPECT_EQ(LeggeByte(p), "intero");
 }
 
 // A dialog that is never expected to open.
@@ -128,33 +227,34 @@ class NessunDialogo final : public DialogoFile {
 };
 
 TEST(SalvataggioDati, GuastoDelDiscoLasciaIlVecchioFile) {
-    CartellaTemporanea dir;
-    const auto p = dir.Percorso / "trave.vlr";
+    DiscoPieno disco(8192);
+    if (!disco.Disponibile()) GTEST_SKIP() << "né un tmpfs né un limite alla dimensione dei file";
+    const auto p = disco.Cartella / "trave.vlr";
     const std::string vecchio = LeggeByte(CartellaEsempi() / "tre_campate_appoggi.vlr");
     ScriveByte(p, vecchio);
 
     Velcora t;
     Impostazioni imp;
     TraveCompleta(t, imp);
-    // a beam large enough to pass the limit
+    // a beam too large for the disk
     t.nCampate(300);
     for (int i = 1; i <= 300; ++i)
         t.InserisceDatiCampata(i, 5.123456f, 20.5f, 6.25f, 10.75f, 1.5f, 1);
     imp.NomeFile = "trave";
-    imp.PercorsoDati = dir.Percorso.string();
+    imp.PercorsoDati = disco.Cartella.string();
     MessaggiRegistrati msg;
     FinestraSenzaInterfaccia finestra(t, imp, msg);
     NessunDialogo dialogo;
     EsitoGestioneFile esito;
     {
-        LimiteDimensioneFile limite(2048);
+        const auto pieno = disco.Riempie();
         esito = GestioneFileDati(AzioneFile::Salva, "Velcora", "vlr", dialogo, finestra,
                                  "Velcora - File: ", imp, msg);
     }
     EXPECT_EQ(esito.Esito, EsitoFile::Incompleto);
     EXPECT_EQ(Testi(msg), std::vector<std::string>{"Scrittura incompleta del file"});
     EXPECT_EQ(LeggeByte(p), vecchio);
-    EXPECT_EQ(Contenuto(dir.Percorso), std::vector<std::string>{"trave.vlr"});
+    EXPECT_EQ(Contenuto(disco.Cartella), std::vector<std::string>{"trave.vlr"});
 }
 
 TEST(SalvataggioDati, RecordNonScrittoNonToccaIlDisco) {
