@@ -230,33 +230,39 @@ std::optional<Preparato> Prepara(const fs::path& destinazione, std::string_view 
 std::optional<std::string> LeggeFileIntero(const fs::path& percorso, std::error_code& ec,
                                            std::size_t limite) {
     ec.clear();
-    const auto stato = fs::status(percorso, ec);
-    if (ec) return std::nullopt;
-    if (fs::is_directory(stato)) {
-        ec = std::make_error_code(std::errc::is_a_directory);
-        return std::nullopt;
-    }
-    std::ifstream in(percorso, std::ios::binary);
-    if (!in) {
+    struct stat st {};
+    // Checked before opening, so that opening has no effect on anything but a file; checked
+    // again on what was opened, which is what is read.
+    if (::stat(percorso.c_str(), &st) != 0) {
         ec = ErroreCorrente();
         return std::nullopt;
     }
+    ec = SoloRegolare(st);
+    if (ec) return std::nullopt;
+    const Descrittore fd(::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd || ::fstat(fd.Fd(), &st) != 0) {
+        ec = ErroreCorrente();
+        return std::nullopt;
+    }
+    ec = SoloRegolare(st);
+    if (ec) return std::nullopt;
+
     std::string contenuto;
     std::array<char, 65536> buf{};
-    while (in) {
-        in.read(buf.data(), static_cast<std::streamsize>(buf.size()));
-        const auto letti = static_cast<std::size_t>(in.gcount());
-        if (contenuto.size() + letti > limite) {
+    for (;;) {
+        const ssize_t letti = ::read(fd.Fd(), buf.data(), buf.size());
+        if (letti < 0 && errno == EINTR) continue;
+        if (letti < 0) {
+            ec = ErroreCorrente();
+            return std::nullopt;
+        }
+        if (letti == 0) return contenuto;
+        if (contenuto.size() + static_cast<std::size_t>(letti) > limite) {
             ec = std::make_error_code(std::errc::file_too_large);
             return std::nullopt;
         }
-        contenuto.append(buf.data(), letti);
+        contenuto.append(buf.data(), static_cast<std::size_t>(letti));
     }
-    if (in.bad()) {
-        ec = std::make_error_code(std::errc::io_error);
-        return std::nullopt;
-    }
-    return contenuto;
 }
 
 bool ScriveFileAtomico(const fs::path& destinazione, std::string_view contenuto, std::error_code& ec) {

@@ -2,8 +2,10 @@
 // Whole-file reads and writes for every file the program reads or writes: data files, the
 // settings file, the listing and the outputs.
 //
-// A file is read into memory whole, with a ceiling, so that a wrong file cannot exhaust
-// memory.
+// Reading takes only a regular file: a folder, a FIFO or a device is refused before it is
+// opened, and the file is opened without blocking, so that no kind of file can make the
+// program wait. The bytes are read into memory with a ceiling, so that a wrong file cannot
+// exhaust memory.
 //
 // Writing never destroys the previous file: the content goes into a new temporary file of a
 // unique name created beside the target (never an existing file of the user's), which is
@@ -27,8 +29,8 @@ namespace vc {
 inline constexpr std::size_t DimensioneMassimaFile = 16u * 1024u * 1024u;
 
 // The bytes of a regular file, or nothing with the reason in ec: no_such_file_or_directory
-// when it does not exist, is_a_directory, file_too_large above the ceiling, or the system's
-// reason.
+// when it does not exist, is_a_directory, CausaFile::NonRegolare for a FIFO or a device,
+// file_too_large above the ceiling, or the system's reason.
 std::optional<std::string> LeggeFileIntero(const std::filesystem::path& percorso, std::error_code& ec,
                                            std::size_t limite = DimensioneMassimaFile);
 
