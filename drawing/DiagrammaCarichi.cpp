@@ -276,8 +276,8 @@ void DiagrammiTrave::PlottaCarichi(double ScalaTrapezi, double ScalaConcentrati,
                 const double a = w > 0 ? a1 : a2;
                 ctx_.Freccia(xc + raggio * std::cos(a), raggio * std::sin(a), hTesto / 2,
                              w > 0 ? a1 : a2 + std::numbers::pi, true);
-                const std::string testo =
-                    "(" + SenzaSpaziIniziali(FormattaEtichettaCarico(CifreCarichi, w, sep_)) + " " + FormMomentoFunz() + ")";
+                std::string testo(1, '(');
+                testo += SenzaSpaziIniziali(FormattaEtichettaCarico(CifreCarichi, w, sep_)) + " " + FormMomentoFunz() + ")";
                 ctx_.Testo(xc + 0.4 * hTesto, yTestoDwg(raggio, true), hTesto, testo, 1, true);
             }
         }

@@ -34,9 +34,9 @@ bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b) {
 // The data file is always saved with its extension, so that the later plain saves, which
 // rebuild the path from NomeFile, write the same file.
 fs::path ConEstensione(fs::path percorso, std::string_view estensione) {
-    const auto attuale = percorso.extension().string();
-    if (!UgualiSenzaMaiuscole(attuale, "." + std::string(estensione)))
-        percorso += "." + std::string(estensione);
+    std::string conPunto(1, '.');
+    conPunto += estensione;
+    if (!UgualiSenzaMaiuscole(percorso.extension().string(), conPunto)) percorso += conPunto;
     return percorso;
 }
 

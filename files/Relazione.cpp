@@ -20,7 +20,8 @@ constexpr std::array<int, 6> ColonneTabella = {1, 6, 16, 26, 36, 46};
 
 // A number converted to text with the blank that stands for its sign when it is not negative.
 std::string ConSegno(int x) {
-    return (x >= 0 ? " " : "") + std::to_string(x);
+    std::string testo(x >= 0 ? " " : "");
+    return testo += std::to_string(x);
 }
 
 // A number printed on its own: a blank in front of a non-negative value and one after it.
@@ -28,7 +29,8 @@ std::string NumeroIsolato(int x) {
     return ConSegno(x) + " ";
 }
 std::string NumeroIsolato(double x, const Separatori& sep) {
-    return (x >= 0 ? " " : "") + TestoNumero(x, sep) + " ";
+    std::string testo(x >= 0 ? " " : "");
+    return testo += TestoNumero(x, sep) + " ";
 }
 
 // One row of an input table: each text at its column; the line ends after the last one.

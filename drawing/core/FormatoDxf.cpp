@@ -49,13 +49,15 @@ std::string CodiceGruppoDxf(int codice) {
 }
 
 std::string InteroCampoSei(int valore) {
-    std::string s = (valore >= 0 ? " " : "") + std::to_string(valore);
+    std::string s(valore >= 0 ? " " : "");
+    s += std::to_string(valore);
     if (s.size() < 6) s.insert(0, 6 - s.size(), ' ');
     return s;
 }
 
 std::string InteroStampato(int valore) {
-    return (valore >= 0 ? " " : "") + std::to_string(valore) + " ";
+    std::string s(valore >= 0 ? " " : "");
+    return s += std::to_string(valore) + " ";
 }
 
 std::string TestoDxf(std::string_view testo) {

@@ -272,30 +272,39 @@ TEST(DisegnoCad, FileR12Essenziale) {
 // The record the reinforcement program reads, for 3 spans and 2 sections: 69 items.
 std::vector<DatoEsteso> RecordTreCampateDueSezioni() {
     const int n = 3, m = 2;
-    std::vector<DatoEsteso> x = {{1001, std::string("VELCORA")}, {1070, n}};
+    std::vector<DatoEsteso> x;
+    // Each item is built in its place: a copied temporary holding a variant makes GCC 12 at -O3
+    // see an uninitialised string.
+    const auto voce = [&x](int codice, ValoreEsteso valore) {
+        x.emplace_back();
+        x.back().Codice = codice;
+        x.back().Valore = std::move(valore);
+    };
+    voce(1001, std::string("VELCORA"));
+    voce(1070, n);
     for (int i = 1; i <= n; ++i)
-        x.push_back({1040, 4.0f + static_cast<float>(i) / 10});
+        voce(1040, 4.0f + static_cast<float>(i) / 10);
     for (int i = 1; i <= n; ++i)
-        x.push_back({1070, i == 2 ? 2 : 1});
+        voce(1070, i == 2 ? 2 : 1);
     for (int i = 1; i <= n + 1; ++i)
-        x.push_back({1040, 0.3f});
-    x.push_back({1070, m});
-    for (int j = 1; j <= m; ++j)
-        for (const DatoEsteso& v :
-             {DatoEsteso{1070, j - 1}, DatoEsteso{1040, 0.3f}, DatoEsteso{1040, 0.5f},
-              DatoEsteso{1040, j == 2 ? 1.2f : 0.0f}, DatoEsteso{1040, j == 2 ? 0.2f : 0.0f}})
-            x.push_back(v);
-    x.push_back({1040, 50.0});  // moment scale
-    x.push_back({1040, 100.0}); // shear scale
+        voce(1040, 0.3f);
+    voce(1070, m);
+    for (int j = 1; j <= m; ++j) {
+        voce(1070, j - 1);
+        for (float v : {0.3f, 0.5f, j == 2 ? 1.2f : 0.0f, j == 2 ? 0.2f : 0.0f})
+            voce(1040, v);
+    }
+    voce(1040, 50.0);  // moment scale
+    voce(1040, 100.0); // shear scale
     for (int i = 1; i <= n; ++i)
         for (int k = 1; k <= 12; ++k)
-            x.push_back({1040, static_cast<float>(i * 100 + k) / 4});
-    x.push_back({1040, 0.03f});
-    x.push_back({1070, -1});
-    x.push_back({1000, std::string("7.6")});
-    x.push_back({1070, 1});
+            voce(1040, static_cast<float>(i * 100 + k) / 4);
+    voce(1040, 0.03f);
+    voce(1070, -1);
+    voce(1000, std::string("7.6"));
+    voce(1070, 1);
     for (float c : {1.0f, 1.3f, 0.8f, 1.5f})
-        x.push_back({1040, c});
+        voce(1040, c);
     return x;
 }
 
