@@ -294,7 +294,9 @@ void FrmMain::CreaMenu() {
     mnuFileItem[1]->setShortcut(QKeySequence::Open);
     mnuFileItem[2]->setShortcut(QKeySequence::Save);
     mnuFileItem[5]->setShortcut(QKeySequence::Print);
-    mnuFileItem[19]->setShortcut(QKeySequence::Quit);
+    // Ctrl+Q ends the program on every platform, also where the desktop names no quit key.
+    mnuFileItem[19]->setShortcut(
+        QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     mnuFileItem[19]->setMenuRole(QAction::QuitRole);
 
     QMenu* opzioni = menuBar()->addMenu(QStringLiteral("&Opzioni"));

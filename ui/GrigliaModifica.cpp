@@ -498,8 +498,16 @@ void GrigliaModifica::SpostaRiga(int passo) {
 
 void GrigliaModifica::keyPressEvent(QKeyEvent* evento) {
     if (!editor_.isNull()) {
-        // Keys that reach the grid while its editor is open belong to the editor.
+        // Keys that reach the grid while its editor is open belong to the editor. A key the
+        // editor did not take comes back up here from it: it is passed on to the window
+        // (its menus and commands), never handed to the editor again.
+        if (inoltro_ || editor_->hasFocus()) {
+            evento->ignore();
+            return;
+        }
+        inoltro_ = true;
         QCoreApplication::sendEvent(editor_.data(), evento);
+        inoltro_ = false;
         return;
     }
     if (evento->matches(QKeySequence::Copy)) {

@@ -214,6 +214,7 @@ class GrigliaModifica : public QTableWidget {
     QString testoPrecedente_; // the last entry, offered again on empty cells
     bool ripetizione_ = false; // the open editor offers the previous entry, untouched so far
     bool daInvio_ = false;
+    bool inoltro_ = false; // a key is being handed to the editor
     bool perRighe_ = false;
     bool chiusuraNumerica_ = false;
     bool solaLettura_ = false;

@@ -22,11 +22,13 @@ void GestioneTastiDecimali::ControllaCampi(QWidget* finestra) {
 }
 
 bool GestioneTastiDecimali::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress || separatore_.isEmpty()) return QObject::eventFilter(oggetto, evento);
+    if (evento->type() != QEvent::KeyPress || separatore_.isEmpty() || sostituendo_)
+        return QObject::eventFilter(oggetto, evento);
     const auto* tasto = static_cast<QKeyEvent*>(evento);
     const bool tastierino = tasto->modifiers().testFlag(Qt::KeypadModifier);
     const bool decimale = tasto->key() == Qt::Key_Period || tasto->key() == Qt::Key_Comma;
-    if (!tastierino || !decimale || tasto->text() == separatore_) return QObject::eventFilter(oggetto, evento);
+    if (!tastierino || !decimale || tasto->text() == separatore_)
+        return QObject::eventFilter(oggetto, evento);
 
     // The same key press again, carrying the separator and no longer marked as the keypad's,
     // so that this filter lets it through.
@@ -35,7 +37,11 @@ bool GestioneTastiDecimali::eventFilter(QObject* oggetto, QEvent* evento) {
                                                            : Qt::Key_unknown;
     QKeyEvent sostituto(QEvent::KeyPress, codice, tasto->modifiers() & ~Qt::KeypadModifier, separatore_,
                         tasto->isAutoRepeat(), static_cast<quint16>(tasto->count()));
+    // A field that does not take the key lets it go on to its parents; a watched parent must
+    // not substitute it once more.
+    sostituendo_ = true;
     QCoreApplication::sendEvent(oggetto, &sostituto);
+    sostituendo_ = false;
     return true;
 }
 

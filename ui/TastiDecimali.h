@@ -32,6 +32,7 @@ protected:
 
 private:
     QString separatore_;
+    bool sostituendo_ = false;
 };
 
 } // namespace vc
