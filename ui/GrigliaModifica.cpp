@@ -61,7 +61,11 @@ void DelegatoModifica::setModelData(QWidget* editor, QAbstractItemModel*, const 
     // changed: clicking through cells writes nothing.
     if (griglia_.ripetizione_ && !campo.isModified() && !griglia_.daInvio_) return;
     if (griglia_.chiusuraNumerica_ && !campo.text().trimmed().isEmpty()) {
-        campo.setText(DaUtf8(RiformattaTesto(campo.text().toStdString(), griglia_.sep_)));
+        // A number beyond what a double holds stays as typed: the data check refuses it.
+        try {
+            campo.setText(DaUtf8(RiformattaTesto(campo.text().toStdString(), griglia_.sep_)));
+        } catch (const std::out_of_range&) {
+        }
     }
     QString testo = campo.text();
     griglia_.testoPrecedente_ = testo;

@@ -1,6 +1,7 @@
 // The main window under the keys a user presses without thinking: every shortcut and paging
-// key while a cell is being edited, in both grids, with Italian and English separators. None
-// of them may end the program or leave a half-closed editor behind.
+// key while a cell is being edited, in both grids, with Italian and English separators, and a
+// value too large for the beam typed into a cell. None of them may end the program or leave a
+// half-closed editor behind.
 
 #include "AiutoFrmMain.h"
 
@@ -19,20 +20,13 @@ struct Tasto {
 };
 
 const Tasto TastiComuni[] = {
-    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier},
-    {"Ctrl+C", Qt::Key_C, Qt::ControlModifier},
-    {"Ctrl+V", Qt::Key_V, Qt::ControlModifier},
-    {"Ctrl+X", Qt::Key_X, Qt::ControlModifier},
-    {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier},
-    {"Ctrl+Y", Qt::Key_Y, Qt::ControlModifier},
-    {"PagSu", Qt::Key_PageUp, {}},
-    {"PagGiu", Qt::Key_PageDown, {}},
-    {"F5", Qt::Key_F5, {}},
-    {"Decimale tastierino", Qt::Key_Period, Qt::KeypadModifier},
-    {"Virgola tastierino", Qt::Key_Comma, Qt::KeypadModifier},
-    {"Ctrl+Home", Qt::Key_Home, Qt::ControlModifier},
-    {"Alt+F", Qt::Key_F, Qt::AltModifier},
-    {"Ctrl+Shift+Z", Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
+    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier},        {"Ctrl+C", Qt::Key_C, Qt::ControlModifier},
+    {"Ctrl+V", Qt::Key_V, Qt::ControlModifier},        {"Ctrl+X", Qt::Key_X, Qt::ControlModifier},
+    {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier},        {"Ctrl+Y", Qt::Key_Y, Qt::ControlModifier},
+    {"PagSu", Qt::Key_PageUp, {}},                      {"PagGiu", Qt::Key_PageDown, {}},
+    {"F5", Qt::Key_F5, {}},                             {"Decimale tastierino", Qt::Key_Period, Qt::KeypadModifier},
+    {"Virgola tastierino", Qt::Key_Comma, Qt::KeypadModifier}, {"Ctrl+Home", Qt::Key_Home, Qt::ControlModifier},
+    {"Alt+F", Qt::Key_F, Qt::AltModifier},              {"Ctrl+Shift+Z", Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
 };
 
 // The window on a data file, with the separators of the test's parameter.
@@ -40,8 +34,7 @@ class ManiVere : public FinestraPrincipale, public ::testing::WithParamInterface
   protected:
     void SetUp() override {
         FinestraPrincipale::SetUp();
-        w = std::make_unique<FrmMain>(GetParam() ? Separatori::Italiani() : Separatori::Inglesi(), &msg,
-                                      &servizi);
+        w = std::make_unique<FrmMain>(GetParam() ? Separatori::Italiani() : Separatori::Inglesi(), &msg, &servizi);
     }
     void ApreEsempio() {
         const fs::path file = dati / "trave.vlr";
@@ -113,10 +106,35 @@ TEST_P(ManiVere, EsciConUnEditoreApertoChiedeDiSalvare) {
     EXPECT_EQ(g->TestoCella(1, 1), "7"); // what was typed is kept
 }
 
+// A load far beyond what a number can hold, typed where the user clicks inside the editor,
+// is kept as typed and refused by the calculation with its message; the program goes on.
+TEST_P(ManiVere, UnNumeroEnormeNonFermaIlProgramma) {
+    Avvia();
+    Clic(w->txtCampate);
+    DigitaInvio(QStringLiteral("1"));
+    GrigliaModifica* g = w->FlexGrid[0];
+    ClicCella(g, 1, 2);
+    DigitaInvio(QStringLiteral("1e308"));
+    ClicCella(g, 1, 1);
+    DigitaInvio(QStringLiteral("6"));
+    // The editor has moved on to G1 with "1e308" selected: a click in it places the cursor.
+    ASSERT_TRUE(g->InModifica());
+    ASSERT_EQ(g->ColonnaCorrente(), 2);
+    QTest::mouseClick(g->Editor(), Qt::LeftButton, {}, g->Editor()->rect().center());
+    DigitaInvio(QStringLiteral("7"));
+    const std::string testo = g->TestoCella(1, 2);
+    EXPECT_NE(testo.find('7'), std::string::npos) << testo;
+    EXPECT_NE(testo, "1e308");
+    EXPECT_EQ(g->TestoCella(1, 1), "6");
+    EXPECT_TRUE(w->isWindowModified());
+    msg.Voci.clear();
+    Clic(w->cbCalcolo);
+    EXPECT_TRUE(Detto("Errore nei dati")) << Messaggi();
+    EXPECT_FALSE(w->fraRisultati->isVisible());
+}
+
 INSTANTIATE_TEST_SUITE_P(Separatori, ManiVere, ::testing::Values(true, false),
-                         [](const ::testing::TestParamInfo<bool>& p) {
-                             return p.param ? "Italiani" : "Inglesi";
-                         });
+                         [](const ::testing::TestParamInfo<bool>& p) { return p.param ? "Italiani" : "Inglesi"; });
 
 } // namespace
 } // namespace vc
