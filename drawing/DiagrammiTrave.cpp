@@ -246,7 +246,11 @@ void DiagrammiTrave::PltInizializza(float xMin, float xMax, float yMin, float yM
     default:
         break;
     }
-    plt_.Inizializza(ctx_, xMin, xMax, yMin, yMax, uscita_, 1.0f, proporzioni, yOrigine);
+    plt_.Inizializza(*uscita_, xMin, xMax, yMin, yMax, 1.0f, proporzioni, yOrigine, ctx_.Avvisi());
+    ctx_.ImpostaUscita(plt_.ScalaY(), uscita_);
+    ctx_.OrigineYdxf(yOrigine);
+    ctx_.ZeroMaxDimen(plt_.ZeroMaxDimen());
+    ctx_.ScalaProporzioni(plt_.ScalaMantieneProporzioni);
 }
 
 void DiagrammiTrave::PlottaInviluppo(const InviluppoDisegnato& inv, double scala) {

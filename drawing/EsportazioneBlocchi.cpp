@@ -81,10 +81,10 @@ void DiagrammiTrave::EsportaInAcadXdataMT(const std::shared_ptr<DisegnoCad>& dis
     d.AggiungeBlocco({0, 0}, BloccoMomenti);
     d.AggiungeBlocco({0, 0}, BloccoTagli);
 
-    Prepara(std::make_shared<DispositivoCad>(disegno, BloccoMomenti, msg));
+    Prepara(std::make_shared<DispositivoCad>(d, BloccoMomenti, msg));
     PlottaM(0, true);
     const double scalaM = *scalaM_;
-    Prepara(std::make_shared<DispositivoCad>(disegno, BloccoTagli, msg));
+    Prepara(std::make_shared<DispositivoCad>(d, BloccoTagli, msg));
     PlottaT(0, true);
     const double scalaT = *scalaT_;
 

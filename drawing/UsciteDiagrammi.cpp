@@ -22,7 +22,7 @@ void EsportaDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, Contesto
 std::shared_ptr<DisegnoCad> DisegnaDiagrammiInCad(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx,
                                                   const Separatori& sep) {
     auto disegno = ctx.ApriAutocad();
-    DiagrammiTrave(trave, imp, ctx, sep).PlottaDWG(std::make_shared<DispositivoCad>(disegno, ctx.Avvisi()));
+    DiagrammiTrave(trave, imp, ctx, sep).PlottaDWG(std::make_shared<DispositivoCad>(*disegno, ctx.Avvisi()));
     disegno->ZoomEstensioni();
     return disegno;
 }

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QString>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -70,7 +69,8 @@ void DispositivoQt::Arco(const Punto& centro, double raggio, double a1, double a
     if (!(raggio > 0)) return;
     double ampiezza = a2 - a1;
     // Counter-clockwise from a1 to a2: a full turn at most.
-    while (ampiezza < 0) ampiezza += 2 * std::numbers::pi;
+    while (ampiezza < 0)
+        ampiezza += 2 * std::numbers::pi;
     if (ampiezza > 2 * std::numbers::pi) ampiezza = 2 * std::numbers::pi;
     // The arc goes through the world mapping point by point, so that it stays right when the
     // two scales differ (an ellipse on the device).
@@ -100,14 +100,18 @@ void DispositivoQt::Polilinea(std::span<const Punto> vertici, int colore) {
     p_.drawPolyline(punti);
 }
 
-void DispositivoQt::Testo(const Punto& p, double /*altezza*/, std::string_view testo, int colore) {
+void DispositivoQt::Testo(const Punto& p, double /*altezza*/, std::string_view testo, int colore,
+                          Allineamento allinea) {
     const QPointF q = Mappa(p);
     if (!Finito(q)) return;
-    // The point is the top-left corner of the text in the device's font.
+    // The point is the top-left corner of the text in the device's font (its top middle or
+    // top right when centred or right-aligned).
     const QFontMetricsF metrica(p_.font(), p_.device());
+    const QString t = QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
+    const double indietro =
+        allinea == Allineamento::Sinistra ? 0 : QuotaAllineamento(allinea) * metrica.horizontalAdvance(t);
     p_.setPen(QPen(ColoreQt(colore)));
-    p_.drawText(q + QPointF(0, metrica.ascent()),
-                QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
+    p_.drawText(q + QPointF(-indietro, metrica.ascent()), t);
 }
 
 DispositivoVideo::DispositivoVideo(QPainter& pittore) : DispositivoQt(pittore, Uscita::Video) {

@@ -30,7 +30,8 @@ class DispositivoQt : public Dispositivo {
     void Linea(const Punto& a, const Punto& b, int colore) override;
     void Arco(const Punto& centro, double raggio, double a1, double a2, int colore) override;
     void Polilinea(std::span<const Punto> vertici, int colore) override;
-    void Testo(const Punto& p, double altezza, std::string_view testo, int colore) override;
+    void Testo(const Punto& p, double altezza, std::string_view testo, int colore,
+               Allineamento allinea) override;
 
     std::optional<ScalaDispositivo> AreaPredefinita() override;
     void ImpostaScalaUtente(const ScalaDispositivo& scala) override;

@@ -1,7 +1,6 @@
 #include "ui/FrmSez.h"
 
 #include "drawing/DisegnoSezione.h"
-#include "drawing/core/ContestoDisegno.h"
 #include "ui/DispositivoQt.h"
 
 #include "support/Formattazione.h"
@@ -77,8 +76,8 @@ private:
         s.H2 = static_cast<float>(dati_.H2);
         s.CoordinateSezione();
         MessaggiRegistrati nessuno; // a valid outline has nothing to report
-        ContestoDisegno ctx(nessuno);
-        DisegnoSezione().PlottaSezione(s, ctx, std::make_shared<DispositivoVideo>(p));
+        DispositivoVideo video(p);
+        PlottaSezione(s, video, nessuno);
     }
 
     // The outline in section coordinates, origin at the top centre, y downwards.

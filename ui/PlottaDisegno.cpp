@@ -119,7 +119,7 @@ bool UscitaDisegni::Autocad(const std::string& NomeFile, FinestraDisegno& finest
     std::shared_ptr<DisegnoCad> disegno = ctx_->ApriAutocad();
     {
         RilasciaDispositivo rilascia{*ctx_};
-        finestra.PlottaInOggetto(std::make_shared<DispositivoCad>(disegno, *msg_));
+        finestra.PlottaInOggetto(std::make_shared<DispositivoCad>(*disegno, *msg_));
     }
     disegno->ZoomEstensioni();
     return SalvaEMostraCad(NomeFile);

@@ -159,7 +159,7 @@ void ContestoDisegno::Testo(double x, double y, double h, std::string_view testo
     if (!std::isfinite(h))
         throw ErroreDisegno(ErroreDisegno::Tipo::ValoreNonFinito, "Altezza del testo non finita");
     if (abbassa && d.AbbassaTesto()) p.y -= 1.5 * h;
-    d.Testo(p, h, testo, colore_);
+    d.Testo(p, h, testo, colore_, Allineamento::Sinistra);
 }
 
 void ContestoDisegno::Freccia(double x, double y, double dimensione, double angolo, bool piena) {

@@ -2,13 +2,13 @@
 
 #include "drawing/core/ErroreDisegno.h"
 #include "drawing/core/FormatoDxf.h"
+#include "drawing/core/Poligoni.h"
 #include "files/Codifica1252.h"
 #include "support/Formattazione.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <set>
 
 namespace vc {
@@ -188,18 +188,8 @@ template <typename F> void PuntiDiContorno(const GeometriaCad& g, F&& aggiunge) 
             if constexpr (std::is_same_v<T, LineaCad>) {
                 aggiunge(e.Inizio), aggiunge(e.Fine);
             } else if constexpr (std::is_same_v<T, ArcoCad>) {
-                const double dueP = 2 * std::numbers::pi;
-                const double a1 = std::fmod(std::fmod(e.AngoloIniziale, dueP) + dueP, dueP);
-                double a2 = std::fmod(std::fmod(e.AngoloFinale, dueP) + dueP, dueP);
-                if (a2 <= a1) a2 += dueP;
-                const auto punto = [&e](double a) {
-                    return Punto{e.Centro.x + e.Raggio * std::cos(a), e.Centro.y + e.Raggio * std::sin(a)};
-                };
-                aggiunge(punto(a1)), aggiunge(punto(a2));
-                for (int q = 0; q < 8; ++q) {
-                    const double a = q * std::numbers::pi / 2;
-                    if (a > a1 && a < a2) aggiunge(punto(a));
-                }
+                for (const Punto& p : PuntiArco(e.Centro, e.Raggio, e.AngoloIniziale, e.AngoloFinale))
+                    aggiunge(p);
             } else if constexpr (std::is_same_v<T, PolilineaCad>) {
                 for (const auto& p : e.Vertici)
                     aggiunge(p);
@@ -208,8 +198,9 @@ template <typename F> void PuntiDiContorno(const GeometriaCad& g, F&& aggiunge) 
                     aggiunge(p);
             } else if constexpr (std::is_same_v<T, TestoCad>) {
                 const double l = 0.8 * e.Altezza * static_cast<double>(LunghezzaTesto(e.Testo));
-                aggiunge(e.Inserimento);
-                aggiunge({e.Inserimento.x + l, e.Inserimento.y + e.Altezza});
+                const double x = e.Inserimento.x - QuotaAllineamento(e.Allinea) * l;
+                aggiunge({x, e.Inserimento.y});
+                aggiunge({x + l, e.Inserimento.y + e.Altezza});
             }
         },
         g);
@@ -245,7 +236,7 @@ void ScriveEntita(ScrittoreDxf& w, const EntitaCad& e) {
             } else if constexpr (std::is_same_v<T, SolidoCad>) {
                 w.Solido(testa, g.Vertici);
             } else if constexpr (std::is_same_v<T, TestoCad>) {
-                w.Testo(testa, g.Inserimento, g.Altezza, g.Testo);
+                w.Testo(testa, g.Inserimento, g.Altezza, g.Testo, g.Allinea);
             } else if constexpr (std::is_same_v<T, RiferimentoBloccoCad>) {
                 w.Inserimento(testa, g.Blocco, g.Inserimento, g.ScalaX, g.ScalaY, g.ScalaZ, g.Rotazione);
             }
@@ -341,11 +332,12 @@ EntitaCad& SpazioCad::AggiungeSolido(const Punto& p1, const Punto& p2, const Pun
     return Aggiunge(SolidoCad{{p1, p2, p3, p4}});
 }
 
-EntitaCad& SpazioCad::AggiungeTesto(std::string_view testo, const Punto& inserimento, double altezza) {
+EntitaCad& SpazioCad::AggiungeTesto(std::string_view testo, const Punto& inserimento, double altezza,
+                                    Allineamento allinea) {
     ControllaPunto(inserimento);
     ControllaFinito(altezza, "altezza del testo");
     if (!(altezza > 0)) throw ErroreDisegno(Tipo::DatiNonValidi, "Testo di altezza non positiva");
-    return Aggiunge(TestoCad{inserimento, altezza, std::string(testo)});
+    return Aggiunge(TestoCad{inserimento, altezza, std::string(testo), allinea});
 }
 
 // ---- DisegnoCad ----------------------------------------------------------------------------

@@ -66,9 +66,10 @@ struct SolidoCad {
     std::array<Punto, 4> Vertici;
 };
 struct TestoCad {
-    Punto Inserimento; // left end of the base line
+    Punto Inserimento; // left end of the base line (its middle or right end by Allinea)
     double Altezza = 0;
     std::string Testo; // UTF-8
+    Allineamento Allinea = Allineamento::Sinistra;
 };
 struct RiferimentoBloccoCad {
     std::string Blocco;
@@ -128,7 +129,8 @@ class SpazioCad {
     EntitaCad& AggiungeArco(const Punto& centro, double raggio, double angoloIniziale, double angoloFinale);
     EntitaCad& AggiungePolilineaLeggera(std::vector<Punto> vertici);
     EntitaCad& AggiungeSolido(const Punto& p1, const Punto& p2, const Punto& p3, const Punto& p4);
-    EntitaCad& AggiungeTesto(std::string_view testo, const Punto& inserimento, double altezza);
+    EntitaCad& AggiungeTesto(std::string_view testo, const Punto& inserimento, double altezza,
+                             Allineamento allinea = Allineamento::Sinistra);
 
     const std::deque<EntitaCad>& Entita() const noexcept { return entita_; }
     std::deque<EntitaCad>& Entita() noexcept { return entita_; }

@@ -1,8 +1,10 @@
 #pragma once
 // The output devices of the drawing layer. Every drawing of the program (section outline,
-// moment and shear diagrams, load diagrams) is made of a few primitives that the drawing
-// context (ContestoDisegno) sends to the current device in world coordinates; the drawing code
-// never asks which device it is drawing on.
+// moment and shear diagrams, load diagrams) is first made as a Disegno (Disegno.h): plain
+// items in world coordinates, each with its colour and width. The device step (DisegnaSu,
+// DisegnoSuDispositivo.h) fits it to a device and sends it the items one by one; the drawing
+// code never asks which device it is drawing on, and what differs between devices is data the
+// device gives (AbbassaTesto, MostraLegenda, its area).
 //
 // Devices, by name:
 //   "VIDEO"      a window on screen            (written in ui/ on a QPainter)
@@ -19,19 +21,17 @@
 //  - ImpostaScalaUtente(s): from now on world coordinates map onto the area: the device
 //    point of (x, y) is (x − s.Sinistra)/s.Larghezza·W and (y − s.Alto)/s.Altezza·H (Altezza is
 //    negative, so y grows upwards). With a QPainter this is one QTransform.
-//  - the primitives receive world coordinates already transformed by the drawing context
-//    (y scale and y origin applied), colour as an AutoCAD colour number: convert it with
-//    ColoreRGB/ComponentiRGB. A line width is set beforehand through ImpostaSpessore (screen:
-//    pixels; printer: SpessoreStampanteInPixel). Arc angles are radians, counter-clockwise in
-//    world coordinates. Text: the point is the top-left corner of the text in the device's
-//    current font (the height argument may be ignored, as the window's font decides).
+//  - the primitives receive world coordinates, colour as an AutoCAD colour number: convert it
+//    with ColoreRGB/ComponentiRGB. The line width is set beforehand through ImpostaSpessore
+//    whenever it changes (screen: pixels; printer: SpessoreStampanteInPixel). Arc angles are
+//    radians, counter-clockwise in world coordinates. Text: the point is the top-left corner of
+//    the text in the device's current font (the height argument may be ignored, as the
+//    window's font decides), moved left by the whole or half its width when it is right-aligned
+//    or centred.
 //  - Solido has a default that draws the outline and a hatch of 20 strips with Linea and
 //    Polilinea; a device may fill the polygon instead.
-// Lifetime: the drawing context and each Plottaggio keep the device they were given (a
-// std::shared_ptr) until the next drawing replaces it. A window's device is best made for one
-// paint (holding the QPainter of that paintEvent) and handed to the drawing, which calls
-// Plottaggio::Inizializza first and so makes it current; a device that may outlive its window
-// should hold it through a QPointer and draw nothing once it has gone.
+// A window's device is best made for one paint (holding the QPainter of that paintEvent) and
+// handed to DisegnaSu; the device step keeps nothing of it afterwards.
 //
 // A sketch of the window device:
 //   class DispositivoVideo : public vc::Dispositivo {
@@ -103,7 +103,8 @@ class Dispositivo {
     // An open polyline of at least two vertices; a closed outline arrives with its first vertex
     // repeated at the end.
     virtual void Polilinea(std::span<const Punto> vertici, int colore) = 0;
-    virtual void Testo(const Punto& p, double altezza, std::string_view testo, int colore) = 0;
+    virtual void Testo(const Punto& p, double altezza, std::string_view testo, int colore,
+                       Allineamento allinea) = 0;
     // A filled figure given as n vertices whose last one closes or repeats the figure. Default:
     // the outline of vertices 1..n−1 and a hatch at 0 degrees in 20 strips.
     virtual void Solido(std::span<const Punto> vertici, int colore);
@@ -111,6 +112,8 @@ class Dispositivo {
     // Whether a text asked to hang from its point is lowered by 1.5 times its height (the point
     // then being the top of the text line). Only "DXF" and "DWG" do it.
     virtual bool AbbassaTesto() const { return false; }
+    // Whether the legends of scales are drawn (Scritta::Legenda). Only "DXF" and "DWG" do it.
+    virtual bool MostraLegenda() const { return false; }
 
     // Screen and printer only: the default area, after dropping any user coordinates; nothing
     // for a device that has no area (files and CAD drawings keep world coordinates).

@@ -6,14 +6,11 @@
 
 namespace vc {
 
-DispositivoCad::DispositivoCad(std::shared_ptr<DisegnoCad> disegno, Messaggi& messaggi)
-    : disegno_(std::move(disegno)), messaggi_(&messaggi) {
-    if (!disegno_) throw std::invalid_argument("DispositivoCad senza disegno");
-}
+DispositivoCad::DispositivoCad(DisegnoCad& disegno, Messaggi& messaggi)
+    : disegno_(&disegno), messaggi_(&messaggi) {}
 
-DispositivoCad::DispositivoCad(std::shared_ptr<DisegnoCad> disegno, std::string blocco, Messaggi& messaggi)
-    : disegno_(std::move(disegno)), blocco_(std::move(blocco)), messaggi_(&messaggi) {
-    if (!disegno_) throw std::invalid_argument("DispositivoCad senza disegno");
+DispositivoCad::DispositivoCad(DisegnoCad& disegno, std::string blocco, Messaggi& messaggi)
+    : disegno_(&disegno), blocco_(std::move(blocco)), messaggi_(&messaggi) {
     if (blocco_.empty()) throw std::invalid_argument("DispositivoCad: nome di blocco vuoto");
 }
 
@@ -49,9 +46,10 @@ void DispositivoCad::Polilinea(std::span<const Punto> vertici, int colore) {
     Destinazione().AggiungePolilineaLeggera({vertici.begin(), vertici.end()}).Colore = colore;
 }
 
-void DispositivoCad::Testo(const Punto& p, double altezza, std::string_view testo, int colore) {
+void DispositivoCad::Testo(const Punto& p, double altezza, std::string_view testo, int colore,
+                           Allineamento allinea) {
     ColoreValido(colore);
-    Destinazione().AggiungeTesto(testo, p, altezza).Colore = colore;
+    Destinazione().AggiungeTesto(testo, p, altezza, allinea).Colore = colore;
 }
 
 void DispositivoCad::Solido(std::span<const Punto> vertici, int colore) {

@@ -14,8 +14,9 @@ void DispositivoDxf::Polilinea(std::span<const Punto> vertici, int colore) {
     file_.PolilineaAperta(vertici, colore);
 }
 
-void DispositivoDxf::Testo(const Punto& p, double altezza, std::string_view testo, int colore) {
-    file_.Testo(p.x, p.y, altezza, testo, colore);
+void DispositivoDxf::Testo(const Punto& p, double altezza, std::string_view testo, int colore,
+                           Allineamento allinea) {
+    file_.Testo(p.x, p.y, altezza, testo, colore, allinea);
 }
 
 void DispositivoDxf::Solido(std::span<const Punto> vertici, int colore) {

@@ -21,10 +21,12 @@ class DispositivoDxf final : public Dispositivo {
     void Linea(const Punto& a, const Punto& b, int colore) override;
     void Arco(const Punto& centro, double raggio, double a1, double a2, int colore) override;
     void Polilinea(std::span<const Punto> vertici, int colore) override;
-    void Testo(const Punto& p, double altezza, std::string_view testo, int colore) override;
+    void Testo(const Punto& p, double altezza, std::string_view testo, int colore,
+               Allineamento allinea) override;
     // The closed outline of vertices 1..n−1.
     void Solido(std::span<const Punto> vertici, int colore) override;
     bool AbbassaTesto() const override { return true; }
+    bool MostraLegenda() const override { return true; }
 
   private:
     FileDxf file_;

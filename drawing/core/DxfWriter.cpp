@@ -77,9 +77,9 @@ void FileDxf::PolilineaChiusa(std::span<const Punto> vertici, int colore) {
     Polilinea(vertici, true, colore);
 }
 
-void FileDxf::Testo(double x, double y, double h, std::string_view testo, int colore) {
+void FileDxf::Testo(double x, double y, double h, std::string_view testo, int colore, Allineamento allinea) {
     ScrittoreDxf w;
-    w.Testo({"0", InteroStampato(colore)}, {x, y}, h, testo);
+    w.Testo({"0", InteroStampato(colore)}, {x, y}, h, testo, allinea);
     Aggiunge(w.Contenuto());
 }
 

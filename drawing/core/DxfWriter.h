@@ -42,8 +42,10 @@ class FileDxf {
     void PolilineaAperta(std::span<const Punto> vertici, int colore);
     // As the open one with vertex 1 written again after the last (no closed flag is written).
     void PolilineaChiusa(std::span<const Punto> vertici, int colore);
-    // (x, y) is the left end of the base line; the text goes to the Windows-1252 code page.
-    void Testo(double x, double y, double h, std::string_view testo, int colore);
+    // (x, y) is the left end of the base line (its middle or right end for a centred or
+    // right-aligned text); the text goes to the Windows-1252 code page.
+    void Testo(double x, double y, double h, std::string_view testo, int colore,
+               Allineamento allinea = Allineamento::Sinistra);
 
   private:
     void Polilinea(std::span<const Punto> vertici, bool chiusa, int colore);

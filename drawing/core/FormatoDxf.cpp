@@ -135,12 +135,15 @@ void ScrittoreDxf::FineSequenza(std::string_view layer) {
     Gruppo(8, TestoDxf(layer));
 }
 
-void ScrittoreDxf::Testo(const TestaEntitaDxf& testa, const Punto& p, double altezza,
-                         std::string_view testo) {
+void ScrittoreDxf::Testo(const TestaEntitaDxf& testa, const Punto& p, double altezza, std::string_view testo,
+                         Allineamento allinea) {
     Testa("TEXT", testa);
     Punto3(10, p);
     Reale(40, altezza, "altezza del testo");
     Gruppo(1, TestoDxf(testo));
+    if (allinea == Allineamento::Sinistra) return;
+    Intero(72, allinea == Allineamento::Centro ? 1 : 2);
+    Punto3(11, p);
 }
 
 void ScrittoreDxf::Solido(const TestaEntitaDxf& testa, const std::array<Punto, 4>& vertici) {

@@ -81,8 +81,10 @@ class ScrittoreDxf {
     void InizioPolilinea(const TestaEntitaDxf& testa);
     void Vertice(std::string_view layer, const Punto& p);
     void FineSequenza(std::string_view layer);
-    // (x, y) is the left end of the base line; the text goes through TestoDxf.
-    void Testo(const TestaEntitaDxf& testa, const Punto& p, double altezza, std::string_view testo);
+    // (x, y) is the left end of the base line, or with another alignment its middle or right
+    // end (groups 72 and 11, written only then); the text goes through TestoDxf.
+    void Testo(const TestaEntitaDxf& testa, const Punto& p, double altezza, std::string_view testo,
+               Allineamento allinea = Allineamento::Sinistra);
     void Solido(const TestaEntitaDxf& testa, const std::array<Punto, 4>& vertici);
     void Inserimento(const TestaEntitaDxf& testa, std::string_view blocco, const Punto& p, double scalaX,
                      double scalaY, double scalaZ, double rotazione);

@@ -4,14 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace vc {
 
 namespace {
 
-bool DispositivoConArea(const std::shared_ptr<Dispositivo>& d) {
-    return d && (d->Tipo() == Uscita::Video || d->Tipo() == Uscita::Stampante);
+bool ConArea(Uscita u) {
+    return u == Uscita::Video || u == Uscita::Stampante;
 }
 
 // Widens min..max when it has no length: by 1, or by a millionth of the coordinate where 1 is
@@ -32,10 +31,8 @@ void Plottaggio::EstremiFinestra(float xSin, float yInf, float xDes, float ySup)
     frazioni_ = {xSin, yInf, xDes, ySup};
 }
 
-void Plottaggio::Inizializza(ContestoDisegno& ctx, float xMin_, float xMax_, float yMin_, float yMax_,
-                             std::shared_ptr<Dispositivo> uscita, float scalaY, bool mantieneProporzioni,
-                             float dxf_yorig) {
-    if (!uscita) throw std::invalid_argument("Plottaggio::Inizializza senza dispositivo");
+void Plottaggio::Inizializza(Dispositivo& uscita, float xMin_, float xMax_, float yMin_, float yMax_,
+                             float scalaY, bool mantieneProporzioni, float dxf_yorig, Messaggi& messaggi) {
     if (scalaY == 0) throw ErroreDisegno(ErroreDisegno::Tipo::DatiNonValidi, "Scala y nulla nel plottaggio");
     const float nuovoYMin = (yMin_ + dxf_yorig) / scalaY;
     const float nuovoYMax = (yMax_ + dxf_yorig) / scalaY;
@@ -47,10 +44,9 @@ void Plottaggio::Inizializza(ContestoDisegno& ctx, float xMin_, float xMax_, flo
     xMax = xMax_;
     yMin = nuovoYMin;
     yMax = nuovoYMax;
-    dispositivo_ = std::move(uscita);
+    uscita_ = uscita.Tipo();
     scalaY_ = scalaY;
     mantieneProporzioni_ = mantieneProporzioni;
-    ctx.OrigineYdxf(dxf_yorig);
 
     if (yMax <= yMin) yMax = yMin + (xMax - xMin) / 1000;
     if (xMax <= xMin) xMax = xMin + (yMax - yMin) / 1000;
@@ -59,8 +55,8 @@ void Plottaggio::Inizializza(ContestoDisegno& ctx, float xMin_, float xMax_, flo
     if (!std::isfinite(xMax) || !std::isfinite(yMax))
         throw ErroreDisegno(ErroreDisegno::Tipo::ValoreNonFinito, "Estremi del disegno non finiti");
 
-    if (DispositivoConArea(dispositivo_)) {
-        AdattaAfinestra(ctx.Avvisi());
+    if (ConArea(uscita_)) {
+        AdattaAfinestra(uscita, messaggi);
     } else {
         ScalaMantieneProporzioni = 1;
         const float r = std::max(xMax - xMin, yMax - yMin);
@@ -71,12 +67,10 @@ void Plottaggio::Inizializza(ContestoDisegno& ctx, float xMin_, float xMax_, flo
         yFinestra_ = {alto, basso, basso, alto};
     }
 
-    ctx.ImpostaUscita(scalaY_, dispositivo_);
-    ctx.ZeroMaxDimen(static_cast<double>(std::max(xMax - xMin, yMax - yMin)) / 1e6);
-    ctx.ScalaProporzioni(ScalaMantieneProporzioni);
+    zeroMaxDimen_ = static_cast<double>(std::max(xMax - xMin, yMax - yMin)) / 1e6;
 }
 
-void Plottaggio::AdattaAfinestra(Messaggi& messaggi) {
+void Plottaggio::AdattaAfinestra(Dispositivo& uscita, Messaggi& messaggi) {
     auto& [xSin, yInf, xDes, ySup] = frazioni_;
     if (xDes == 0) {
         xDes = 1;
@@ -84,7 +78,7 @@ void Plottaggio::AdattaAfinestra(Messaggi& messaggi) {
     }
 
     std::optional<ScalaDispositivo> area;
-    if (DispositivoConArea(dispositivo_)) area = dispositivo_->AreaPredefinita();
+    if (ConArea(uscita.Tipo())) area = uscita.AreaPredefinita();
     if (!area) {
         messaggi.Mostra("ERRORE! Plottaggio.AdattaAfinestra - Uscita non prevista", Icona::Nessuna);
         area = ScalaDispositivo{};
@@ -122,8 +116,8 @@ void Plottaggio::AdattaAfinestra(Messaggi& messaggi) {
     double alto = y2 + (1 - static_cast<double>(ySup)) * H * sy;
     double destra = sinistra + W * sx;
     double basso = alto - H * sy;
-    dispositivo_->ImpostaScalaUtente({sinistra, alto, destra - sinistra, basso - alto});
-    if (dispositivo_->Tipo() == Uscita::Video) CentraPlottaggio(xSUyW, xSUyG, sinistra, alto, destra, basso);
+    uscita.ImpostaScalaUtente({sinistra, alto, destra - sinistra, basso - alto});
+    if (uscita.Tipo() == Uscita::Video) CentraPlottaggio(uscita, xSUyW, xSUyG, sinistra, alto, destra, basso);
 
     xFinestra_ = {static_cast<float>(sinistra), static_cast<float>(sinistra), static_cast<float>(destra),
                   static_cast<float>(destra)};
@@ -132,8 +126,8 @@ void Plottaggio::AdattaAfinestra(Messaggi& messaggi) {
     ScalaMantieneProporzioni = mantieneProporzioni_ ? 1.0f : static_cast<float>(sy / sx);
 }
 
-void Plottaggio::CentraPlottaggio(double xSUyW, double xSUyG, double& x1, double& y1, double& x2,
-                                  double& y2) {
+void Plottaggio::CentraPlottaggio(Dispositivo& uscita, double xSUyW, double xSUyG, double& x1, double& y1,
+                                  double& x2, double& y2) const {
     if (xSUyW > xSUyG) {
         const double d = (static_cast<double>(xMax) + xMin) / 2 - (x1 + x2) / 2;
         x1 += d;
@@ -143,16 +137,15 @@ void Plottaggio::CentraPlottaggio(double xSUyW, double xSUyG, double& x1, double
         y1 += d;
         y2 += d;
     }
-    if (dispositivo_) dispositivo_->ImpostaScalaUtente({x1, y1, x2 - x1, y2 - y1});
+    uscita.ImpostaScalaUtente({x1, y1, x2 - x1, y2 - y1});
 }
 
-void Plottaggio::PlottaFinestra(ContestoDisegno& ctx) const {
+void Plottaggio::PlottaFinestra(Disegno& disegno, const Stile& stile) const {
     const double x2 = xFinestra_[1], y2 = yFinestra_[1], x4 = xFinestra_[3], y4 = yFinestra_[3];
-    ctx.Rettangolo(x2, y2 + (y4 - y2) / 500, x4 - (x4 - x2) / 1000, y4, 1);
-}
-
-void Plottaggio::RipristinaDefault(ContestoDisegno& ctx) const {
-    ctx.ImpostaUscita(scalaY_, dispositivo_);
+    const double sinistra = x2, basso = y2 + (y4 - y2) / 500, destra = x4 - (x4 - x2) / 1000, alto = y4;
+    const double x[] = {sinistra, destra, destra, sinistra};
+    const double y[] = {basso, basso, alto, alto};
+    disegno.Poligono(x, y, stile);
 }
 
 } // namespace vc

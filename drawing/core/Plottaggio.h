@@ -2,20 +2,20 @@
 // The mapping of one drawing onto its device. A drawing is computed in its own world
 // coordinates (metres along the beam, values divided by their scales); Plottaggio fixes its
 // extents, chooses the part of a window or page it may use, keeps or releases equal scales in
-// x and y, sets the user coordinates of the window or printer so that the primitives can be
-// given in world coordinates, centres the drawing in the spare direction on a window, and
-// makes its device and y scale current in the drawing context. On files and CAD drawings the
-// world coordinates are written unchanged; only a window around the extents is recorded.
+// x and y, sets the user coordinates of the window or printer so that the items can be given
+// in world coordinates, and centres the drawing in the spare direction on a window. On files
+// and CAD drawings the world coordinates are written unchanged; only a window around the
+// extents is recorded.
 //
-// Each drawing owner (a section, the beam) keeps one Plottaggio and reuses it for every
-// drawing, so margins and device fractions set once stay in force until changed.
+// A Plottaggio is a value: the device step (DisegnaSu) makes one for each drawing it puts on a
+// device and returns it, so that the caller sees how the drawing was fitted. It keeps no
+// device; the device is given to each call that sets its coordinates.
 
-#include "drawing/core/ContestoDisegno.h"
+#include "drawing/core/Disegno.h"
 #include "drawing/core/Dispositivo.h"
 #include "support/Messaggi.h"
 
 #include <array>
-#include <memory>
 
 namespace vc {
 
@@ -32,9 +32,8 @@ class Plottaggio {
     // measured from the left and from the bottom.
     void EstremiFinestra(float xSin, float yInf, float xDes, float ySup);
 
-    // Sets up the mapping and makes it current:
-    //  - xMin..xMax as given, yMin/yMax = (y + dxf_yorig) / scalaY; the y origin of the context
-    //    becomes dxf_yorig;
+    // Sets up the mapping of a drawing onto the device:
+    //  - xMin..xMax as given, yMin/yMax = (y + dxf_yorig) / scalaY;
     //  - degenerate extents are widened: a flat drawing gets a height of a thousandth of its
     //    width (and the other way round), a single point a 1 × 1 window; should that still give
     //    no height or width (coordinates so large that adding 1 changes nothing in single
@@ -42,13 +41,11 @@ class Plottaggio {
     //  - on "VIDEO" and "STAMPANTE" AdattaAfinestra fits the drawing to the device area; on other
     //    devices the window corners are the extents enlarged by R = the larger extent times the
     //    device fractions (xSin to the left, 1 − xDes to the right, yInf below, 1 − ySup above);
-    //  - the context receives the y scale and the device, ZeroMaxDimen = the larger extent / 1E+6
-    //    and ScalaProporzioni = ScalaMantieneProporzioni.
+    //  - ZeroMaxDimen = the larger extent / 1E+6.
     // A y scale of 0 throws ErroreDisegno (DatiNonValidi); an extent that is not finite
-    // ErroreDisegno (ValoreNonFinito). A null device is a programming error.
-    void Inizializza(ContestoDisegno& ctx, float xMin_, float xMax_, float yMin_, float yMax_,
-                     std::shared_ptr<Dispositivo> uscita, float scalaY, bool mantieneProporzioni,
-                     float dxf_yorig);
+    // ErroreDisegno (ValoreNonFinito).
+    void Inizializza(Dispositivo& uscita, float xMin_, float xMax_, float yMin_, float yMax_, float scalaY,
+                     bool mantieneProporzioni, float dxf_yorig, Messaggi& messaggi);
 
     // Fits the drawing into the usable rectangle of a window or printer page and sets the
     // device's user coordinates. A device without an area (file or CAD) shows
@@ -56,18 +53,16 @@ class Plottaggio {
     // no width or no height (such a device, a window shrunk to nothing, fractions that enclose
     // nothing) the device's coordinates are left alone and the corners are the data window with
     // its margins, so that nothing divides by zero.
-    void AdattaAfinestra(Messaggi& messaggi);
+    void AdattaAfinestra(Dispositivo& uscita, Messaggi& messaggi);
 
     // Centres the data in the spare direction: when xSUyW > xSUyG (spare width) x1 and x2 move
     // together so that their middle is the middle of the data, otherwise y1 (top) and y2
     // (bottom) likewise; the device's user coordinates follow.
-    void CentraPlottaggio(double xSUyW, double xSUyG, double& x1, double& y1, double& x2, double& y2);
+    void CentraPlottaggio(Dispositivo& uscita, double xSUyW, double xSUyG, double& x1, double& y1, double& x2,
+                          double& y2) const;
 
-    // The frame of the plot window, in the current colour, drawn just inside the visible area.
-    void PlottaFinestra(ContestoDisegno& ctx) const;
-
-    // Makes this drawing's y scale and device current again.
-    void RipristinaDefault(ContestoDisegno& ctx) const;
+    // The frame of the plot window, added to a drawing: a rectangle just inside the visible area.
+    void PlottaFinestra(Disegno& disegno, const Stile& stile) const;
 
     // Corners of the plot window in world coordinates: top-left, bottom-left, bottom-right,
     // top-right.
@@ -79,9 +74,12 @@ class Plottaggio {
     const std::array<float, 4>& FrazioniDispositivo() const noexcept {
         return frazioni_;
     } // xSin, yInf, xDes, ySup
-    const std::shared_ptr<Dispositivo>& DispositivoPlottaggio() const noexcept { return dispositivo_; }
+    // The device kind the mapping was made for.
+    Uscita TipoUscita() const noexcept { return uscita_; }
     float ScalaY() const noexcept { return scalaY_; }
     bool MantieneProporzioni() const noexcept { return mantieneProporzioni_; }
+    // Coincidence tolerance: the larger extent / 1E+6.
+    double ZeroMaxDimen() const noexcept { return zeroMaxDimen_; }
 
   private:
     std::array<double, 4> margini_{};
@@ -90,7 +88,8 @@ class Plottaggio {
     std::array<float, 4> yFinestra_{};
     float scalaY_ = 1;
     bool mantieneProporzioni_ = true;
-    std::shared_ptr<Dispositivo> dispositivo_;
+    double zeroMaxDimen_ = 0;
+    Uscita uscita_ = Uscita::Dxf;
 };
 
 } // namespace vc

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace vc {
 
@@ -34,6 +35,22 @@ Estremi EstremiPoligono(std::span<const double> x, std::span<const double> y) {
 }
 Estremi EstremiPoligono(std::span<const float> x, std::span<const float> y) {
     return CalcolaEstremi(x, y);
+}
+
+std::vector<Punto> PuntiArco(const Punto& centro, double raggio, double a1, double a2) {
+    const double giro = 2 * std::numbers::pi;
+    const double inizio = std::fmod(std::fmod(a1, giro) + giro, giro);
+    double fine = std::fmod(std::fmod(a2, giro) + giro, giro);
+    if (fine <= inizio) fine += giro;
+    const auto punto = [&](double a) {
+        return Punto{centro.x + raggio * std::cos(a), centro.y + raggio * std::sin(a)};
+    };
+    std::vector<Punto> p = {punto(inizio), punto(fine)};
+    for (int q = 0; q < 8; ++q) {
+        const double a = q * std::numbers::pi / 2;
+        if (a > inizio && a < fine) p.push_back(punto(a));
+    }
+    return p;
 }
 
 std::vector<Segmento> SegmentiTratteggio(std::span<const Punto> poligono, double angoloGradi, double k) {

@@ -1,5 +1,5 @@
 #pragma once
-// Geometry of the polygons of the drawings: the bounding box of a polygon and the lines of a
+// Geometry of the drawings: the bounding box of a polygon and of an arc, and the lines of a
 // hatch. (The editing of the working polylines of the decalage lines is in support/Poligonali.h;
 // the coincidence tolerance it takes is the context's ZeroMaxDimen.)
 
@@ -21,6 +21,10 @@ Estremi EstremiPoligono(std::span<const float> x, std::span<const float> y);
 struct Segmento {
     Punto a, b;
 };
+
+// The points that bound an arc counter-clockwise from a1 to a2 (radians): its two ends and the
+// quadrant points it passes.
+std::vector<Punto> PuntiArco(const Punto& centro, double raggio, double a1, double a2);
 
 // The lines of a hatch of the closed polygon (vertex n joins vertex 1): the polygon is turned
 // by −angolo degrees about the origin; its height in that frame is cut into strips, k strips

@@ -24,6 +24,7 @@ struct Elemento {
     double a1 = 0, a2 = 0;
     std::string Testo;
     int Colore = 0;
+    Allineamento Allinea = Allineamento::Sinistra;
 };
 
 // A device of any kind that records the primitives it receives. As a screen device it has a
@@ -45,8 +46,8 @@ class Registratore : public Dispositivo {
     void Polilinea(std::span<const Punto> v, int c) override {
         Elementi.push_back({"Polilinea", {v.begin(), v.end()}, 0, 0, 0, {}, c});
     }
-    void Testo(const Punto& p, double h, std::string_view t, int c) override {
-        Elementi.push_back({"Testo", {p}, h, 0, 0, std::string(t), c});
+    void Testo(const Punto& p, double h, std::string_view t, int c, Allineamento a) override {
+        Elementi.push_back({"Testo", {p}, h, 0, 0, std::string(t), c, a});
     }
     void Solido(std::span<const Punto> v, int c) override {
         if (registraSolido)
@@ -55,6 +56,7 @@ class Registratore : public Dispositivo {
             Dispositivo::Solido(v, c);
     }
     bool AbbassaTesto() const override { return tipo_ == Uscita::Dxf || tipo_ == Uscita::Dwg; }
+    bool MostraLegenda() const override { return tipo_ == Uscita::Dxf || tipo_ == Uscita::Dwg; }
     std::optional<ScalaDispositivo> AreaPredefinita() override {
         ++richiesteArea;
         return area_;

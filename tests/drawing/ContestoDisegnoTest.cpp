@@ -198,8 +198,8 @@ TEST_F(Contesto, TestoAbbassatoSoloSuDxfEDwg) {
     disegno->AggiungeBlocco({0, 0}, "B");
     auto dxf = std::make_shared<DispositivoDxf>();
     EXPECT_TRUE(dxf->AbbassaTesto());
-    EXPECT_TRUE(DispositivoCad(disegno, messaggi).AbbassaTesto());
-    EXPECT_FALSE(DispositivoCad(disegno, "B", messaggi).AbbassaTesto());
+    EXPECT_TRUE(DispositivoCad(*disegno, messaggi).AbbassaTesto());
+    EXPECT_FALSE(DispositivoCad(*disegno, "B", messaggi).AbbassaTesto());
 }
 
 TEST_F(Contesto, FrecciaVersoIlBassoERuotata) {
@@ -262,7 +262,7 @@ TEST_F(Contesto, SolidoNelDxfPoligonoDeiPrimiNmenoUno) {
 TEST_F(Contesto, SolidoNelDisegnoCadSempreNelloSpazioModello) {
     auto disegno = std::make_shared<DisegnoCad>();
     disegno->AggiungeBlocco({0, 0}, "DiagrammaM");
-    auto blocco = std::make_shared<DispositivoCad>(disegno, "DiagrammaM", messaggi);
+    auto blocco = std::make_shared<DispositivoCad>(*disegno, "DiagrammaM", messaggi);
     ctx.ImpostaUscita(1, blocco);
     ctx.ImpostaColore(4);
     ctx.Freccia(1, 1, 0.5, 0, true);
@@ -295,7 +295,7 @@ TEST_F(Contesto, SolidoNelDisegnoCadSempreNelloSpazioModello) {
 TEST_F(Contesto, DispositivoCadInModelloEInBlocco) {
     auto disegno = ctx.ApriAutocad();
     EXPECT_EQ(ctx.ApriAutocad(), disegno); // kept for the next output
-    auto dwg = std::make_shared<DispositivoCad>(disegno, messaggi);
+    auto dwg = std::make_shared<DispositivoCad>(*disegno, messaggi);
     EXPECT_EQ(dwg->Tipo(), Uscita::Dwg);
     ctx.ImpostaUscita(1, dwg);
     ctx.ImpostaColore(1);
@@ -320,7 +320,7 @@ TEST_F(Contesto, DispositivoCadInModelloEInBlocco) {
 
     // A block device whose block has gone (purged) says so instead of drawing nowhere.
     disegno->AggiungeBlocco({0, 0}, "Provvisorio");
-    auto blocco = std::make_shared<DispositivoCad>(disegno, "Provvisorio", messaggi);
+    auto blocco = std::make_shared<DispositivoCad>(*disegno, "Provvisorio", messaggi);
     EXPECT_EQ(blocco->Tipo(), Uscita::Blocco);
     ctx.ImpostaUscita(1, blocco);
     ctx.ImpostaColore(4);

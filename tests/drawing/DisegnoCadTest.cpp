@@ -325,7 +325,7 @@ void Esporta(DisegnoCad& d, ContestoDisegno& ctx, const std::shared_ptr<DisegnoC
     d.AggiungeBlocco({0, 0}, "DiagrammaM");
     d.AggiungeBlocco({0, 0}, "DiagrammaT");
 
-    ctx.ImpostaUscita(1, std::make_shared<DispositivoCad>(condiviso, "DiagrammaM", m));
+    ctx.ImpostaUscita(1, std::make_shared<DispositivoCad>(*condiviso, "DiagrammaM", m));
     ctx.ImpostaColore(4);
     const std::vector<float> x = {0, 3, 6, 12}, y = {0, 2.5f, -1, 0};
     ctx.Polilinea(x, y, -1);
@@ -335,7 +335,7 @@ void Esporta(DisegnoCad& d, ContestoDisegno& ctx, const std::shared_ptr<DisegnoC
     ctx.Testo(0, 3, 0.12, "Scala momenti 1:50 - Sollecitazioni SLU", 1, true);
     ctx.Freccia(6, 0, 0.1, 0, true); // the solid goes to model space
 
-    ctx.ImpostaUscita(1, std::make_shared<DispositivoCad>(condiviso, "DiagrammaT", m));
+    ctx.ImpostaUscita(1, std::make_shared<DispositivoCad>(*condiviso, "DiagrammaT", m));
     ctx.ImpostaColore(4);
     ctx.Polilinea(x, y, 1);
 

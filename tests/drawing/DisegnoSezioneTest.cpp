@@ -1,8 +1,9 @@
-// The outline of a cross-section, hatched, on a window and in a file.
-
-#include "TraviDisegno.h"
+// The outline of a cross-section, hatched, as a drawing and on a window and in a file.
 
 #include "drawing/DisegnoSezione.h"
+
+#include "TraviDisegno.h"
+#include "drawing/core/DisegnoSuDispositivo.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -26,63 +27,61 @@ SezioneCA Rettangolo(float b, float h) {
 
 TEST(DisegnoSezione, ContornoBluETratteggioAQuarantacinqueGradi) {
     MessaggiRegistrati m;
-    ContestoDisegno ctx(m);
-    auto dxf = std::make_shared<Registratore>(Uscita::Dxf);
-    DisegnoSezione disegno;
-    disegno.PlottaSezione(Rettangolo(0.3f, 0.5f), ctx, dxf);
+    Registratore dxf(Uscita::Dxf);
+    PlottaSezione(Rettangolo(0.3f, 0.5f), dxf, m);
 
-    const auto contorno = Di(*dxf, "Polilinea", 5);
+    const auto contorno = Di(dxf, "Polilinea", 5);
     ASSERT_EQ(contorno.size(), 1u);
     EXPECT_EQ(contorno[0].Punti.size(), 5u); // closed: the first vertex again
     EXPECT_EQ(contorno[0].Punti.front(), contorno[0].Punti.back());
-    const auto tratteggio = Di(*dxf, "Linea", 1);
+    const auto tratteggio = Di(dxf, "Linea", 1);
     EXPECT_EQ(tratteggio.size(), 14u); // 15 strips
     for (const auto& l : tratteggio) {
         const double dx = l.Punti[1].x - l.Punti[0].x, dy = l.Punti[1].y - l.Punti[0].y;
         EXPECT_NEAR(std::fabs(dx), std::fabs(dy), 1e-9); // at 45 degrees
     }
-    EXPECT_EQ(dxf->Conta("Testo"), 0u);
+    EXPECT_EQ(dxf.Conta("Testo"), 0u);
     // Width 2 for the outline, 1 for the hatch (ignored by a file, recorded here).
     std::vector<double> spessori;
-    for (const auto& e : Di(*dxf, "Spessore"))
+    for (const auto& e : Di(dxf, "Spessore"))
         spessori.push_back(e.Valore);
     EXPECT_THAT(spessori, ElementsAre(2, 1));
     EXPECT_TRUE(m.Voci.empty());
 }
 
-TEST(DisegnoSezione, LaMappaturaDellaFinestraRestaPerIlFile) {
+TEST(DisegnoSezione, SuFinestraEPaginaAlCentroConLeProporzioni) {
+    const Disegno d = DisegnoSezione(Rettangolo(0.3f, 0.5f));
+    // The extents are those of the outline.
+    EXPECT_FLOAT_EQ(d.Campo.xMax - d.Campo.xMin, 0.3f);
+    EXPECT_FLOAT_EQ(d.Campo.yMax - d.Campo.yMin, 0.5f);
+    for (const Inquadratura* i : {&d.SuFinestra, &d.SuPagina}) {
+        EXPECT_THAT(i->Frazioni, ElementsAre(0.1f, 0.1f, 0.9f, 0.9f));
+        EXPECT_TRUE(i->MantieneProporzioni);
+    }
+
     MessaggiRegistrati m;
-    ContestoDisegno ctx(m);
-    DisegnoSezione disegno;
-    EXPECT_EQ(disegno.PlottaggioSezione(), nullptr);
-    const SezioneCA s = Rettangolo(0.3f, 0.5f);
-
-    auto video = std::make_shared<Registratore>(Uscita::Video, ScalaDispositivo{0, 0, 400, 400});
-    disegno.PlottaSezione(s, ctx, video);
-    const Plottaggio* primo = disegno.PlottaggioSezione();
-    ASSERT_NE(primo, nullptr);
-    EXPECT_THAT(primo->FrazioniDispositivo(), ElementsAre(0.1f, 0.1f, 0.9f, 0.9f));
-    EXPECT_TRUE(primo->MantieneProporzioni());
-
-    // A file drawn next keeps the fractions of the window: its corners leave the same room.
-    auto dxf = std::make_shared<Registratore>(Uscita::Dxf);
-    disegno.PlottaSezione(s, ctx, dxf);
-    EXPECT_EQ(disegno.PlottaggioSezione(), primo);
-    EXPECT_EQ(disegno.DispositivoUscita(), dxf);
-    const float R = 0.5f; // the larger extent
-    EXPECT_FLOAT_EQ(primo->xFinestraPlt()[0], primo->xMin - 0.1f * R);
-    EXPECT_FLOAT_EQ(primo->yFinestraPlt()[1], primo->yMin - 0.1f * R);
+    Registratore video(Uscita::Video, ScalaDispositivo{0, 0, 400, 400});
+    const Plottaggio p = DisegnaSu(d, video, m);
+    EXPECT_THAT(p.FrazioniDispositivo(), ElementsAre(0.1f, 0.1f, 0.9f, 0.9f));
+    EXPECT_TRUE(p.MantieneProporzioni());
+    EXPECT_FALSE(video.Scale.empty());
+    // A file keeps the world coordinates: its corners are the extents widened by nothing.
+    Registratore dxf(Uscita::Dxf);
+    const Plottaggio f = DisegnaSu(d, dxf, m);
+    EXPECT_FLOAT_EQ(f.xFinestraPlt()[0], f.xMin);
+    EXPECT_TRUE(dxf.Scale.empty());
+    EXPECT_TRUE(m.Voci.empty());
 }
 
 TEST(DisegnoSezione, SezioneGenericaSenzaContornoNonDisegnaNulla) {
     MessaggiRegistrati m;
-    ContestoDisegno ctx(m);
     SezioneCA generica;
     generica.TipoSez = SezGenerica;
-    auto dxf = std::make_shared<Registratore>(Uscita::Dxf);
-    DisegnoSezione disegno;
-    disegno.PlottaSezione(generica, ctx, dxf);
-    EXPECT_TRUE(dxf->Elementi.empty());
+    EXPECT_TRUE(DisegnoSezione(generica).Elementi.empty());
+    Registratore video(Uscita::Video, ScalaDispositivo{0, 0, 400, 400});
+    PlottaSezione(generica, video, m);
+    EXPECT_TRUE(video.Elementi.empty());
+    EXPECT_TRUE(video.Scale.empty());
 }
 
 } // namespace

@@ -31,6 +31,8 @@ def describe(e):
         s += " " + " ".join(pt(e.dxf.get(f"vtx{i}")) for i in range(4))
     elif t == "TEXT":
         s += f" {pt(e.dxf.insert)} h={num(e.dxf.height)} '{e.dxf.text}'"
+        if e.dxf.halign:
+            s += f" halign={e.dxf.halign} {pt(e.dxf.align_point)}"
     elif t == "INSERT":
         s += (f" {e.dxf.name} {pt(e.dxf.insert)} scale={num(e.dxf.xscale)},{num(e.dxf.yscale)},"
               f"{num(e.dxf.zscale)} rot={num(e.dxf.rotation)}")

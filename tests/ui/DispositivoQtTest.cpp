@@ -82,11 +82,20 @@ TEST_F(Immagine, ColoriDelleTabelleDiAutocad) {
 TEST_F(Immagine, IlTestoPendeDalSuoPunto) {
     {
         QPainter p(&img);
-        Video(p)->Testo({10, 5}, 1, "Scala", 7);
+        Video(p)->Testo({10, 5}, 1, "Scala", 7, Allineamento::Sinistra);
     }
     // The text starts at its point and goes down and to the right.
     EXPECT_GT(NonBianchi(img, QRect(100, 50, 60, 30)), 10);
     EXPECT_EQ(NonBianchi(img, QRect(0, 0, 100, 50)), 0);
+}
+
+TEST_F(Immagine, IlTestoAllineatoADestraFinisceAlSuoPunto) {
+    {
+        QPainter p(&img);
+        Video(p)->Testo({10, 5}, 1, "Scala", 7, Allineamento::Destra);
+    }
+    EXPECT_GT(NonBianchi(img, QRect(40, 50, 60, 30)), 10);
+    EXPECT_EQ(NonBianchi(img, QRect(101, 0, 99, 100)), 0);
 }
 
 TEST_F(Immagine, PoligonoChiusoEArco) {
