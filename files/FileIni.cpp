@@ -1,6 +1,7 @@
 #include "files/FileIni.h"
 
 #include "files/FileSuDisco.h"
+#include "support/ErroreFile.h"
 
 #include <cstdlib>
 #include <sstream>
@@ -68,17 +69,22 @@ bool Scrive(Impostazioni& imp, Messaggi& msg, const PercorsiFileIni& percorsi) {
 
     std::error_code ec;
     bool scritto = false;
+    fs::path percorso;
     if (Esiste(percorsi.Utente)) {
         // Once the user's file exists it is the one read, so it is the one kept up to date.
-        scritto = ScriveFileAtomico(percorsi.Utente, uscita.str(), ec);
+        percorso = percorsi.Utente;
+        scritto = ScriveFileAtomico(percorso, uscita.str(), ec);
     } else {
-        scritto = ScriveFileAtomico(percorsi.Programma, uscita.str(), ec);
+        percorso = percorsi.Programma;
+        scritto = ScriveFileAtomico(percorso, uscita.str(), ec);
         if (!scritto && !percorsi.Utente.empty()) {
-            fs::create_directories(percorsi.Utente.parent_path(), ec);
-            scritto = ScriveFileAtomico(percorsi.Utente, uscita.str(), ec);
+            percorso = percorsi.Utente;
+            fs::create_directories(percorso.parent_path(), ec);
+            scritto = !ec && ScriveFileAtomico(percorso, uscita.str(), ec);
         }
     }
-    if (!scritto) msg.Mostra("Scrittura incompleta del file", Icona::Nessuna);
+    if (!scritto)
+        msg.Mostra(ErroreFile("Scrittura incompleta del file", percorso, ec).Testo(), Icona::Nessuna);
     return scritto;
 }
 

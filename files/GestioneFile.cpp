@@ -46,19 +46,34 @@ fs::path CartellaDati(const Impostazioni& imp) {
     return fs::current_path(ec);
 }
 
+// The file a plain save writes: in the data folder as it is. Only the Open dialog may start
+// from another folder when that one has gone; a save into a folder that no longer exists
+// fails, it never writes elsewhere.
+fs::path FileDelSalvataggio(const Impostazioni& imp, std::string_view estensione) {
+    const fs::path nome = imp.NomeFile + "." + std::string(estensione);
+    return imp.PercorsoDati.empty() ? nome : fs::path(imp.PercorsoDati) / nome;
+}
+
 // Writes the data file of the window to percorso. Nothing reaches the disk unless every record
-// went through.
+// went through; a file that cannot be written shows "Scrittura incompleta del file" with the
+// system's reason on the line after.
 EsitoFile ScriveDati(const fs::path& percorso, FinestraDati& finestra, Messaggi& msg) {
     std::ostringstream uscita;
     FileTesto file = FileTesto::PerScrittura(uscita);
     const EsitoFile esito = finestra.FileLeggeScrive(Modo::Scrittura, file);
     if (esito != EsitoFile::Completo) return esito;
     std::error_code ec;
-    if (!ScriveFileAtomico(percorso, uscita.str(), ec)) {
-        msg.Mostra(ScritturaIncompleta, Icona::Nessuna);
+    if (!percorso.has_parent_path()) ec = std::make_error_code(std::errc::no_such_file_or_directory);
+    if (ec || !ScriveFileAtomico(percorso, uscita.str(), ec)) {
+        msg.Mostra(ErroreFile(ScritturaIncompleta, percorso, ec).Testo(), Icona::Nessuna);
         return EsitoFile::Incompleto;
     }
     return EsitoFile::Completo;
+}
+
+// The platform's description of why a file could not be opened, with the file.
+std::string MotivoApertura(const fs::path& percorso, std::error_code ec) {
+    return percorso.string() + ": " + ec.message();
 }
 
 void ImpostaNomeECartella(const fs::path& percorso, Impostazioni& imp) {
@@ -150,7 +165,7 @@ EsitoGestioneFile GestioneFileDati(AzioneFile azione, std::string_view nomeProgr
         std::error_code ec;
         auto contenuto = LeggeFileIntero(file, ec);
         if (!contenuto) {
-            msg.Mostra(ec.message(), Icona::Nessuna);
+            msg.Mostra(MotivoApertura(file, ec), Icona::Nessuna);
             return {};
         }
         ImpostaNomeECartella(file, imp);
@@ -166,9 +181,7 @@ EsitoGestioneFile GestioneFileDati(AzioneFile azione, std::string_view nomeProgr
         if (SenzaNome(imp.NomeFile))
             return SalvaConNome(imp.NomeFile, estensione, dialogo, finestra, prefissoTitolo, filtro, imp,
                                 msg);
-        return {.Annullato = false,
-                .Esito = ScriveDati(CartellaDati(imp) / (imp.NomeFile + "." + std::string(estensione)),
-                                    finestra, msg)};
+        return {.Annullato = false, .Esito = ScriveDati(FileDelSalvataggio(imp, estensione), finestra, msg)};
     }
     msg.Mostra("Errore nella Sub GestioneFileDati", Icona::Nessuna);
     return {};
@@ -206,8 +219,9 @@ bool StampaSuDispositivo(std::string_view nomeFile, std::string_view estensione,
     RigheSuTesto righe;
     finestra.StampaFile("FILE", righe);
     std::error_code ec;
-    if (!ScriveFileAtomico(fs::absolute(*scelto), Utf8A1252(righe.Testo()), ec)) {
-        msg.Mostra(ScritturaIncompleta, Icona::Nessuna);
+    const fs::path file = fs::absolute(*scelto);
+    if (!ScriveFileAtomico(file, Utf8A1252(righe.Testo()), ec)) {
+        msg.Mostra(ErroreFile(ScritturaIncompleta, file, ec).Testo(), Icona::Nessuna);
         return false;
     }
     return true;
@@ -247,7 +261,7 @@ bool ApriFileDaRigaComando(std::string_view rigaComando, FinestraDati& finestra,
         if (ec == std::errc::no_such_file_or_directory)
             msg.Mostra("File " + percorso.string() + " non trovato ", Icona::Nessuna);
         else
-            msg.Mostra(ec.message(), Icona::Nessuna);
+            msg.Mostra(MotivoApertura(percorso, ec), Icona::Nessuna);
         imp.NomeFile.clear();
         return false;
     }

@@ -86,7 +86,8 @@ class RigheSuTesto final : public StampanteRighe {
     int colonna_ = 1;
 };
 
-// The printer with its Print dialog.
+// The printer with its Print dialog. A printer that cannot start throws ErroreFile from
+// Reimposta or Righe.
 class Stampante {
   public:
     virtual ~Stampante() = default;
@@ -117,11 +118,14 @@ std::string NomeBase(std::string_view percorso);
 // "Tutti i Files (*.*)|*.*|Files " + programma + " (*." + estensione + ")|*." + estensione.
 std::string FiltroFileDati(std::string_view nomeProgramma, std::string_view estensione);
 
-// New, open, save as and save of the data file. Open reads the chosen file into the window;
-// save writes to PercorsoDati/NomeFile.estensione (save as when there is no name yet, or only
-// the "*" a cancelled dialog may leave). A save replaces the old file only when every record
-// has been written; otherwise the old file stays and "Scrittura incompleta del file" is shown.
-// The name, the data folder and the caption change only when the file was read or written.
+// New, open, save as and save of the data file. Open reads the chosen file into the window
+// (the dialog starts in the current directory when the data folder has gone); a file that
+// cannot be opened shows the file and the system's reason. Save writes to
+// PercorsoDati/NomeFile.estensione (save as when there is no name yet, or only the "*" a
+// cancelled dialog may leave), never into another folder. A save replaces the old file only
+// when every record has been written; otherwise the old file stays and "Scrittura incompleta
+// del file" is shown, with the file and the system's reason on the line after. The name, the
+// data folder and the caption change only when the file was read or written.
 EsitoGestioneFile GestioneFileDati(AzioneFile azione, std::string_view nomeProgramma,
                                    std::string_view estensione, DialogoFile& dialogo, FinestraDati& finestra,
                                    std::string_view prefissoTitolo, Impostazioni& imp, Messaggi& msg,
@@ -136,7 +140,7 @@ EsitoGestioneFile SalvaConNome(std::string_view nomeFile, std::string_view esten
 // in one print job; "FILE" asks for a text file (extension estensione) and writes the report
 // into it, Windows-1252, atomically. True when the report went out. A cancel or a printer
 // failure shows nothing; a text file that cannot be written shows "Scrittura incompleta del
-// file". The current data file name and folder are not changed.
+// file" with the system's reason. The current data file name and folder are not changed.
 bool StampaSuDispositivo(std::string_view nomeFile, std::string_view estensione, DialogoFile& dialogo,
                          FinestraStampa& finestra, std::string_view destinazione, Stampante* stampante,
                          Impostazioni& imp, Messaggi& msg);

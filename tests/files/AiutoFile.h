@@ -52,6 +52,11 @@ inline void ScriveByte(const fs::path& p, const std::string& byte) {
     out << byte;
 }
 
+// "Scrittura incompleta del file", then the file and the system's reason on the line after.
+inline std::string ScritturaIncompleta(const fs::path& p, std::errc motivo) {
+    return "Scrittura incompleta del file\r\n" + p.string() + ": " + std::make_error_code(motivo).message();
+}
+
 // The texts the sink received, in order.
 inline std::vector<std::string> Testi(const MessaggiRegistrati& msg) {
     std::vector<std::string> t;

@@ -118,7 +118,8 @@ TEST(FileIni, SalvataggioImpossibileTieneIValori) {
     a.percorsi.Utente = a.dir.Percorso / "bloccata" / "config" / "VelcoraDwg.ini";
     a.imp.CoefParz = Utente;
     EXPECT_FALSE(FileIniLeggeScrive(Modo::Scrittura, a.imp, a.msg, a.percorsi));
-    EXPECT_EQ(Testi(a.msg), std::vector<std::string>{"Scrittura incompleta del file"});
+    EXPECT_EQ(Testi(a.msg),
+              std::vector<std::string>{ScritturaIncompleta(a.percorsi.Utente, std::errc::not_a_directory)});
     EXPECT_EQ(a.imp.CoefParz, Utente);
 }
 

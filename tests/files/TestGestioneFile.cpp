@@ -213,9 +213,36 @@ TEST(GestioneFileDati, SalvataggioFallitoNonCambiaNomeNeCartella) {
     a.dialogo.Risposta = a.dir.Percorso / "manca" / "nuova.vlr";
     const auto esito = a.Esegue(AzioneFile::SalvaConNome);
     EXPECT_EQ(esito.Esito, EsitoFile::Incompleto);
-    EXPECT_EQ(Testi(a.msg), std::vector<std::string>{"Scrittura incompleta del file"});
+    EXPECT_EQ(Testi(a.msg),
+              std::vector<std::string>{ScritturaIncompleta(a.dir.Percorso / "manca" / "nuova.vlr",
+                                                           std::errc::no_such_file_or_directory)});
     EXPECT_EQ(a.imp.NomeFile, "vecchia");
     EXPECT_EQ(a.imp.PercorsoDati, a.dir.Percorso.string());
+}
+
+TEST(GestioneFileDati, SalvaInUnaCartellaSparitaNonScriveAltrove) {
+    // The folder of the open file has been renamed, or the automation client has handed over a
+    // folder that does not exist: a plain save fails with the reason and writes nothing in the
+    // current directory.
+    Ambiente a;
+    TraveCompleta(a.trave, a.imp);
+    const fs::path corrente = fs::current_path();
+    fs::current_path(a.dir.Percorso);
+    a.imp.NomeFile = "trave";
+    for (const std::string& cartella : {(a.dir.Percorso / "sparita").string(), std::string()}) {
+        SCOPED_TRACE(cartella);
+        a.msg.Voci.clear();
+        a.imp.PercorsoDati = cartella;
+        const auto esito = a.Esegue(AzioneFile::Salva);
+        EXPECT_EQ(esito.Esito, EsitoFile::Incompleto);
+        const fs::path atteso = cartella.empty() ? fs::path("trave.vlr") : fs::path(cartella) / "trave.vlr";
+        EXPECT_EQ(Testi(a.msg), std::vector<std::string>{
+                                    ScritturaIncompleta(atteso, std::errc::no_such_file_or_directory)});
+        EXPECT_TRUE(a.dialogo.Aperture.empty());
+        EXPECT_EQ(a.imp.PercorsoDati, cartella);
+    }
+    fs::current_path(corrente);
+    EXPECT_TRUE(fs::is_empty(a.dir.Percorso));
 }
 
 // The report of the main window, as the listing would write it.
@@ -266,7 +293,20 @@ TEST(Stampa, FileDiTestoNonScrivibile) {
     a.dialogo.Risposta = a.dir.Percorso / "manca" / "relazione.txt";
     EXPECT_FALSE(StampaSuDispositivo("", "txt", a.dialogo, relazione, "FILE", nullptr, a.imp, a.msg));
     EXPECT_EQ(a.dialogo.Ultima.NomeFile, "*.txt");
-    EXPECT_EQ(Testi(a.msg), std::vector<std::string>{"Scrittura incompleta del file"});
+    EXPECT_EQ(Testi(a.msg),
+              std::vector<std::string>{ScritturaIncompleta(a.dir.Percorso / "manca" / "relazione.txt",
+                                                           std::errc::no_such_file_or_directory)});
+
+    // A listing the user has protected from writing stays as it is.
+    const fs::path protetta = a.dir.Percorso / "protetta.txt";
+    ScriveByte(protetta, "vecchia");
+    fs::permissions(protetta, fs::perms::owner_read);
+    a.msg.Voci.clear();
+    a.dialogo.Risposta = protetta;
+    EXPECT_FALSE(StampaSuDispositivo("", "txt", a.dialogo, relazione, "FILE", nullptr, a.imp, a.msg));
+    EXPECT_EQ(Testi(a.msg), std::vector<std::string>{"Scrittura incompleta del file\r\n" + protetta.string() +
+                                                     ": il file è protetto da scrittura"});
+    EXPECT_EQ(LeggeByte(protetta), "vecchia");
 }
 
 TEST(Stampa, SullaStampanteUnaVoltaPerCopia) {

@@ -252,7 +252,9 @@ TEST(SalvataggioDati, GuastoDelDiscoLasciaIlVecchioFile) {
                                  "Velcora - File: ", imp, msg);
     }
     EXPECT_EQ(esito.Esito, EsitoFile::Incompleto);
-    EXPECT_EQ(Testi(msg), std::vector<std::string>{"Scrittura incompleta del file"});
+    const std::vector<std::string> pieno{ScritturaIncompleta(p, std::errc::no_space_on_device)},
+        oltre{ScritturaIncompleta(p, std::errc::file_too_large)};
+    EXPECT_EQ(Testi(msg), disco.Tmpfs() ? pieno : oltre);
     EXPECT_EQ(LeggeByte(p), vecchio);
     EXPECT_EQ(Contenuto(disco.Cartella), std::vector<std::string>{"trave.vlr"});
 }
@@ -293,7 +295,8 @@ TEST(SalvataggioDati, DestinazioneCheNonPuoEssereSostituita) {
     const auto esito = GestioneFileDati(AzioneFile::Salva, "Velcora", "vlr", dialogo, finestra,
                                         "Velcora - File: ", imp, msg);
     EXPECT_EQ(esito.Esito, EsitoFile::Incompleto);
-    EXPECT_EQ(Testi(msg), std::vector<std::string>{"Scrittura incompleta del file"});
+    EXPECT_EQ(Testi(msg), std::vector<std::string>{
+                              ScritturaIncompleta(dir.Percorso / "trave.vlr", std::errc::is_a_directory)});
     EXPECT_EQ(Contenuto(dir.Percorso), std::vector<std::string>{"trave.vlr"});
 }
 

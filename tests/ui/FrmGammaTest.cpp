@@ -170,7 +170,8 @@ TEST_F(FinestraGamma, SalvataggioImpossibileLoDice) {
     prova::Scrive(Campo(f, 1), QStringLiteral("1,4"));
     Comando(f, "cmdOK_2")->click();
     ASSERT_FALSE(msg.Voci.empty());
-    EXPECT_EQ(msg.Voci.back().Testo, "Scrittura incompleta del file");
+    EXPECT_EQ(msg.Voci.back().Testo, "Scrittura incompleta del file\r\n" + percorsi.Programma.string() + ": " +
+                                         std::make_error_code(std::errc::no_such_file_or_directory).message());
     EXPECT_EQ(imp.CoefParz[1], 1.4f); // applied all the same, as a confirmation would
 }
 
