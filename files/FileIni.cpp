@@ -3,6 +3,7 @@
 #include "files/FileSuDisco.h"
 #include "support/ErroreFile.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -37,26 +38,51 @@ bool Esiste(const fs::path& p) {
     return !p.empty() && fs::is_regular_file(p, ec);
 }
 
+// The file that is written: beside the program whenever it can be written there, the user's
+// copy only otherwise (an installed program, whose folder belongs to the system).
+const fs::path& FileDaScrivere(const PercorsiFileIni& percorsi) {
+    if (percorsi.Utente.empty() || Sostituibile(percorsi.Programma)) return percorsi.Programma;
+    return percorsi.Utente;
+}
+
+// The file that is read: the one written, or, until the user has saved a copy of his own, the
+// program's (the factors an installation comes with).
+const fs::path& FileDaLeggere(const PercorsiFileIni& percorsi) {
+    const fs::path& scritto = FileDaScrivere(percorsi);
+    if (&scritto == &percorsi.Utente && !Esiste(percorsi.Utente)) return percorsi.Programma;
+    return scritto;
+}
+
+// One value a line: a line holding more than one field ("1,3" typed with a decimal comma)
+// is an unreadable value, not two values that would shift all the others.
+bool LeggeValori(FileTesto& file, CoefficientiParziali& valori, Messaggi& msg) {
+    try {
+        for (float& v : valori) {
+            FileInOut(Modo::Lettura, file, {v}, msg);
+            if (!file.CampoAFineRiga()) {
+                file.Chiudi();
+                msg.Mostra("Lettura incompleta del file", Icona::Nessuna);
+                return false;
+            }
+        }
+    } catch (const RecordInterrotto&) {
+        return false; // the record has told the user
+    }
+    // A factor or a coefficient is never negative.
+    return std::all_of(valori.begin(), valori.end(), [](float v) { return v >= 0.0f; });
+}
+
 bool Legge(Impostazioni& imp, Messaggi& msg, const PercorsiFileIni& percorsi) {
-    const fs::path& percorso = Esiste(percorsi.Utente) ? percorsi.Utente : percorsi.Programma;
     std::error_code ec;
-    auto contenuto = LeggeFileIntero(percorso, ec);
+    auto contenuto = LeggeFileIntero(FileDaLeggere(percorsi), ec);
+    CoefficientiParziali valori = imp.CoefParz;
     bool letto = false;
     if (contenuto) {
         FileTesto file = FileTesto::PerLettura(std::move(*contenuto));
-        CoefficientiParziali valori = imp.CoefParz;
-        try {
-            for (float& v : valori)
-                FileInOut(Modo::Lettura, file, {v}, msg);
-            imp.CoefParz = valori;
-            letto = true;
-        } catch (const RecordInterrotto&) {
-        }
+        letto = LeggeValori(file, valori, msg);
     }
-    if (!letto) {
-        imp.CoefParz = CoefParzDefault;
-        msg.Mostra(MessaggioFileIniIncompleto(), Icona::Informazione);
-    }
+    imp.CoefParz = letto ? valori : CoefParzDefault;
+    if (!letto) msg.Mostra(MessaggioFileIniIncompleto(), Icona::Informazione);
     return letto;
 }
 
@@ -67,22 +93,10 @@ bool Scrive(Impostazioni& imp, Messaggi& msg, const PercorsiFileIni& percorsi) {
         FileInOut(Modo::Scrittura, file, {v}, msg);
     if (!file.Aperto()) return false; // the record has told the user
 
+    const fs::path& percorso = FileDaScrivere(percorsi);
     std::error_code ec;
-    bool scritto = false;
-    fs::path percorso;
-    if (Esiste(percorsi.Utente)) {
-        // Once the user's file exists it is the one read, so it is the one kept up to date.
-        percorso = percorsi.Utente;
-        scritto = ScriveFileAtomico(percorso, uscita.str(), ec);
-    } else {
-        percorso = percorsi.Programma;
-        scritto = ScriveFileAtomico(percorso, uscita.str(), ec);
-        if (!scritto && !percorsi.Utente.empty()) {
-            percorso = percorsi.Utente;
-            fs::create_directories(percorso.parent_path(), ec);
-            scritto = !ec && ScriveFileAtomico(percorso, uscita.str(), ec);
-        }
-    }
+    if (&percorso == &percorsi.Utente) fs::create_directories(percorso.parent_path(), ec);
+    const bool scritto = !ec && ScriveFileAtomico(percorso, uscita.str(), ec);
     if (!scritto)
         msg.Mostra(ErroreFile("Scrittura incompleta del file", percorso, ec).Testo(), Icona::Nessuna);
     return scritto;

@@ -1,9 +1,10 @@
 #pragma once
 // The settings file "VelcoraDwg.ini": the fourteen partial factors and combination
 // coefficients (CoefParz), one single real a line, kept from one run of the program to the
-// next. It lives beside the executable; when the program's folder cannot be written, the
-// user's configuration folder takes it ($XDG_CONFIG_HOME/VelcoraDwg, else
-// ~/.config/VelcoraDwg), and a file found there is the one read.
+// next. It lives beside the executable whenever the file can be written there; otherwise (an
+// installed program, whose folder belongs to the system) the user's configuration folder
+// keeps the user's copy ($XDG_CONFIG_HOME/VelcoraDwg, else ~/.config/VelcoraDwg), and the file
+// beside the program is only read, until the user has saved a copy.
 
 #include "engine/Impostazioni.h"
 #include "files/Record.h"
@@ -28,12 +29,13 @@ PercorsiFileIni PercorsiFileIniPredefiniti(const std::filesystem::path& cartella
 // The information shown when the file is missing or incomplete and the defaults are loaded.
 std::string MessaggioFileIniIncompleto();
 
-// "L": reads CoefParz from the user's file when there is one, else from the program's. A
-// missing file, a short one or a value that cannot be read loads the defaults into all
-// fourteen values and shows MessaggioFileIniIncompleto (after the record's own "Lettura
-// incompleta del file", when the failure was inside a record).
+// "L": reads CoefParz, one value a line. A missing file, a short one, a value that cannot be
+// read (also a line with more than one field, such as "1,3" typed with a decimal comma) or a
+// negative value loads the defaults into all fourteen values and shows
+// MessaggioFileIniIncompleto (after the record's own "Lettura incompleta del file", when the
+// failure was inside a record).
 // "S": writes CoefParz, fourteen lines, atomically. A file that cannot be written shows
-// "Scrittura incompleta del file" and keeps the values.
+// "Scrittura incompleta del file" with the file and the system's reason, and keeps the values.
 // True when the file was read or written whole.
 bool FileIniLeggeScrive(Modo modo, Impostazioni& imp, Messaggi& msg, const PercorsiFileIni& percorsi);
 

@@ -303,10 +303,13 @@ bool ScriveFileAtomici(std::span<const FileDaScrivere> file, std::error_code& ec
     return true;
 }
 
-bool CartellaScrivibile(const fs::path& cartella) {
+bool Sostituibile(const fs::path& percorso) {
     std::error_code ec;
-    return !cartella.empty() && fs::is_directory(cartella, ec) &&
-           ::faccessat(AT_FDCWD, cartella.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+    const auto b = EsaminaBersaglio(percorso, ec);
+    if (!b) return false;
+    const fs::path cartella = b->Finale.parent_path();
+    return ::faccessat(AT_FDCWD, cartella.empty() ? "." : cartella.c_str(), W_OK | X_OK, AT_EACCESS) == 0 &&
+           fs::is_directory(cartella.empty() ? fs::path(".") : cartella, ec);
 }
 
 } // namespace vc

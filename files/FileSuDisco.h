@@ -59,7 +59,8 @@ struct FileDaScrivere {
 bool ScriveFileAtomici(std::span<const FileDaScrivere> file, std::error_code& ec,
                        std::filesystem::path* fallito = nullptr);
 
-// True when a new file can be created in the folder by this user.
-bool CartellaScrivibile(const std::filesystem::path& cartella);
+// True when ScriveFileAtomico may write percorso: its folder lets this user create a file, and
+// the file, when it exists, is a regular file not protected from writing.
+bool Sostituibile(const std::filesystem::path& percorso);
 
 } // namespace vc

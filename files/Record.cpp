@@ -177,6 +177,7 @@ std::optional<std::string> FileTesto::LeggeCampo() {
             ++pos_;
         campo = Da1252AUtf8(TagliaSpazi(std::string_view(testo_).substr(inizio, pos_ - inizio)));
     }
+    fineRiga_ = pos_ >= testo_.size() || testo_[pos_] != ',';
     if (pos_ < testo_.size()) {
         if (testo_[pos_] == ',')
             ++pos_;

@@ -72,6 +72,9 @@ class FileTesto {
     // without its quotes), or nothing at the end of the file, on a quote that is never closed
     // or when the file is closed.
     std::optional<std::string> LeggeCampo();
+    // True when the field last read ended its line (a line end or the end of the file came
+    // after it, not a comma).
+    bool CampoAFineRiga() const { return fineRiga_; }
     // The next whole line without its line end, or nothing at the end of the file.
     std::optional<std::string> LeggeRiga();
     std::size_t ByteRimanenti() const { return aperto_ && InLettura() ? testo_.size() - pos_ : 0; }
@@ -89,6 +92,7 @@ class FileTesto {
     std::size_t pos_ = 0;
     std::ostream* uscita_ = nullptr;
     bool aperto_ = true;
+    bool fineRiga_ = false;
 };
 
 // A reference to one variable of a record. `int` stands for the file's 16-bit integer: values

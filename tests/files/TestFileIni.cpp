@@ -87,28 +87,76 @@ TEST(FileIni, CartellaDelProgrammaNonScrivibile) {
     EXPECT_EQ(letta.CoefParz, Utente);
 }
 
-TEST(FileIni, IlFileDellUtenteVienePrimaESiAggiorna) {
+TEST(FileIni, LaCopiaDellUtenteNonNascondeQuellaDelProgramma) {
+    // A copy in the user's folder, left by an earlier run whose program folder was not
+    // writable: as long as the program's folder can be written, its file is the one read and
+    // written, and the user's copy is left alone.
     Ambiente a;
     a.imp.CoefParz = CoefParzDefault;
-    ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, a.imp, a.msg, a.percorsi)); // into the program folder
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, a.imp, a.msg, a.percorsi));
     fs::create_directories(a.percorsi.Utente.parent_path());
-    Impostazioni u;
-    u.CoefParz = Utente;
-    fs::path soloUtente = a.percorsi.Utente;
-    ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, u, a.msg,
-                                   {.Programma = a.dir.Percorso / "x" / "y.ini", .Utente = soloUtente}));
+    const std::string copia =
+        "1\r\n2\r\n0.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n0.7\r\n0.5\r\n0.3\r\n0.7\r\n0.5\r\n0.3\r\n";
+    ScriveByte(a.percorsi.Utente, copia);
 
     Impostazioni letta;
     ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, letta, a.msg, a.percorsi));
-    EXPECT_EQ(letta.CoefParz, Utente);
+    EXPECT_EQ(letta.CoefParz, CoefParzDefault);
 
-    // a save goes where the next read will look
     letta.CoefParz[1] = 1.4f;
     ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, letta, a.msg, a.percorsi));
     Impostazioni ancora;
     ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, ancora, a.msg, a.percorsi));
     EXPECT_EQ(ancora.CoefParz[1], 1.4f);
+    EXPECT_EQ(LeggeByte(a.percorsi.Utente), copia);
     EXPECT_TRUE(a.msg.Voci.empty());
+}
+
+TEST(FileIni, FileDelProgrammaProtettoVaNellaCopiaDellUtente) {
+    Ambiente a;
+    const std::string fornito =
+        "1\r\n1.3\r\n0.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n0.7\r\n0.5\r\n0.3\r\n0.7\r\n0.5\r\n0.25\r\n";
+    ScriveByte(a.percorsi.Programma, fornito);
+    fs::permissions(a.percorsi.Programma,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    // Until the user saves, the factors the program comes with are read.
+    Impostazioni letta;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, letta, a.msg, a.percorsi));
+    EXPECT_EQ(letta.CoefParz[13], 0.25f);
+
+    letta.CoefParz = Utente;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, letta, a.msg, a.percorsi));
+    EXPECT_EQ(LeggeByte(a.percorsi.Programma), fornito);
+    Impostazioni ancora;
+    ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, ancora, a.msg, a.percorsi));
+    EXPECT_EQ(ancora.CoefParz, Utente);
+    EXPECT_TRUE(a.msg.Voci.empty());
+}
+
+TEST(FileIni, ValoriCheNonSonoCoefficienti) {
+    const std::string inizio = "1\r\n";
+    const std::string resto =
+        "0.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n0.7\r\n0.5\r\n0.3\r\n0.7\r\n0.5\r\n0.3\r\n";
+    const std::vector<std::string> diRecord{"Lettura incompleta del file", MessaggioFileIniIncompleto()};
+    const std::vector<std::string> soloIni{MessaggioFileIniIncompleto()};
+    const std::pair<std::string, std::vector<std::string>> casi[] = {
+        {"1,3", diRecord},   // a decimal comma: it would shift all fourteen values
+        {"1,3,", diRecord},  //
+        {"-1.3", soloIni},   // a negative factor
+        {"inf", diRecord},   // not finite
+        {"nan", diRecord},   //
+        {"1E+39", diRecord}, // beyond a single
+    };
+    for (const auto& [riga, attesi] : casi) {
+        SCOPED_TRACE(riga);
+        Ambiente a;
+        a.imp.CoefParz = Utente;
+        ScriveByte(a.percorsi.Programma, inizio + riga + "\r\n" + resto);
+        EXPECT_FALSE(FileIniLeggeScrive(Modo::Lettura, a.imp, a.msg, a.percorsi));
+        EXPECT_EQ(Testi(a.msg), attesi);
+        EXPECT_EQ(a.imp.CoefParz, CoefParzDefault);
+    }
 }
 
 TEST(FileIni, SalvataggioImpossibileTieneIValori) {
