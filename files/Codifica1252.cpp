@@ -19,11 +19,21 @@ char32_t CodiceDiByte(unsigned char b) {
     return b;
 }
 
+// The blanks the code page lacks, as grouping separators of the user's locale give them: the
+// no-break ones (U+202F narrow, as French grouping; U+2007 figure space) become the code
+// page's no-break space, every other one (U+2000..U+200A, U+205F, U+3000, U+1680, and the
+// Arabic thousands separator U+066C) a plain blank.
+std::optional<unsigned char> Spazio(char32_t c) {
+    if (c == 0x202F || c == 0x2007) return 0xA0;
+    if ((c >= 0x2000 && c <= 0x200A) || c == 0x205F || c == 0x3000 || c == 0x1680 || c == 0x066C) return ' ';
+    return std::nullopt;
+}
+
 std::optional<unsigned char> ByteDiCodice(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
     for (std::size_t i = 0; i < Tabella80.size(); ++i)
         if (Tabella80[i] == c) return static_cast<unsigned char>(0x80 + i);
-    return std::nullopt;
+    return Spazio(c);
 }
 
 void AggiungeUtf8(std::string& out, char32_t c) {

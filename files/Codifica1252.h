@@ -7,8 +7,10 @@
 
 namespace vc {
 
-// UTF-8 → Windows-1252. A character the code page cannot hold, and any byte sequence that is
-// not valid UTF-8, becomes "?".
+// UTF-8 → Windows-1252. The blanks a locale may use to group digits become the code page's
+// no-break space (U+00A0, U+202F, U+2007) or a plain blank (the other Unicode spaces, the
+// Arabic thousands separator), so that a grouped number stays a number; any other character
+// the code page cannot hold, and any byte sequence that is not valid UTF-8, becomes "?".
 std::string Utf8A1252(std::string_view testo);
 
 // Windows-1252 → UTF-8. Every byte maps to one character; the five bytes the code page leaves

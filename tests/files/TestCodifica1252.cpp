@@ -18,6 +18,19 @@ TEST(Codifica1252, FuoriDalCodiceDiventaPuntoInterrogativo) {
     EXPECT_EQ(Utf8A1252("σ=ω·ε 漢 😀"), "?=?\xB7? ? ?");
 }
 
+TEST(Codifica1252, SeparatoriDelleMigliaiaSenzaPuntoInterrogativo) {
+    // French grouping (U+202F narrow no-break space, U+00A0 before it), a thin space, an
+    // ideographic space and the Arabic thousands separator.
+    EXPECT_EQ(Utf8A1252("50\u202F000"), "50\xA0"
+                                        "000");
+    EXPECT_EQ(Utf8A1252("50\u00A0000"), "50\xA0"
+                                        "000");
+    EXPECT_EQ(Utf8A1252("50\u2007000"), "50\xA0"
+                                        "000");
+    for (const char* s : {"50\u2009000", "50\u2002000", "50\u3000000", "50\u205F000", "50\u066C000"})
+        EXPECT_EQ(Utf8A1252(s), "50 000") << s;
+}
+
 TEST(Codifica1252, Utf8NonValidoDiventaPuntoInterrogativo) {
     // a lone continuation byte, a truncated sequence, an overlong form, a surrogate
     for (const std::string s : {"a\x80"

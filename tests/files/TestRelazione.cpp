@@ -38,6 +38,22 @@ TEST(Relazione, DueCampateComeCalcolataAMano) {
     EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), std::count(t.begin(), t.end(), '\r')); // CR LF
 }
 
+TEST(Relazione, FileDiStampaConISeparatoriFrancesi) {
+    // A French locale groups digits with U+202F, which Windows-1252 lacks: the text file shows
+    // the code page's no-break space, never "?".
+    Velcora t;
+    Impostazioni imp;
+    TraveCompleta(t, imp); // a left elastic restraint of k = 62000
+    MessaggiRegistrati msg;
+    ASSERT_TRUE(EsegueCalcolo(t, imp, msg)) << Testi(msg).front();
+    CartellaTemporanea dir;
+    const Separatori francesi{",", "\u202F"};
+    ASSERT_TRUE(ScriveRelazioneSuFile(dir.Percorso / "relazione.txt", t, imp, francesi, msg));
+    const std::string byte = LeggeByte(dir.Percorso / "relazione.txt");
+    EXPECT_NE(byte.find("k =  62\xA0" "000"), std::string::npos) << byte;
+    EXPECT_EQ(byte.find('?'), std::string::npos) << byte;
+}
+
 TEST(Relazione, CarichiDellaGrigliaComeLiHaScrittiLUtente) {
     // The cells as typed; the sums of the numbers read from them, an empty cell counting as 0.
     DueCampateCalcolata c;
