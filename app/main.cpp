@@ -1,5 +1,6 @@
-// velcora-cli: reads a beam from a data file, checks and solves it as the main window does, and
-// prints the listing of the results; on request it also writes the moment and shear diagrams
+// velcora-cli: reads a beam from a data file or a JSON beam, checks and solves it as the main
+// window does, and prints the listing of the results; it also converts a beam from one form to
+// the other; on request it also writes the moment and shear diagrams
 // (a DXF file, a CAD drawing, the blocks with their extended data). Messages go to standard
 // error; the exit status is 0 on success, 1 when the data are refused, the calculation fails
 // or an output cannot be written, 2 when the command line is wrong.
@@ -13,6 +14,7 @@
 #include "engine/Velcora.h"
 #include "files/Calcolo.h"
 #include "files/FileIni.h"
+#include "files/FileTrave.h"
 #include "files/FileSuDisco.h"
 #include "files/Relazione.h"
 #include "support/Errori.h"
@@ -51,10 +53,10 @@ struct Combinazione {
 
 struct Opzioni {
     std::filesystem::path FileDati;
-    std::optional<std::filesystem::path> Txt, Json, Ini;
+    std::optional<std::filesystem::path> Txt, Json, Ini, EsportaDati;
     std::optional<std::filesystem::path> Dxf, Dwg, Blocco, Pdf; // the diagrams
     std::optional<Combinazione> StatoLimite;
-    int Punti = 100;
+    std::optional<int> Punti; // without it, the JSON beam's own, or 100
     vc::Separatori Sep;
     bool Sistema = true;
     bool Risposta = true;
@@ -66,7 +68,7 @@ std::filesystem::path Percorso(const QString& testo) {
 
 int Uso(const std::string& testo) {
     std::cerr << "velcora-cli: " << testo << "\n"
-              << "Uso: velcora-cli [opzioni] FILE.vlr  (velcora-cli --help per le opzioni)\n";
+              << "Uso: velcora-cli [opzioni] FILE.vlr|FILE.json  (velcora-cli --help per le opzioni)\n";
     return ErroreUso;
 }
 
@@ -86,8 +88,9 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
                                                   "per lo SLE la combinazione rara)."),
                                    QStringLiteral("STATO"));
     const QCommandLineOption punti(QStringLiteral("punti"),
-                                   QStringLiteral("Numero di divisioni dei diagrammi (predefinito 100)."),
-                                   QStringLiteral("N"), QStringLiteral("100"));
+                                   QStringLiteral("Numero di divisioni dei diagrammi (senza: quello della trave "
+                                                  "JSON, altrimenti 100)."),
+                                   QStringLiteral("N"));
     const QCommandLineOption ini(QStringLiteral("ini"),
                                  QStringLiteral("Il file dei coefficienti parziali (predefinito VelcoraDwg.ini accanto "
                                                 "al programma)."),
@@ -113,8 +116,14 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     const QCommandLineOption pdf(QStringLiteral("pdf"),
                                  QStringLiteral("Stampa i diagrammi dei momenti e dei tagli su una pagina del file PDF OUT."),
                                  QStringLiteral("OUT"));
-    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta, dxf, dwg, blocco, pdf});
-    p.addPositionalArgument(QStringLiteral("FILE.vlr"), QStringLiteral("Il file dei dati della trave."));
+    const QCommandLineOption esporta(QStringLiteral("esporta-dati"),
+                                     QStringLiteral("Scrive i dati della trave in OUT: trave JSON se OUT finisce "
+                                                    "con .json, altrimenti file dei dati .vlr. Senza altre uscite "
+                                                    "non calcola."),
+                                     QStringLiteral("OUT"));
+    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta, dxf, dwg, blocco, pdf, esporta});
+    p.addPositionalArgument(QStringLiteral("FILE"),
+                            QStringLiteral("La trave: un file dei dati .vlr o una trave JSON .json."));
 
     if (!p.parse(argomenti)) return Uso(p.errorText().toStdString());
     if (p.isSet(aiuto)) {
@@ -134,6 +143,7 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     if (p.isSet(dwg)) o.Dwg = Percorso(p.value(dwg));
     if (p.isSet(blocco)) o.Blocco = Percorso(p.value(blocco));
     if (p.isSet(pdf)) o.Pdf = Percorso(p.value(pdf));
+    if (p.isSet(esporta)) o.EsportaDati = Percorso(p.value(esporta));
 
     if (p.isSet(stato)) {
         const QString s = p.value(stato).toLower();
@@ -150,9 +160,9 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
                        " (SLU, rara, frequente, quasi-permanente)");
     }
 
-    bool numero = false;
-    o.Punti = p.value(punti).toInt(&numero);
-    if (!numero || o.Punti < 1 || o.Punti > 32767)
+    bool numero = true;
+    if (p.isSet(punti)) o.Punti = p.value(punti).toInt(&numero);
+    if (o.Punti && (!numero || *o.Punti < 1 || *o.Punti > 32767))
         return Uso("numero di punti non valido: " + p.value(punti).toStdString() + " (un intero da 1 a 32767)");
 
     const QString sep = p.value(separatori);
@@ -213,15 +223,18 @@ int Esegue(const Opzioni& o) {
     vc::FileIniLeggeScrive(vc::Modo::Lettura, imp, msg, percorsiIni);
 
     vc::Velcora trave;
-    if (!vc::LeggeFileDati(o.FileDati, trave, imp, msg)) return Fallito;
+    if (vc::LeggeFileTrave(o.FileDati, trave, imp, msg)) return Fallito;
+    if (o.EsportaDati) {
+        if (vc::ScriveFileTrave(*o.EsportaDati, trave, imp, msg)) return Fallito;
+        if (!o.Txt && !o.Json && !o.Dxf && !o.Dwg && !o.Blocco && !o.Pdf) return Riuscito;
+    }
+    // Without an option, the combination of the beam: a JSON beam names its SLE combination, a
+    // data file has none and takes "rara".
     if (o.StatoLimite) {
         imp.StatoLimite = o.StatoLimite->StatoLimite;
         imp.TipoSLE = o.StatoLimite->TipoSLE;
-    } else if (imp.StatoLimite != vc::SLU) {
-        imp.StatoLimite = vc::SLE;
-        imp.TipoSLE = vc::SLERara;
     }
-    trave.nDivisioniPlt = o.Punti;
+    if (o.Punti) trave.nDivisioniPlt = *o.Punti;
     if (!vc::EsegueCalcolo(trave, imp, msg)) return Fallito;
 
     std::ostringstream relazione;

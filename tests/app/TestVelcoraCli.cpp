@@ -339,6 +339,60 @@ TEST(VelcoraCliEsempi, OgniEsempioSiCalcola) {
     }
 }
 
+// Every example to a JSON beam and back: the same bytes, and the same results from either form.
+TEST(VelcoraCliEsempi, DaVlrAJsonEIndietroStessiByteEStessiRisultati) {
+    CartellaTemporanea cartella;
+    for (const fs::path& f : FileIn(CartellaEsempi(), ".vlr")) {
+        SCOPED_TRACE(f.filename().string());
+        const fs::path json = cartella.Percorso / "trave.json", vlr = cartella.Percorso / "trave.vlr";
+        const fs::path r1 = cartella.Percorso / "r1.json", r2 = cartella.Percorso / "r2.json";
+        Esito e = Esegui({Q(f), QStringLiteral("--esporta-dati"), Q(json)});
+        ASSERT_EQ(e.Codice, 0) << e.Errori;
+        EXPECT_EQ(e.Uscita, ""); // a conversion alone calculates nothing
+        e = Esegui({Q(json), QStringLiteral("--esporta-dati"), Q(vlr)});
+        ASSERT_EQ(e.Codice, 0) << e.Errori;
+        EXPECT_EQ(LeggeByte(vlr), LeggeByte(f));
+
+        ASSERT_EQ(Esegui({Q(f), QStringLiteral("--json"), Q(r1)}).Codice, 0);
+        e = Esegui({Q(json), QStringLiteral("--json"), Q(r2)});
+        ASSERT_EQ(e.Codice, 0) << e.Errori;
+        EXPECT_EQ(LeggeByte(r1), LeggeByte(r2));
+    }
+}
+
+TEST_F(VelcoraCli, TraveJsonConLeSueOpzioniEIlCampoErrato) {
+    const fs::path json = Cartella.Percorso / "prova.json";
+    ASSERT_EQ(Esegui({Q(Dati), QStringLiteral("--esporta-dati"), Q(json)}).Codice, 0);
+    std::string testo = LeggeByte(json);
+    const auto sostituisce = [&testo](const std::string& da, const std::string& a) {
+        const auto k = testo.find(da);
+        ASSERT_NE(k, std::string::npos) << da;
+        testo.replace(k, da.size(), a);
+    };
+    sostituisce("\"punti\": 100", "\"punti\": 50");
+    sostituisce("\"tipo_sle\": \"rara\"", "\"tipo_sle\": \"frequente\"");
+    ScriveByte(json, testo);
+
+    // The beam's own diagram divisions and SLE combination, unless the options say otherwise.
+    const fs::path r = Cartella.Percorso / "r.json", rOpzioni = Cartella.Percorso / "ro.json";
+    ASSERT_EQ(Esegui({Q(json), QStringLiteral("--json"), Q(r)}).Codice, 0);
+    ASSERT_EQ(Esegui({Q(json), QStringLiteral("--json"), Q(rOpzioni), QStringLiteral("--punti"), QStringLiteral("50"),
+                      QStringLiteral("--stato-limite"), QStringLiteral("frequente")})
+                  .Codice,
+              0);
+    EXPECT_EQ(LeggeByte(r), LeggeByte(rOpzioni));
+    const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(LeggeByte(r))).object();
+    EXPECT_EQ(j["nPt"].toInt(), 54);
+
+    sostituisce("\"luce\": 5.0", "\"luce\": \"5\"");
+    ScriveByte(json, testo);
+    const Esito e = Esegui({Q(json)});
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Uscita, "");
+    EXPECT_TRUE(Contiene(e.Errori, "Lettura incompleta del File\n" + json.string() + ": campate[1].luce: numero atteso"))
+        << e.Errori;
+}
+
 } // namespace
 } // namespace vc::test
 
