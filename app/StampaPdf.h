@@ -12,8 +12,9 @@
 
 namespace vc {
 
-// Writes the page into a temporary file beside `file` and renames it over `file` only when
-// the page is complete. False, with the message shown, when the file cannot be written.
+// Prints the page and writes it to `file` only once it is complete (ui/DestinazionePdf.h): a
+// full disk or a protected file leaves the old file as it was. False, with "Scrittura
+// incompleta del file" and the reason shown, when the file cannot be written.
 bool StampaDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave, const Impostazioni& imp,
                         const Separatori& sep, Messaggi& msg);
 

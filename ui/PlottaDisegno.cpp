@@ -4,6 +4,7 @@
 #include "drawing/core/DispositivoDxf.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "files/GestioneFile.h"
+#include "ui/DestinazionePdf.h"
 #include "ui/DispositivoQt.h"
 #include "ui/ServiziFinestra.h"
 #include "ui/StampanteQt.h"
@@ -18,7 +19,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* TestoStampanteAssente = "Stampante non presente o non disponibile.";
-constexpr const char* TestoErroreStampa = "Si è verificato durante il processo di stampa il seguente errore: ";
+constexpr const char* TestoErroreStampa =
+    "Si è verificato durante il processo di stampa il seguente errore: ";
 
 // A printer that cannot start its page.
 class StampanteNonDisponibile final : public std::runtime_error {
@@ -65,7 +67,8 @@ void UscitaDisegni::ErroreUscita(const std::exception& e) const {
     }
     int numero = 0;
     if (const auto* d = dynamic_cast<const ErroreDisegno*>(&e)) numero = d->Codice().value();
-    msg_->Mostra(std::string(TestoErroreStampa) + std::to_string(numero) + "\r\n" + e.what(), Icona::Informazione);
+    msg_->Mostra(std::string(TestoErroreStampa) + std::to_string(numero) + "\r\n" + e.what(),
+                 Icona::Informazione);
 }
 
 bool UscitaDisegni::Stampa(FinestraDisegno& finestra) {
@@ -76,16 +79,23 @@ bool UscitaDisegni::Stampa(FinestraDisegno& finestra) {
     if (!copie) return false; // the Print dialog was cancelled
 
     QPrinter& carta = qt->Stampante();
-    QPainter pittore;
-    if (!pittore.begin(&carta)) throw StampanteNonDisponibile();
-    RilasciaDispositivo rilascia{*ctx_};
-    for (int copia = 0; copia < *copie; ++copia) {
-        if (copia > 0) carta.newPage();
-        auto uscita = std::make_shared<DispositivoStampante>(pittore, carta.resolution());
-        finestra.PlottaInOggetto(uscita);
-        ctx_->ImpostaUscita(1, nullptr);
+    DestinazionePdf pdf(carta); // a PDF file replaces the old one only once complete
+    {
+        QPainter pittore;
+        if (!pittore.begin(&carta)) throw StampanteNonDisponibile();
+        RilasciaDispositivo rilascia{*ctx_};
+        for (int copia = 0; copia < *copie; ++copia) {
+            if (copia > 0) carta.newPage();
+            auto uscita = std::make_shared<DispositivoStampante>(pittore, carta.resolution());
+            finestra.PlottaInOggetto(uscita);
+            ctx_->ImpostaUscita(1, nullptr);
+        }
+        pittore.end();
     }
-    pittore.end();
+    if (const auto errore = pdf.Conclude()) {
+        msg_->Mostra(errore->Testo(), Icona::Nessuna);
+        return false;
+    }
     return true;
 }
 

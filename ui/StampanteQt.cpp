@@ -14,8 +14,7 @@ namespace vc {
 // Lines on the page
 
 RigheSuStampante::RigheSuStampante(QPrinter& stampante, int colonne) {
-    if (!pittore_.begin(&stampante))
-        throw ErroreFile("La stampante non può iniziare la stampa", stampante.outputFileName().toStdString());
+    if (!pittore_.begin(&stampante)) throw ErroreFile("La stampante non può iniziare la stampa");
     const QRect pagina = stampante.pageLayout().paintRectPixels(stampante.resolution());
     carattere_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     carattere_.setStyleHint(QFont::TypeWriter);
@@ -119,12 +118,13 @@ std::optional<int> StampanteQt::ChiediCopie() {
 
 void StampanteQt::Reimposta() {
     righe_.reset();
+    pdf_ = std::make_unique<DestinazionePdf>(stampante_);
     try {
         righe_ = std::make_unique<RigheSuStampante>(stampante_);
     } catch (const ErroreFile& e) {
         errore_ = QString::fromStdString(e.Messaggio());
-        if (!e.Percorso().empty())
-            errore_ += QStringLiteral(":\n") + QString::fromStdString(e.Percorso().string());
+        if (pdf_->SuFile()) errore_ += QStringLiteral(":\n") + QString::fromStdString(pdf_->File().string());
+        pdf_.reset();
         throw;
     }
 }
@@ -137,6 +137,13 @@ StampanteRighe& StampanteQt::Righe() {
 void StampanteQt::FineDocumento() {
     if (righe_) righe_->Fine();
     righe_.reset();
+    // A PDF file is put in place only now, once complete.
+    const std::unique_ptr<DestinazionePdf> pdf = std::move(pdf_);
+    if (!pdf) return;
+    if (const auto errore = pdf->Conclude()) {
+        errore_ = QString::fromStdString(errore->Testo());
+        throw *errore;
+    }
 }
 
 } // namespace vc

@@ -3,12 +3,12 @@
 // monospaced font so that the columns of the listing line up as in the text file.
 
 #include "files/GestioneFile.h"
+#include "ui/DestinazionePdf.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
-
 #include <memory>
 #include <optional>
 
@@ -60,6 +60,8 @@ class StampanteQt final : public Stampante {
     std::optional<int> ChiediCopie() override;
     void Reimposta() override;
     StampanteRighe& Righe() override;
+    // Ends the print job; a PDF file replaces the old one only now, complete, and throws
+    // ErroreFile when it cannot be written.
     void FineDocumento() override;
 
     QPrinter& Stampante() { return stampante_; }
@@ -74,6 +76,7 @@ class StampanteQt final : public Stampante {
     bool conDialogo_;
     int copiePdf_ = 1;
     QString errore_;
+    std::unique_ptr<DestinazionePdf> pdf_;
     std::unique_ptr<RigheSuStampante> righe_;
 };
 

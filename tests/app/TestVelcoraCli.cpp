@@ -1,6 +1,7 @@
 // velcora-cli run as a separate program on data files written here.
 
 #include "files/AiutoFile.h"
+#include "files/DiscoPieno.h"
 #include "files/RelazioneDueCampate.h"
 #include "files/Codifica1252.h"
 
@@ -460,11 +461,44 @@ TEST_F(VelcoraCli, PaginaMPiuTInPdf) {
     EXPECT_TRUE(Contiene(t, "Scala momenti 1:")) << t;
     EXPECT_TRUE(Contiene(t, "Scala tagli 1:")) << t;
     EXPECT_TRUE(Contiene(t, "File : prova")) << t;
-    EXPECT_FALSE(fs::exists(fs::path(pdf.string() + ".tmp")));
 
     const Esito rifiuto = Calcola({QStringLiteral("--pdf"), QStringLiteral("/nonesiste/cartella/x.pdf")});
     EXPECT_EQ(rifiuto.Codice, 1);
     EXPECT_TRUE(Contiene(rifiuto.Errori, "Scrittura incompleta del file")) << rifiuto.Errori;
+}
+
+TEST_F(VelcoraCli, PdfSuDiscoPienoLasciaIlVecchioFile) {
+    DiscoPieno disco(4096);
+    if (!disco.Disponibile()) GTEST_SKIP() << "né un tmpfs né un limite alla dimensione dei file";
+    const fs::path pdf = disco.Cartella / "diagrammi.pdf";
+    ScriveByte(pdf, "vecchio");
+    Esito e;
+    {
+        const auto pieno = disco.Riempie();
+        e = Calcola({QStringLiteral("--pdf"), Q(pdf)});
+    }
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_TRUE(Contiene(e.Errori, "Scrittura incompleta del file\n")) << e.Errori;
+    EXPECT_EQ(LeggeByte(pdf), "vecchio");
+    EXPECT_EQ(FileIn(disco.Cartella), std::vector<fs::path>{pdf}); // no temporary left behind
+}
+
+TEST_F(VelcoraCli, PdfNonToccaIFileDellUtenteNeQuelliProtetti) {
+    // A file of the user's named like a temporary stays as it is.
+    const fs::path pdf = Cartella.Percorso / "diagrammi.pdf";
+    const fs::path tmp = pdf.string() + ".tmp";
+    ScriveByte(tmp, "dell'utente");
+    ASSERT_EQ(Calcola({QStringLiteral("--pdf"), Q(pdf)}).Codice, 0);
+    EXPECT_EQ(LeggeByte(tmp), "dell'utente");
+    EXPECT_EQ(LeggeByte(pdf).rfind("%PDF-", 0), 0u);
+
+    // A protected one is refused.
+    ScriveByte(pdf, "vecchio");
+    fs::permissions(pdf, fs::perms::owner_read);
+    const Esito e = Calcola({QStringLiteral("--pdf"), Q(pdf)});
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_TRUE(Contiene(e.Errori, pdf.string() + ": il file è protetto da scrittura")) << e.Errori;
+    EXPECT_EQ(LeggeByte(pdf), "vecchio");
 }
 
 } // namespace

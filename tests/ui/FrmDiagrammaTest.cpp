@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QProcess>
 
+#include <fstream>
+
 namespace vc {
 namespace {
 
@@ -135,6 +137,19 @@ TEST_F(Diagrammi, MpiuTStampaUnaPaginaConTitoliEScale) {
     EXPECT_NE(testo.find(w->txtscala[0]->text().toStdString()), std::string::npos) << testo;
     EXPECT_EQ(testo.find('\f'), testo.rfind('\f')) << "una sola pagina";
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
+}
+
+TEST_F(Diagrammi, MpiuTSuUnPdfProtettoLoLasciaComEra) {
+    ApreEsempio();
+    const fs::path pdf = dati / "protetto.pdf";
+    std::ofstream(pdf) << "vecchio";
+    fs::permissions(pdf, fs::perms::owner_read);
+    servizi.FilePdf = QString::fromStdString(pdf.string());
+    Clic(w->cbDiagramma[2]);
+    ASSERT_EQ(msg.Voci.size(), 1u) << Messaggi();
+    EXPECT_EQ(msg.Voci[0].Testo, "Scrittura incompleta del file\r\n" + pdf.string() + ": il file è protetto da scrittura");
+    std::ifstream letto(pdf);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(letto), {}), "vecchio");
 }
 
 TEST_F(Diagrammi, EsportaDxfChiedeIlNomeEScriveIlFile) {

@@ -337,7 +337,9 @@ TEST_F(FileFinestra, StampanteCheNonPartePerdeLaStampaMaLoDice) {
     servizi.FilePdf = QStringLiteral("/cartella/che/non/esiste/relazione.pdf");
     Menu("mnuFileItem5")->trigger();
     ASSERT_EQ(msg.Voci.size(), 1u) << Messaggi();
-    EXPECT_EQ(msg.Voci[0].Testo.rfind("La stampante non può iniziare la stampa", 0), 0u);
+    // The listing is printed into a temporary file; the file chosen cannot take its place.
+    EXPECT_EQ(msg.Voci[0].Testo, "Scrittura incompleta del file\r\n/cartella/che/non/esiste/relazione.pdf: " +
+                                     std::make_error_code(std::errc::no_such_file_or_directory).message());
     EXPECT_EQ(msg.Voci[0].Icona, Icona::Avviso);
 }
 

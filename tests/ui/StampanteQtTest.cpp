@@ -1,17 +1,21 @@
 // The listing on paper: lines, columns and pages on a PDF printer; the filters of the file
 // dialogs as Qt writes them.
 
-#include "ui/ServiziFinestra.h"
 #include "ui/StampanteQt.h"
+
+#include "files/DiscoPieno.h"
+#include "ui/DestinazionePdf.h"
+#include "ui/ServiziFinestra.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
 #include <regex>
 
 namespace vc {
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string PdfInTesto(const QString& pdf, const char* modo) {
     QProcess p;
@@ -40,7 +44,8 @@ TEST(StampanteQt, RigheColonneEPagine) {
     righe.StampaTesto("Y");
     righe.StampaTab(13);
     righe.StampaRiga("Z");
-    for (int k = 1; k <= 150; ++k) righe.StampaRiga("riga " + std::to_string(k));
+    for (int k = 1; k <= 150; ++k)
+        righe.StampaRiga("riga " + std::to_string(k));
     stampante->FineDocumento();
 
     const std::string testo = PdfInTesto(pdf, "-layout");
@@ -75,11 +80,64 @@ TEST(StampanteQt, CopieSuPagineProprie) {
     EXPECT_EQ(std::count(testo.begin(), testo.end(), '\f'), 3);
 }
 
-TEST(StampanteQt, StampanteCheNonPuoIniziareLoDice) {
-    auto stampante = StampanteQt::SuFilePdf(QStringLiteral("/cartella/che/non/esiste/x.pdf"));
+TEST(StampanteQt, FileInUnaCartellaCheNonCeLoDice) {
+    const fs::path file = "/cartella/che/non/esiste/x.pdf";
+    auto stampante = StampanteQt::SuFilePdf(QString::fromStdString(file.string()));
     ASSERT_TRUE(stampante->ChiediCopie().has_value());
-    EXPECT_THROW(stampante->Reimposta(), std::runtime_error);
-    EXPECT_TRUE(stampante->Errore().startsWith(QStringLiteral("La stampante non può iniziare la stampa")));
+    stampante->Reimposta();
+    stampante->Righe().StampaRiga("riga");
+    EXPECT_THROW(stampante->FineDocumento(), ErroreFile);
+    EXPECT_EQ(stampante->Errore().toStdString(),
+              test::ScritturaIncompleta(file, std::errc::no_such_file_or_directory));
+}
+
+// Prints a page of a hundred lines into the file.
+void StampaPagina(StampanteQt& stampante) {
+    ASSERT_TRUE(stampante.ChiediCopie().has_value());
+    stampante.Reimposta();
+    for (int k = 1; k <= 100; ++k)
+        stampante.Righe().StampaRiga("riga della relazione " + std::to_string(k));
+    stampante.FineDocumento();
+}
+
+TEST(StampanteQt, PdfSuDiscoPienoLasciaIlVecchioFile) {
+    test::DiscoPieno disco(4096);
+    if (!disco.Disponibile()) GTEST_SKIP() << "né un tmpfs né un limite alla dimensione dei file";
+    const fs::path file = disco.Cartella / "relazione.pdf";
+    test::ScriveByte(file, "vecchio");
+    auto stampante = StampanteQt::SuFilePdf(QString::fromStdString(file.string()));
+    {
+        const auto pieno = disco.Riempie();
+        EXPECT_THROW(StampaPagina(*stampante), ErroreFile);
+    }
+    EXPECT_TRUE(stampante->Errore().startsWith(QStringLiteral("Scrittura incompleta del file\r\n")));
+    EXPECT_EQ(test::LeggeByte(file), "vecchio");
+    EXPECT_EQ(std::distance(fs::directory_iterator(disco.Cartella), fs::directory_iterator()), 1);
+}
+
+TEST(StampanteQt, PdfProtettoDaScritturaNonSiSostituisce) {
+    QTemporaryDir cartella;
+    const fs::path file = fs::path(cartella.path().toStdString()) / "relazione.pdf";
+    test::ScriveByte(file, "vecchio");
+    fs::permissions(file, fs::perms::owner_read);
+    auto stampante = StampanteQt::SuFilePdf(QString::fromStdString(file.string()));
+    EXPECT_THROW(StampaPagina(*stampante), ErroreFile);
+    EXPECT_EQ(test::LeggeByte(file), "vecchio");
+}
+
+TEST(VerificaPdf, SoloUnDocumentoCompleto) {
+    QTemporaryDir cartella;
+    const fs::path file = fs::path(cartella.path().toStdString()) / "pagina.pdf";
+    auto stampante = StampanteQt::SuFilePdf(QString::fromStdString(file.string()));
+    StampaPagina(*stampante);
+    const std::string pdf = test::LeggeByte(file);
+    EXPECT_FALSE(VerificaPdf(pdf));
+    // Cut anywhere, as a full disk cuts it.
+    for (std::size_t n : {std::size_t{0}, std::size_t{5}, pdf.size() / 2, pdf.size() - 40, pdf.size() - 7})
+        EXPECT_EQ(VerificaPdf(std::string_view(pdf).substr(0, n)), CausaFile::Incompleto) << n;
+    std::string spostato = pdf;
+    spostato.replace(spostato.rfind("startxref") + 10, 1, "9");
+    EXPECT_EQ(VerificaPdf(spostato), CausaFile::Incompleto);
 }
 
 TEST(DialoghiFileQt, FiltriComeLiScriveQt) {
