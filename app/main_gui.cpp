@@ -2,7 +2,8 @@
 // at start; "--server" marks a start by an automation client (the bus service), which then
 // hands the program its data folder; "--screenshot DIR" saves pictures of the windows and ends;
 // "--registra" and "--rimuovi" register the program for the user (service, desktop entry, icon,
-// .vlr type) or remove that registration, and end.
+// .vlr type) or remove that registration, and end; "--help" lists these options. The manual
+// pages in doc/man describe the same options, and a test holds them to this list.
 
 #include "app/Istantanee.h"
 #include "server/Registrazione.h"
@@ -17,10 +18,25 @@
 #include <QStringList>
 
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
 
 namespace {
+constexpr const char* TestoAiuto =
+    "Uso: velcora [opzioni] [FILE.vlr]\n"
+    "Apre la finestra di Velcora sul file dei dati indicato (le parole della riga di comando,\n"
+    "unite da spazi, sono il nome del file).\n"
+    "\n"
+    "Opzioni:\n"
+    "  -h, --help          Mostra questo aiuto.\n"
+    "  --registra          Registra il programma per l'utente (servizio del bus, voce del menu,\n"
+    "                      icona, tipo dei file .vlr) ed esce.\n"
+    "  --rimuovi           Toglie la registrazione per l'utente ed esce.\n"
+    "  --server            Avvio da un programma cliente attraverso il bus di sessione, che poi\n"
+    "                      indica la cartella dei dati (lo passa il servizio VelcoraDwg.Server).\n"
+    "  --screenshot DIR    Salva nella cartella DIR le immagini delle finestre ed esce.\n";
+
 // Registration for the current user (the bus service, desktop entry, icon and .vlr type), or
 // its removal: no window, so it works without a display.
 int Registrazione(int argc, char** argv, bool registra) {
@@ -36,6 +52,10 @@ int Registrazione(int argc, char** argv, bool registra) {
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string parola(argv[i]);
+        if (parola == "--help" || parola == "-h") {
+            std::cout << TestoAiuto;
+            return 0;
+        }
         if (parola == "--registra" || parola == "--rimuovi") return Registrazione(argc, argv, parola == "--registra");
     }
     QApplication app(argc, argv);
