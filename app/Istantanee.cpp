@@ -1,7 +1,7 @@
 #include "app/Istantanee.h"
 
 #include "engine/CopriferroDecalage.h"
-#include "files/Calcolo.h"
+#include "files/GestioneFile.h"
 #include "files/FileIni.h"
 #include "support/Messaggi.h"
 #include "ui/FrmDecalage.h"

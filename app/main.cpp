@@ -12,7 +12,7 @@
 #include "drawing/core/ErroreDisegno.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
-#include "files/Calcolo.h"
+#include "calcolo/Calcolo.h"
 #include "files/FileIni.h"
 #include "files/FileTrave.h"
 #include "files/FileSuDisco.h"
@@ -235,14 +235,14 @@ int Esegue(const Opzioni& o) {
         imp.TipoSLE = o.StatoLimite->TipoSLE;
     }
     if (o.Punti) trave.nDivisioniPlt = *o.Punti;
-    if (!vc::EsegueCalcolo(trave, imp, msg)) return Fallito;
+    if (!vc::EsegueCalcolo(trave, imp, msg).Riuscito()) return Fallito;
 
     std::ostringstream relazione;
     try {
         vc::RigheSuFlusso righe(relazione);
         vc::StampaRelazione(righe, trave, imp, sep);
-    } catch (const std::exception&) { // a result without a text
-        msg.Mostra(vc::TestoErroreNeiDati, vc::Icona::Errore);
+    } catch (const vc::ErroreCalcolo& e) { // a result without a text
+        vc::ErroreNeiDati(msg, e.what(), vc::CampoDati::Nessuno);
         return Fallito;
     }
 

@@ -1,6 +1,5 @@
 #include "files/FileTrave.h"
 
-#include "files/Calcolo.h"
 #include "files/FileDati.h"
 #include "files/FileSuDisco.h"
 #include "files/GestioneFile.h"

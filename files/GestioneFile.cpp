@@ -227,6 +227,24 @@ bool StampaSuDispositivo(std::string_view nomeFile, std::string_view estensione,
     return true;
 }
 
+bool LeggeFileDati(const fs::path& percorso, Velcora& trave, Impostazioni& imp, Messaggi& msg) {
+    std::error_code ec;
+    fs::path file = fs::absolute(percorso, ec);
+    if (ec) file = percorso;
+    auto contenuto = LeggeFileIntero(file, ec);
+    if (!contenuto) {
+        if (ec == std::errc::no_such_file_or_directory)
+            msg.Mostra("File " + file.string() + " non trovato ", Icona::Nessuna);
+        else
+            msg.Mostra(ec.message(), Icona::Nessuna);
+        return false;
+    }
+    imp.NomeFile = NomeBase(file.string());
+    imp.PercorsoDati = file.parent_path().string();
+    FileTesto testo = FileTesto::PerLettura(std::move(*contenuto));
+    return FileLeggeScrive(Modo::Lettura, testo, trave, imp, msg) != EsitoFile::Incompleto;
+}
+
 std::vector<std::string> ParoleRigaComando(std::string_view rigaComando, int massimo) {
     std::vector<std::string> parole;
     bool aperta = false;

@@ -145,6 +145,13 @@ bool StampaSuDispositivo(std::string_view nomeFile, std::string_view estensione,
                          FinestraStampa& finestra, std::string_view destinazione, Stampante* stampante,
                          Impostazioni& imp, Messaggi& msg);
 
+// Reads the data file at percorso into the beam and the settings, as opening it does:
+// NomeFile and PercorsoDati follow the path. A file that cannot be opened shows "File " + path +
+// " non trovato " (or the system's reason). True when the beam was read whole, or up to the
+// records a file older than "6.2" lacks; false when a record could not be read (the user has
+// been told which).
+bool LeggeFileDati(const std::filesystem::path& percorso, Velcora& trave, Impostazioni& imp, Messaggi& msg);
+
 // The words of a command line: a blank, a tab or a double quote ends a word; at most massimo
 // words.
 std::vector<std::string> ParoleRigaComando(std::string_view rigaComando, int massimo = 10);

@@ -17,6 +17,11 @@ void MessaggiSuStderr::Mostra(const std::string& testo, Icona, const std::string
     Scrive(testo, titolo);
 }
 
+void MessaggiSuStderr::MostraConDettagli(const std::string& testo, const std::string& dettagli, Icona) {
+    Scrive(testo, {});
+    if (!dettagli.empty()) Scrive(dettagli, {});
+}
+
 bool MessaggiSuStderr::ChiediSiNo(const std::string& testo, Icona, const std::string& titolo) {
     Scrive(testo, titolo);
     std::cerr << (rispostaSi_ ? "-> Sì\n" : "-> No\n");
@@ -24,11 +29,16 @@ bool MessaggiSuStderr::ChiediSiNo(const std::string& testo, Icona, const std::st
 }
 
 void MessaggiRegistrati::Mostra(const std::string& testo, Icona icona, const std::string& titolo) {
-    Voci.push_back({testo, icona, titolo, false});
+    Voci.push_back({testo, icona, titolo, false, {}});
+}
+
+void MessaggiRegistrati::MostraConDettagli(const std::string& testo, const std::string& dettagli,
+                                           Icona icona) {
+    Voci.push_back({testo, icona, {}, false, dettagli});
 }
 
 bool MessaggiRegistrati::ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo) {
-    Voci.push_back({testo, icona, titolo, true});
+    Voci.push_back({testo, icona, titolo, true, {}});
     if (Risposte.empty()) return true;
     const bool risposta = Risposte.front();
     Risposte.erase(Risposte.begin());

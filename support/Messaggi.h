@@ -15,6 +15,11 @@ public:
     virtual ~Messaggi() = default;
     // A message with an OK button.
     virtual void Mostra(const std::string& testo, Icona icona, const std::string& titolo = {}) = 0;
+    // A message with the reason behind it as details the user may open (on a terminal, the
+    // lines after the message; a sink that has no room for details shows them after the text).
+    virtual void MostraConDettagli(const std::string& testo, const std::string& dettagli, Icona icona) {
+        Mostra(dettagli.empty() ? testo : testo + "\n" + dettagli, icona);
+    }
     // A Yes/No question; true means Yes.
     virtual bool ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo = {}) = 0;
 };
@@ -24,6 +29,7 @@ class MessaggiSuStderr final : public Messaggi {
 public:
     explicit MessaggiSuStderr(bool rispostaSi = true) : rispostaSi_(rispostaSi) {}
     void Mostra(const std::string& testo, Icona icona, const std::string& titolo = {}) override;
+    void MostraConDettagli(const std::string& testo, const std::string& dettagli, Icona icona) override;
     bool ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo = {}) override;
 
 private:
@@ -39,8 +45,10 @@ public:
         vc::Icona Icona;
         std::string Titolo;
         bool Domanda;
+        std::string Dettagli;
     };
     void Mostra(const std::string& testo, Icona icona, const std::string& titolo = {}) override;
+    void MostraConDettagli(const std::string& testo, const std::string& dettagli, Icona icona) override;
     bool ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo = {}) override;
 
     std::vector<Voce> Voci;

@@ -1,5 +1,6 @@
 #include "ui/FrmMain.h"
 
+#include "calcolo/Calcolo.h"
 #include "engine/CopriferroDecalage.h"
 #include "drawing/core/ContestoDisegno.h"
 #include "files/FileIni.h"
@@ -513,24 +514,18 @@ void FrmMain::Sezioni() {
 
 void FrmMain::CarichiConcentrati() {
     ChiudeEditori();
-    if (FlexGrid[0]->Righe() < 2) {
-        txtCampate->setFocus(Qt::OtherFocusReason);
-        txtCampate->selectAll();
-        msg_->Mostra("Definire campate!", Icona::Nessuna);
-        return;
-    }
-    if (!ControllaLuci()) {
-        msg_->Mostra("Definire geometria campate!", Icona::Nessuna);
+    std::vector<double> luci;
+    for (int i = 1; i < FlexGrid[0]->Righe(); ++i) luci.push_back(FlexGrid[0]->LeggeCella(i, ColLuce));
+    if (const EsitoComando esito = vc::ControllaLuci(luci, *msg_); !esito.Riuscito()) {
+        SelezionaCampo(*esito.Rifiuto);
         return;
     }
     // The loads refer to the spans the window shows now.
     try {
         TrasferisceDati(trave_, imp_);
     } catch (const std::exception&) {
-        // What cannot be read stays as it was; the lengths below are the grid's own.
+        // What cannot be read stays as it was; the lengths are the grid's own.
     }
-    std::vector<double> luci;
-    for (int i = 1; i < FlexGrid[0]->Righe(); ++i) luci.push_back(FlexGrid[0]->LeggeCella(i, ColLuce));
     FrmFconc finestra(trave_, std::move(luci), sep_, *msg_, this);
     finestra.exec();
     AggiornaModifiche();
@@ -540,16 +535,7 @@ void FrmMain::Visualizza() {
     FrmVisualCar scelta(trave_, this);
     if (scelta.exec() != QDialog::Accepted) return;
     AggiornaModifiche();
-    if (!ControllaDatiGriglie()) return;
-    try {
-        const bool sezioni = trave_.CalcolaSezioni(*msg_);
-        if (!sezioni || !trave_.VincoliElasticiControlla(*msg_)) return;
-        trave_.CalcolaIperstatiche(imp_);
-    } catch (const std::exception&) {
-        msg_->Mostra(TestoErroreNeiDati, Icona::Errore);
-        return;
-    }
-    if (!ControllaScaleFisse()) return;
+    if (!Esegue(&vc::CalcolaCarichi)) return;
     if (trave_.nCampate() > 0 || trave_.nCarConc() > 0 || trave_.nCoppie() > 0) MostraDiagramma(2);
 }
 

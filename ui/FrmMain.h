@@ -12,6 +12,7 @@
 // Every control carries its own name as objectName ("txtTitolo", "FlexGrid0", "cbCalcolo",
 // "mnuFileItem2"...), so that other windows and tests can find it as a user would.
 
+#include "calcolo/ControlloFallito.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
 #include "files/FileDati.h"
@@ -110,7 +111,6 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     bool EsegueCalcolo();
     bool ControllaDatiGriglie();
     bool ControllaScaleFisse();
-    bool ControllaLuci();
 
     // The drawing context of the program's drawings and the output driver that prints them,
     // writes them as DXF and keeps the CAD drawing.
@@ -160,14 +160,15 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
 
     // Input into the beam (FrmMainCalcolo.cpp).
     int LeggeConteggio(const QLineEdit& campo) const;
-    int LeggeCampate(Velcora& t) const;
+    void LeggeCampate(Velcora& t) const;
     void LeggeVincoli(Velcora& t) const;
     void LeggeAppoggi(Velcora& t) const;
-    void LeggeOpzioni(Velcora& t, Impostazioni& imp) const;
+    void LeggeOpzioni(Impostazioni& imp) const;
     void TrasferisceDati(Velcora& t, Impostazioni& imp) const;
     std::string FirmaFinestra() const;
-    bool LeggeDatiFinestra();
-    void FocusSuErrore();
+    EsitoComando LeggeDatiFinestra();
+    void SelezionaCampo(const ControlloFallito& rifiuto);
+    bool Esegue(EsitoComando (*comando)(Velcora&, Impostazioni&, Messaggi&));
     void ChiudeEditori();
     void ImpostaVincolo(std::array<QRadioButton*, 4>& gruppo, int codice);
 

@@ -3,7 +3,7 @@
 
 #include "ui/FrmMain.h"
 
-#include "files/Calcolo.h"
+#include "calcolo/Calcolo.h"
 #include "files/Record.h"
 #include "files/TabellaRisultati.h"
 #include "support/Errori.h"
@@ -37,6 +37,48 @@ float Singola(double x) {
 
 QString Testo(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// A datum of the window that cannot be read, with the place where it stands.
+class DatoNonLeggibile final : public std::runtime_error {
+  public:
+    DatoNonLeggibile(const std::string& motivo, CampoDati campo, int riga, int colonna)
+        : std::runtime_error(motivo), Campo(campo), Riga(riga), Colonna(colonna) {}
+    CampoDati Campo;
+    int Riga, Colonna;
+};
+
+// The name of a place of the input, as the reason of a refusal gives it.
+std::string NomeCampo(CampoDati campo, int riga, int colonna) {
+    static const char* const colonne[] = {"", "Luce", "G1", "G2", "Q1", "Q2", "Sez.N°"};
+    static const char* const scale[] = {"Momento", "Taglio", "Freccia"};
+    switch (campo) {
+    case CampoDati::Campata:
+        return "Campata " + std::to_string(riga) + ", " + colonne[std::clamp(colonna, 0, 6)];
+    case CampoDati::Appoggio:
+        return "Larghezza dell'appoggio " + std::to_string(riga);
+    case CampoDati::NumeroCampate:
+        return "Numero campate";
+    case CampoDati::PuntiDiagramma:
+        return "N. Punti Plottaggio";
+    case CampoDati::ScalaFissa:
+        return std::string("Scala ") + scale[std::clamp(colonna, 0, 2)];
+    default:
+        return {};
+    }
+}
+
+// What leggi reads, or the place it could not be read from: a text that is not a number, a
+// number beyond what the beam holds.
+template <class Lettura>
+auto Legge(CampoDati campo, int riga, int colonna, Lettura&& leggi) {
+    try {
+        return leggi();
+    } catch (const std::invalid_argument& e) {
+        throw DatoNonLeggibile(NomeCampo(campo, riga, colonna) + ": " + e.what(), campo, riga, colonna);
+    } catch (const std::out_of_range& e) {
+        throw DatoNonLeggibile(NomeCampo(campo, riga, colonna) + ": " + e.what(), campo, riga, colonna);
+    }
 }
 
 } // namespace
@@ -106,8 +148,8 @@ void FrmMain::FormScriveDati() {
     ImpostaVincolo(opVincDes, trave_.VincoloDestro);
     ckVisualizzaDeformata->setChecked(imp_.VisualizzaDeformata);
     ckScalePreimpostate->setChecked(imp_.ScalePreimpostate);
-    const double scale[] = {imp_.ScalaFissaM, imp_.ScalaFissaT, imp_.ScalaFissaFreccia};
-    for (std::size_t k = 0; k < txtscala.size(); ++k)
+    const std::array<double, 3> scale = {imp_.ScalaFissaM, imp_.ScalaFissaT, imp_.ScalaFissaFreccia};
+    for (std::size_t k = 0; k < scale.size(); ++k)
         txtscala[k]->setText(imp_.ScalePreimpostate ? Testo(TestoNumero(scale[k], sep_)) : QString());
     for (int k = 1; k <= n + 1; ++k) FlexGrid[1]->ScriveCella(Testo(TestoNumero(trave_.LarghezzaAppoggi(k), sep_)), k, 1);
     optSLU[imp_.StatoLimite == SLE ? 0 : 1]->setChecked(true);
@@ -132,18 +174,15 @@ int FrmMain::LeggeConteggio(const QLineEdit& campo) const {
     return static_cast<int>(valore);
 }
 
-// The span rows into the beam; the largest section number they use.
-int FrmMain::LeggeCampate(Velcora& t) const {
+// The span rows into the beam.
+void FrmMain::LeggeCampate(Velcora& t) const {
     const GrigliaModifica& g = *FlexGrid[0];
-    int massimo = 0;
     for (int i = 1; i <= t.nCampate(); ++i) {
-        const int sezione = g.LeggeCellaIntera(i, ColSezCampata);
-        t.InserisceDatiCampata(i, Singola(g.LeggeCella(i, ColLuce)), Singola(g.LeggeCella(i, ColG1)),
-                               Singola(g.LeggeCella(i, ColG2)), Singola(g.LeggeCella(i, ColQ1)),
-                               Singola(g.LeggeCella(i, ColQ2)), sezione);
-        massimo = std::max(massimo, sezione);
+        const auto cella = [&](int c) { return Legge(CampoDati::Campata, i, c, [&] { return Singola(g.LeggeCella(i, c)); }); };
+        const int sezione =
+            Legge(CampoDati::Campata, i, ColSezCampata, [&] { return g.LeggeCellaIntera(i, ColSezCampata); });
+        t.InserisceDatiCampata(i, cella(ColLuce), cella(ColG1), cella(ColG2), cella(ColQ1), cella(ColQ2), sezione);
     }
-    return massimo;
 }
 
 void FrmMain::LeggeVincoli(Velcora& t) const {
@@ -156,16 +195,20 @@ void FrmMain::LeggeVincoli(Velcora& t) const {
 }
 
 void FrmMain::LeggeAppoggi(Velcora& t) const {
-    for (int k = 1; k <= t.nCampate() + 1; ++k) t.LarghezzaAppoggi(k, Singola(FlexGrid[1]->LeggeCella(k, 1)));
+    for (int k = 1; k <= t.nCampate() + 1; ++k)
+        t.LarghezzaAppoggi(k, Legge(CampoDati::Appoggio, k, 1, [&] { return Singola(FlexGrid[1]->LeggeCella(k, 1)); }));
 }
 
-void FrmMain::LeggeOpzioni(Velcora&, Impostazioni& imp) const {
+void FrmMain::LeggeOpzioni(Impostazioni& imp) const {
     imp.VisualizzaDeformata = ckVisualizzaDeformata->isChecked();
     imp.ScalePreimpostate = ckScalePreimpostate->isChecked();
-    imp.ScalaFissaM = LeggeNumero(txtscala[0]->text().toStdString(), sep_);
-    imp.ScalaFissaT = LeggeNumero(txtscala[1]->text().toStdString(), sep_);
-    imp.ScalaFissaFreccia = LeggeNumero(txtscala[2]->text().toStdString(), sep_);
-    if (imp.DeltaRidist == 0.0f) imp.DeltaRidist = 1.0f;
+    const auto scala = [&](int k) {
+        return Legge(CampoDati::ScalaFissa, 0, k,
+                     [&] { return LeggeNumero(txtscala[static_cast<std::size_t>(k)]->text().toStdString(), sep_); });
+    };
+    imp.ScalaFissaM = scala(0);
+    imp.ScalaFissaT = scala(1);
+    imp.ScalaFissaFreccia = scala(2);
     if (optSLU[0]->isChecked()) {
         imp.StatoLimite = SLE;
         imp.TipoSLE = std::max(ComboSLE->currentIndex(), 0);
@@ -177,12 +220,12 @@ void FrmMain::LeggeOpzioni(Velcora&, Impostazioni& imp) const {
 // Everything the data check moves into the beam, without the checks.
 void FrmMain::TrasferisceDati(Velcora& t, Impostazioni& imp) const {
     imp.Titolo = txtTitolo->text().toStdString();
-    t.nCampate(LeggeConteggio(*txtCampate));
+    Legge(CampoDati::NumeroCampate, 0, 0, [&] { t.nCampate(LeggeConteggio(*txtCampate)); });
     LeggeCampate(t);
     LeggeVincoli(t);
-    t.nDivisioniPlt = LeggeConteggio(*txtPlot);
+    t.nDivisioniPlt = Legge(CampoDati::PuntiDiagramma, 0, 0, [&] { return LeggeConteggio(*txtPlot); });
     LeggeAppoggi(t);
-    LeggeOpzioni(t, imp);
+    LeggeOpzioni(imp);
 }
 
 // The data file the window would write now, after the data check of a save. Two equal
@@ -209,60 +252,78 @@ std::string FrmMain::FirmaFinestra() const {
     }
 }
 
-// The window's input into the beam. Input that cannot be read shows "Errore nei dati".
-bool FrmMain::LeggeDatiFinestra() {
+// The window's input into the beam. Input that cannot be read is "Errore nei dati", with the
+// place and the reason.
+EsitoComando FrmMain::LeggeDatiFinestra() {
     ChiudeEditori();
     try {
-        const int n = LeggeConteggio(*txtCampate);
+        const int n = Legge(CampoDati::NumeroCampate, 0, 0, [&] { return LeggeConteggio(*txtCampate); });
         if (n >= 0 && n != FlexGrid[0]->Righe() - 1) {
             // A count typed without Enter: the grids follow it first.
             trave_.nCampate(n);
             DimensionaGriglie();
         }
         TrasferisceDati(trave_, imp_);
-        return true;
-    } catch (const std::exception&) {
-        msg_->Mostra(TestoErroreNeiDati, Icona::Errore);
-        return false;
+        return {};
+    } catch (const DatoNonLeggibile& e) {
+        return vc::ErroreNeiDati(*msg_, e.what(), e.Campo, e.Riga, e.Colonna);
     }
 }
 
-// After a refused check the focus goes where the user has to act.
-void FrmMain::FocusSuErrore() {
-    MessaggiRegistrati zitto;
-    if (!trave_.ControllaSezioni(zitto)) {
-        FlexGrid[0]->setFocus(Qt::OtherFocusReason);
-    } else if (trave_.VincoloSinistro == VincoloNonScelto) {
-        opVincSin[0]->setFocus(Qt::OtherFocusReason);
-    } else if (trave_.VincoloDestro == VincoloNonScelto) {
-        opVincDes[0]->setFocus(Qt::OtherFocusReason);
-    } else if (trave_.nCampate() < 1 || (CampateEscluseSbalzi(trave_) < 1 && trave_.VincoloSinistro != Incastro &&
-                                          trave_.VincoloDestro != Incastro)) {
-        txtCampate->setFocus(Qt::OtherFocusReason);
+// After a refused check the focus goes where the user has to act: the cell, the field, the
+// options, or the command that opens the window concerned.
+void FrmMain::SelezionaCampo(const ControlloFallito& rifiuto) {
+    const auto cella = [](GrigliaModifica* g, int riga, int colonna) {
+        g->setFocus(Qt::OtherFocusReason);
+        if (riga >= 1 && riga < g->Righe() && colonna >= 1 && colonna < g->Colonne()) g->VaiACella(riga, colonna);
+    };
+    const auto campo = [](QWidget* w) {
+        if (!w->isVisible()) return;
+        w->setFocus(Qt::OtherFocusReason);
+        if (auto* testo = qobject_cast<QLineEdit*>(w)) testo->selectAll();
+    };
+    switch (rifiuto.Campo) {
+    case CampoDati::Campata:
+        return cella(FlexGrid[0], rifiuto.Riga, rifiuto.Colonna);
+    case CampoDati::Appoggio:
+        return cella(FlexGrid[1], rifiuto.Riga, 1);
+    case CampoDati::NumeroCampate:
+        return campo(txtCampate);
+    case CampoDati::PuntiDiagramma:
+        return campo(txtPlot);
+    case CampoDati::VincoloSinistro:
+        return campo(opVincSin[0]);
+    case CampoDati::VincoloDestro:
+        return campo(opVincDes[0]);
+    case CampoDati::ScalaFissa:
+        return campo(txtscala.at(static_cast<std::size_t>(std::clamp(rifiuto.Colonna, 0, 2))));
+    case CampoDati::Sezioni:
+        return campo(cbSezioni);
+    case CampoDati::VincoliElastici:
+        return campo(cbElastici);
+    case CampoDati::Ridistribuzione:
+        return campo(cmdRidist);
+    case CampoDati::Nessuno:
+        return;
     }
 }
 
-bool FrmMain::ControllaDatiGriglie() {
-    if (!LeggeDatiFinestra()) return false;
-    if (vc::ControllaDati(trave_, imp_, *msg_)) return true;
-    FocusSuErrore();
+bool FrmMain::Esegue(EsitoComando (*comando)(Velcora&, Impostazioni&, Messaggi&)) {
+    EsitoComando esito = LeggeDatiFinestra();
+    if (esito.Riuscito()) esito = comando(trave_, imp_, *msg_);
+    if (esito.Riuscito()) return true;
+    SelezionaCampo(*esito.Rifiuto);
     return false;
 }
 
-bool FrmMain::ControllaLuci() {
-    ChiudeEditori();
-    const GrigliaModifica& g = *FlexGrid[0];
-    for (int i = 1; i < g.Righe(); ++i)
-        if (g.LeggeCella(i, ColLuce) == 0.0) return false;
-    return g.Righe() > 1;
+bool FrmMain::ControllaDatiGriglie() {
+    return Esegue(&vc::ControllaDati);
 }
 
 bool FrmMain::ControllaScaleFisse() {
-    if (imp_.ScalePreimpostate && (imp_.ScalaFissaM == 0 || imp_.ScalaFissaT == 0 || imp_.ScalaFissaFreccia == 0)) {
-        msg_->Mostra("Una delle Scale Fisse è 0. Deselezionare Scale Fisse o introdurre un valore >0", Icona::Errore);
-        return false;
-    }
-    return true;
+    const EsitoComando esito = vc::ControllaScaleFisse(imp_, *msg_);
+    if (!esito.Riuscito()) SelezionaCampo(*esito.Rifiuto);
+    return esito.Riuscito();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -270,20 +331,15 @@ bool FrmMain::ControllaScaleFisse() {
 
 bool FrmMain::EsegueCalcolo() {
     // Whatever happens, no result of an earlier input stays on view.
-    if (!LeggeDatiFinestra()) {
-        MostraRisultati(false);
-        return false;
-    }
-    if (!vc::EsegueCalcolo(trave_, imp_, *msg_)) {
-        FocusSuErrore();
+    if (!Esegue(&vc::EsegueCalcolo)) {
         MostraRisultati(false);
         return false;
     }
     try {
         ScriveRisultati();
-    } catch (const std::exception&) {
+    } catch (const ErroreCalcolo& e) { // a result without a text
         MostraRisultati(false);
-        msg_->Mostra(TestoErroreNeiDati, Icona::Errore);
+        vc::ErroreNeiDati(*msg_, e.what(), CampoDati::Nessuno);
         return false;
     }
     AggiornaModifiche();

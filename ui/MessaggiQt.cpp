@@ -40,6 +40,12 @@ void MessaggiQt::Mostra(const std::string& testo, Icona icona, const std::string
     box.exec();
 }
 
+void MessaggiQt::MostraConDettagli(const std::string& testo, const std::string& dettagli, Icona icona) {
+    QMessageBox box(IconaQt(icona), Titolo({}), Testo(testo), QMessageBox::Ok, genitore_);
+    if (!dettagli.empty()) box.setDetailedText(Testo(dettagli));
+    box.exec();
+}
+
 bool MessaggiQt::ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo) {
     QMessageBox box(IconaQt(icona), Titolo(titolo), Testo(testo), QMessageBox::NoButton, genitore_);
     QPushButton* si = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);

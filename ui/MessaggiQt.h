@@ -11,6 +11,7 @@ class MessaggiQt final : public Messaggi {
 public:
     explicit MessaggiQt(QWidget* genitore = nullptr) : genitore_(genitore) {}
     void Mostra(const std::string& testo, Icona icona, const std::string& titolo = {}) override;
+    void MostraConDettagli(const std::string& testo, const std::string& dettagli, Icona icona) override;
     bool ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo = {}) override;
 
 private:

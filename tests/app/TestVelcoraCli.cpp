@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vc::test {
 namespace {
 
@@ -308,7 +310,12 @@ TEST_F(VelcoraCli, CalcoloImpossibile) {
     const Esito e = Calcola({QStringLiteral("--punti"), QStringLiteral("1")});
     EXPECT_EQ(e.Codice, 1);
     EXPECT_EQ(e.Uscita, "");
-    EXPECT_EQ(e.Errori, "Errore nei dati\n");
+    // The message, then the engine's reason on the line after.
+    ASSERT_TRUE(e.Errori.starts_with("Errore nei dati\n")) << e.Errori;
+    const std::string motivo = e.Errori.substr(std::string("Errore nei dati\n").size());
+    EXPECT_FALSE(motivo.empty());
+    EXPECT_EQ(std::count(motivo.begin(), motivo.end(), '\n'), 1) << motivo;
+    EXPECT_TRUE(motivo.ends_with("\n"));
 }
 
 TEST_F(VelcoraCli, DomandaSullaRidistribuzione) {

@@ -3,7 +3,7 @@
 // never comes.
 
 #include "AiutoFile.h"
-#include "files/Calcolo.h"
+#include "files/GestioneFile.h"
 #include "files/FileIni.h"
 #include "files/FileSuDisco.h"
 #include "files/GestioneFile.h"

@@ -2,7 +2,7 @@
 
 #include "AiutoFile.h"
 #include "RelazioneDueCampate.h"
-#include "files/Calcolo.h"
+#include "calcolo/Calcolo.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ struct DueCampateCalcolata {
         Imp.NomeFile = NomeDueCampate;
         Imp.Titolo = TitoloDueCampate;
         MessaggiRegistrati msg;
-        EXPECT_TRUE(EsegueCalcolo(Trave, Imp, msg));
+        EXPECT_TRUE(EsegueCalcolo(Trave, Imp, msg).Riuscito());
     }
 };
 
@@ -45,7 +45,7 @@ TEST(Relazione, FileDiStampaConISeparatoriFrancesi) {
     Impostazioni imp;
     TraveCompleta(t, imp); // a left elastic restraint of k = 62000
     MessaggiRegistrati msg;
-    ASSERT_TRUE(EsegueCalcolo(t, imp, msg)) << Testi(msg).front();
+    ASSERT_TRUE(EsegueCalcolo(t, imp, msg).Riuscito()) << Testi(msg).front();
     CartellaTemporanea dir;
     const Separatori francesi{",", "\u202F"};
     ASSERT_TRUE(ScriveRelazioneSuFile(dir.Percorso / "relazione.txt", t, imp, francesi, msg));
@@ -75,7 +75,7 @@ TEST(Relazione, SezioniVincoloElasticoCarichiConcentratiEOpzioni) {
     Impostazioni imp;
     TraveCompleta(t, imp); // elastic left end, T and generic sections, forces and couples
     MessaggiRegistrati msg;
-    ASSERT_TRUE(EsegueCalcolo(t, imp, msg));
+    ASSERT_TRUE(EsegueCalcolo(t, imp, msg).Riuscito());
     RigheSuTesto testo;
     StampaRelazione(testo, t, imp, It);
     const auto righe = Righe(testo.Testo());

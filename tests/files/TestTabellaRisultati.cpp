@@ -2,7 +2,7 @@
 
 #include "AiutoFile.h"
 #include "RelazioneDueCampate.h"
-#include "files/Calcolo.h"
+#include "calcolo/Calcolo.h"
 #include "support/Formattazione.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ Impostazioni Rara() {
 
 void Calcola(Velcora& t, Impostazioni imp = Rara()) {
     MessaggiRegistrati msg;
-    ASSERT_TRUE(EsegueCalcolo(t, imp, msg)) << (msg.Voci.empty() ? "" : msg.Voci.front().Testo);
+    ASSERT_TRUE(EsegueCalcolo(t, imp, msg).Riuscito()) << (msg.Voci.empty() ? "" : msg.Voci.front().Testo);
 }
 
 // n spans of 4 m with a section 0.3 × 0.5 and the given end restraints.

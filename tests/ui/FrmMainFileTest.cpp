@@ -4,7 +4,7 @@
 
 #include "AiutoFrmMain.h"
 
-#include "files/Calcolo.h"
+#include "files/GestioneFile.h"
 #include "ui/FrmInfor.h"
 
 #include <QMessageBox>

@@ -3,7 +3,7 @@
 
 #include "AiutoFrmMain.h"
 
-#include "files/Calcolo.h"
+#include "calcolo/Calcolo.h"
 #include "files/FileDati.h"
 #include "files/Record.h"
 #include "files/TabellaRisultati.h"
@@ -145,7 +145,7 @@ TEST_F(FinestraPrincipale, TraveDigitataConSbalzoCalcolataComeIlMotore) {
     Impostazioni imp;
     imp.StatoLimite = SLU;
     MessaggiRegistrati m;
-    ASSERT_TRUE(EsegueCalcolo(t, imp, m));
+    ASSERT_TRUE(EsegueCalcolo(t, imp, m).Riuscito());
     const GriglieRisultati attesi = ScriveRisultati(t, Separatori::Italiani());
     EXPECT_EQ(w->Grid1->Celle(), attesi.Grid1);
     EXPECT_EQ(w->Grid2->Celle(), attesi.Grid2);
@@ -264,6 +264,40 @@ TEST_F(FinestraPrincipale, VincoloNonSceltoInUnFileLetto) {
     EXPECT_EQ(msg.Voci[0].Testo, "Scegliere il vincolo di Sinistra !");
     EXPECT_EQ(msg.Voci[0].Icona, Icona::Nessuna);
     EXPECT_EQ(Fuoco(), w->opVincSin[0]);
+}
+
+TEST_F(FinestraPrincipale, IlControlloRifiutatoPortaAlPuntoDaCorreggere) {
+    Avvia();
+    ScriveTrave(2, {{"4", "10", "0", "5", "0", "1"}, {"4", "10", "0", "5", "0", "0"}}, {"0", "0", "0"});
+    SezioneRettangolare(w->TraveAttiva());
+    const auto cellaCorrente = [](GrigliaModifica* g) { return std::pair{g->RigaCorrente(), g->ColonnaCorrente()}; };
+
+    // A section number below 1: the cell that holds it.
+    Clic(w->cbCalcolo);
+    ASSERT_FALSE(msg.Voci.empty());
+    EXPECT_EQ(msg.Voci[0].Testo, "Il numero di sezione deve essere > 0");
+    EXPECT_EQ(Fuoco(), w->FlexGrid[0]);
+    EXPECT_EQ(cellaCorrente(w->FlexGrid[0]), std::pair(2, 6));
+
+    // A number beyond what the beam holds: "Errore nei dati" with the place and the reason.
+    w->FlexGrid[0]->ScriveCella(std::string("1"), 2, 6);
+    w->FlexGrid[1]->ScriveCella(std::string("1E400"), 3, 1);
+    msg.Voci.clear();
+    Clic(w->cbCalcolo);
+    ASSERT_EQ(msg.Voci.size(), 1u) << Messaggi();
+    EXPECT_EQ(msg.Voci[0].Testo, "Errore nei dati");
+    EXPECT_EQ(msg.Voci[0].Dettagli, "Larghezza dell'appoggio 3: Overflow");
+    EXPECT_EQ(Fuoco(), w->FlexGrid[1]);
+    EXPECT_EQ(cellaCorrente(w->FlexGrid[1]), std::pair(3, 1));
+    EXPECT_FALSE(w->fraRisultati->isVisible());
+
+    // An elastic end without stiffness: the command that opens its window.
+    w->FlexGrid[1]->ScriveCella(std::string("0"), 3, 1);
+    Clic(w->opVincDes[Elastico]);
+    msg.Voci.clear();
+    Clic(w->cbCalcolo);
+    ASSERT_FALSE(msg.Voci.empty());
+    EXPECT_EQ(Fuoco(), w->cbElastici);
 }
 
 TEST_F(FinestraPrincipale, ScaleFisseControllateDaOgniComandoDeiDiagrammi) {
@@ -436,6 +470,9 @@ TEST_F(FinestraPrincipale, CarichiConcentratiChiedonoCampateConLuce) {
     Clic(w->cbFconc);
     ASSERT_EQ(msg.Voci.size(), 1u);
     EXPECT_EQ(msg.Voci[0].Testo, "Definire geometria campate!");
+    EXPECT_EQ(Fuoco(), w->FlexGrid[0]); // on the length that is missing
+    EXPECT_EQ(w->FlexGrid[0]->RigaCorrente(), 2);
+    EXPECT_EQ(w->FlexGrid[0]->ColonnaCorrente(), 1);
 
     // With the lengths, the loads window opens on the spans the grid shows.
     w->FlexGrid[0]->ScriveCella(std::string("4"), 2, 1);

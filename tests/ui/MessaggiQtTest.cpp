@@ -47,5 +47,20 @@ TEST(MessaggiQt, MessaggioSenzaTitoloPortaIlNomeDelProgramma) {
     EXPECT_EQ(titolo, QStringLiteral("Velcora"));
 }
 
+TEST(MessaggiQt, IlMotivoNeiDettagli) {
+    MessaggiQt m;
+    QString testo, dettagli;
+    prova::QuandoSiApre([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        testo = box->text();
+        dettagli = box->detailedText();
+        box->accept();
+    });
+    m.MostraConDettagli("Errore nei dati", "Campata 2, Luce: Overflow", Icona::Errore);
+    EXPECT_EQ(testo, QStringLiteral("Errore nei dati"));
+    EXPECT_EQ(dettagli, QStringLiteral("Campata 2, Luce: Overflow"));
+}
+
 } // namespace
 } // namespace vc

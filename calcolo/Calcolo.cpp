@@ -1,0 +1,170 @@
+#include "calcolo/Calcolo.h"
+
+#include "files/TabellaRisultati.h"
+#include "support/Errori.h"
+
+#include <algorithm>
+
+namespace vc {
+
+namespace {
+
+// The sink of a command: passes every message on and keeps the first one, which names the
+// check that failed.
+class Ascolto final : public Messaggi {
+  public:
+    explicit Ascolto(Messaggi& msg) : msg_(msg) {}
+    void Mostra(const std::string& testo, Icona icona, const std::string& titolo = {}) override {
+        Annota(testo);
+        msg_.Mostra(testo, icona, titolo);
+    }
+    void MostraConDettagli(const std::string& testo, const std::string& dettagli, Icona icona) override {
+        Annota(testo);
+        msg_.MostraConDettagli(testo, dettagli, icona);
+    }
+    bool ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo = {}) override {
+        Annota(testo);
+        return msg_.ChiediSiNo(testo, icona, titolo);
+    }
+    // The refusal of a check that has spoken (or is about to speak) for itself.
+    ControlloFallito Rifiuto(CampoDati campo, int riga = 0, int colonna = 0) const {
+        return {primo_, primo_, campo, riga, colonna};
+    }
+
+  private:
+    void Annota(const std::string& testo) {
+        if (primo_.empty()) primo_ = testo;
+    }
+    Messaggi& msg_;
+    std::string primo_;
+};
+
+EsitoComando Rifiutato(ControlloFallito c) {
+    return {std::move(c)};
+}
+
+// The section numbering: the first span whose number is below 1 is where the user must act.
+EsitoComando ControllaNumeriSezione(const Velcora& trave, Messaggi& msg) {
+    Ascolto ascolto(msg);
+    if (trave.ControllaSezioni(ascolto)) return {};
+    int i = 1;
+    while (i < trave.nCampate() && trave.CampI(i).iSez >= 1)
+        ++i;
+    return Rifiutato(ascolto.Rifiuto(CampoDati::Campata, i, ColSezCampata));
+}
+
+EsitoComando Rifiuta(Messaggi& msg, const std::string& testo, Icona icona, CampoDati campo) {
+    msg.Mostra(testo, icona);
+    return Rifiutato({testo, testo, campo});
+}
+
+EsitoComando ControllaVincoli(const Velcora& trave, Messaggi& msg) {
+    const auto scelto = [](int v) { return v >= Appoggio && v <= Elastico; };
+    if (!scelto(trave.VincoloSinistro))
+        return Rifiuta(msg, "Scegliere il vincolo di Sinistra !", Icona::Nessuna, CampoDati::VincoloSinistro);
+    if (!scelto(trave.VincoloDestro))
+        return Rifiuta(msg, "Scegliere il vincolo di Destra !", Icona::Nessuna, CampoDati::VincoloDestro);
+    // A fixed end may carry a lone cantilever, but a beam needs at least one span.
+    const int d = CampateEscluseSbalzi(trave);
+    const bool incastro = trave.VincoloSinistro == Incastro || trave.VincoloDestro == Incastro;
+    if ((d < 1 && !incastro) || trave.nCampate() < 1)
+        return Rifiuta(msg, MessaggioNumeroCampate(d), Icona::Errore, CampoDati::NumeroCampate);
+    return {};
+}
+
+// The checks of the model before a solution, each telling its own fault; the first that
+// fails names the refusal.
+EsitoComando ControllaModello(Velcora& trave, const Impostazioni& imp, Messaggi& msg, bool rapportiLuci) {
+    Ascolto sezioni(msg);
+    const bool sezioniValide = trave.CalcolaSezioni(sezioni);
+    Ascolto vincoli(msg);
+    const bool vincoliValidi = trave.VincoliElasticiControlla(vincoli);
+    Ascolto campate(msg);
+    const bool campateValide = !rapportiLuci || trave.ControllaCampate(imp, campate);
+    if (!sezioniValide) return Rifiutato(sezioni.Rifiuto(CampoDati::Sezioni));
+    if (!vincoliValidi) return Rifiutato(vincoli.Rifiuto(CampoDati::VincoliElastici));
+    if (!campateValide) return Rifiutato(campate.Rifiuto(CampoDati::Ridistribuzione));
+    return {};
+}
+
+// The solution; what the engine cannot solve is "Errore nei dati" with its reason.
+EsitoComando Risolve(Velcora& trave, const Impostazioni& imp, Messaggi& msg) {
+    try {
+        trave.CalcolaIperstatiche(imp);
+    } catch (const ErroreCalcolo& e) {
+        return ErroreNeiDati(msg, e.what(), CampoDati::Nessuno);
+    }
+    return {};
+}
+
+// The data check of a calculation: a refusal is followed by "Errore nei dati".
+EsitoComando ControllaPerCalcolo(Velcora& trave, Impostazioni& imp, Messaggi& msg) {
+    EsitoComando esito = ControllaDati(trave, imp, msg);
+    if (!esito.Riuscito()) msg.Mostra(TestoErroreNeiDati, Icona::Errore);
+    return esito;
+}
+
+} // namespace
+
+int CampateEscluseSbalzi(const Velcora& trave) {
+    int d = trave.nCampate();
+    if (trave.VincoloSinistro == Libero) --d;
+    if (trave.VincoloDestro == Libero) --d;
+    return d;
+}
+
+std::string MessaggioNumeroCampate(int campate) {
+    return "Errrore - Numero Campate Esclusi Sbalzi = " + std::to_string(campate) + " !";
+}
+
+EsitoComando ControllaDati(Velcora& trave, Impostazioni& imp, Messaggi& msg) {
+    if (EsitoComando e = ControllaNumeriSezione(trave, msg); !e.Riuscito()) return e;
+    int sezioneMassima = 0;
+    for (int i = 1; i <= trave.nCampate(); ++i)
+        sezioneMassima = std::max(sezioneMassima, trave.CampI(i).iSez);
+    trave.AggiungeSezioni(sezioneMassima);
+    if (EsitoComando e = ControllaVincoli(trave, msg); !e.Riuscito()) return e;
+    imp.DeltaRidist = static_cast<float>(imp.DeltaEffettivo());
+    return {};
+}
+
+EsitoComando EsegueCalcolo(Velcora& trave, Impostazioni& imp, Messaggi& msg) {
+    if (EsitoComando e = ControllaPerCalcolo(trave, imp, msg); !e.Riuscito()) return e;
+    if (EsitoComando e = ControllaModello(trave, imp, msg, true); !e.Riuscito()) return e;
+    return Risolve(trave, imp, msg);
+}
+
+EsitoComando CalcolaCarichi(Velcora& trave, Impostazioni& imp, Messaggi& msg) {
+    if (EsitoComando e = ControllaPerCalcolo(trave, imp, msg); !e.Riuscito()) return e;
+    if (EsitoComando e = ControllaModello(trave, imp, msg, false); !e.Riuscito()) return e;
+    if (EsitoComando e = Risolve(trave, imp, msg); !e.Riuscito()) return e;
+    return ControllaScaleFisse(imp, msg);
+}
+
+EsitoComando ControllaScaleFisse(const Impostazioni& imp, Messaggi& msg) {
+    if (!imp.ScalePreimpostate) return {};
+    const double scale[] = {imp.ScalaFissaM, imp.ScalaFissaT, imp.ScalaFissaFreccia};
+    const auto nulla = std::find(std::begin(scale), std::end(scale), 0.0);
+    if (nulla == std::end(scale)) return {};
+    const std::string testo =
+        "Una delle Scale Fisse è 0. Deselezionare Scale Fisse o introdurre un valore >0";
+    msg.Mostra(testo, Icona::Errore);
+    return Rifiutato({testo, testo, CampoDati::ScalaFissa, 0, static_cast<int>(nulla - std::begin(scale))});
+}
+
+EsitoComando ControllaLuci(const std::vector<double>& luci, Messaggi& msg) {
+    if (luci.empty()) return Rifiuta(msg, "Definire campate!", Icona::Nessuna, CampoDati::NumeroCampate);
+    const auto nulla = std::find(luci.begin(), luci.end(), 0.0);
+    if (nulla == luci.end()) return {};
+    EsitoComando e = Rifiuta(msg, "Definire geometria campate!", Icona::Nessuna, CampoDati::Campata);
+    e.Rifiuto->Riga = static_cast<int>(nulla - luci.begin()) + 1;
+    e.Rifiuto->Colonna = ColLuce;
+    return e;
+}
+
+EsitoComando ErroreNeiDati(Messaggi& msg, std::string motivo, CampoDati campo, int riga, int colonna) {
+    msg.MostraConDettagli(TestoErroreNeiDati, motivo, Icona::Errore);
+    return Rifiutato({TestoErroreNeiDati, std::move(motivo), campo, riga, colonna});
+}
+
+} // namespace vc
