@@ -245,6 +245,7 @@ TEST_F(FinestraSez, ApertaComeFinestraModale) {
     FrmSez f(t, sep, msg);
     prova::QuandoSiApre([&](QWidget* w) {
         ASSERT_EQ(w, &f);
+        prova::MostraAttiva(f); // the focus moves only inside the active window
         prova::Scrive(Campo(f, "txtEc_0"), QStringLiteral("28000"));
         QTest::keyClick(Campo(f, "txtEc_0"), Qt::Key_Return);
         EXPECT_TRUE(Pulsante(f, "cbFineSez")->hasFocus());
