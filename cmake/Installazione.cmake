@@ -1,7 +1,8 @@
 # Installation: the programs, their manual, examples and default settings, the manual pages,
 # and the desktop integration (entry, icon, .vlr type, bus service). `cmake --install` and the
-# Debian package (cmake/Pacchetto.cmake) use the same rules. The programs find the manual and
-# the examples relative to their own folder (../share/velcora), so any prefix works.
+# Debian package (cmake/Pacchetto.cmake) use the same rules. The programs find the manual, the
+# examples and the default settings relative to their own folder (../share/velcora), so any
+# prefix works.
 
 include(GNUInstallDirs)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -20,6 +20,7 @@ PercorsiFileIni PercorsiFileIniPredefiniti(const fs::path& cartellaProgramma) {
     else if (const char* home = std::getenv("HOME"); home && *home)
         configurazione = fs::path(home) / ".config";
     if (!configurazione.empty()) p.Utente = configurazione / "VelcoraDwg" / NomeFileIni;
+    p.Installazione = (cartellaProgramma / ".." / "share" / "velcora" / NomeFileIni).lexically_normal();
     return p;
 }
 
@@ -46,11 +47,12 @@ const fs::path& FileDaScrivere(const PercorsiFileIni& percorsi) {
 }
 
 // The file that is read: the one written, or, until the user has saved a copy of his own, the
-// program's (the factors an installation comes with).
+// program's; while neither is there, the installation's defaults.
 const fs::path& FileDaLeggere(const PercorsiFileIni& percorsi) {
     const fs::path& scritto = FileDaScrivere(percorsi);
-    if (&scritto == &percorsi.Utente && !Esiste(percorsi.Utente)) return percorsi.Programma;
-    return scritto;
+    if (Esiste(scritto)) return scritto;
+    if (&scritto == &percorsi.Utente && Esiste(percorsi.Programma)) return percorsi.Programma;
+    return Esiste(percorsi.Installazione) ? percorsi.Installazione : scritto;
 }
 
 // One value a line: a line holding more than one field ("1,3" typed with a decimal comma)

@@ -4,7 +4,9 @@
 // next. It lives beside the executable whenever the file can be written there; otherwise (an
 // installed program, whose folder belongs to the system) the user's configuration folder
 // keeps the user's copy ($XDG_CONFIG_HOME/VelcoraDwg, else ~/.config/VelcoraDwg), and the file
-// beside the program is only read, until the user has saved a copy.
+// beside the program is only read, until the user has saved a copy. While neither file is
+// there, the factors an installation comes with are read from share/velcora beside the
+// program's folder (/usr/share/velcora for a program in /usr/bin, which holds programs only).
 
 #include "engine/Impostazioni.h"
 #include "files/Record.h"
@@ -21,9 +23,12 @@ inline constexpr std::string_view NomeFileIni = "VelcoraDwg.ini";
 struct PercorsiFileIni {
     std::filesystem::path Programma; // beside the executable
     std::filesystem::path Utente;    // in the user's configuration folder; empty when there is none
+    // The installation's defaults, only read; may be empty. Initialised, so that a list of the
+    // first two alone ({programma, utente}) stays complete.
+    std::filesystem::path Installazione = {};
 };
 
-// The two places for the program folder given, the user's one from the environment.
+// The places for the program folder given, the user's one from the environment.
 PercorsiFileIni PercorsiFileIniPredefiniti(const std::filesystem::path& cartellaProgramma);
 
 // The information shown when the file is missing or incomplete and the defaults are loaded.

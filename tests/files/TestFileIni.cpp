@@ -1,5 +1,6 @@
 // The settings file VelcoraDwg.ini: fourteen values, defaults when it is missing or short,
-// the user's configuration folder when the program's folder cannot be written.
+// the user's configuration folder when the program's folder cannot be written, the
+// installation's defaults until a file is saved.
 
 #include "AiutoFile.h"
 #include "files/FileIni.h"
@@ -21,6 +22,7 @@ struct Ambiente {
         fs::create_directory(dir.Percorso / "programma");
         percorsi.Programma = dir.Percorso / "programma" / "VelcoraDwg.ini";
         percorsi.Utente = dir.Percorso / "config" / "VelcoraDwg" / "VelcoraDwg.ini";
+        percorsi.Installazione = dir.Percorso / "share" / "velcora" / "VelcoraDwg.ini";
     }
 };
 
@@ -134,6 +136,37 @@ TEST(FileIni, FileDelProgrammaProtettoVaNellaCopiaDellUtente) {
     EXPECT_TRUE(a.msg.Voci.empty());
 }
 
+TEST(FileIni, IValoriDellInstallazioneFinoAlPrimoSalvataggio) {
+    // An installed program: its defaults under share/velcora are read while no settings file of
+    // its own is there, whether the program's folder can be written or not; a save writes the
+    // program's or the user's file, never the installation's, and from then on that file is read.
+    const std::string installati =
+        "1\r\n1.3\r\n0.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n0.7\r\n0.5\r\n0.3\r\n0.7\r\n0.5\r\n0.25\r\n";
+    for (const bool cartellaScrivibile : {true, false}) {
+        SCOPED_TRACE(cartellaScrivibile);
+        Ambiente a;
+        if (!cartellaScrivibile) {
+            ScriveByte(a.dir.Percorso / "bloccata", "x"); // nothing can be created in a file
+            a.percorsi.Programma = a.dir.Percorso / "bloccata" / "VelcoraDwg.ini";
+        }
+        fs::create_directories(a.percorsi.Installazione.parent_path());
+        ScriveByte(a.percorsi.Installazione, installati);
+
+        Impostazioni letta;
+        ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, letta, a.msg, a.percorsi));
+        EXPECT_EQ(letta.CoefParz[13], 0.25f);
+        EXPECT_TRUE(a.msg.Voci.empty());
+
+        letta.CoefParz = Utente;
+        ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, letta, a.msg, a.percorsi));
+        EXPECT_TRUE(fs::exists(cartellaScrivibile ? a.percorsi.Programma : a.percorsi.Utente));
+        EXPECT_EQ(LeggeByte(a.percorsi.Installazione), installati);
+        Impostazioni ancora;
+        ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, ancora, a.msg, a.percorsi));
+        EXPECT_EQ(ancora.CoefParz, Utente);
+    }
+}
+
 TEST(FileIni, ValoriCheNonSonoCoefficienti) {
     const std::string inizio = "1\r\n";
     const std::string resto =
@@ -211,6 +244,8 @@ TEST(FileIni, PercorsiPredefiniti) {
         const auto p = PercorsiFileIniPredefiniti("/opt/velcora");
         EXPECT_EQ(p.Programma, fs::path("/opt/velcora/VelcoraDwg.ini"));
         EXPECT_EQ(p.Utente, fs::path("/conf/VelcoraDwg/VelcoraDwg.ini"));
+        EXPECT_EQ(PercorsiFileIniPredefiniti("/usr/bin").Installazione,
+                  fs::path("/usr/share/velcora/VelcoraDwg.ini"));
     }
     {
         VariabileAmbiente xdg("XDG_CONFIG_HOME", "relativa"); // not absolute: ignored

@@ -39,7 +39,8 @@ done
 [[ "$(zcat "$root/usr/share/doc/velcora/changelog.gz" | head -1)" == "velcora ($versione) "* ]] ||
   fallisce "la prima voce del changelog non è la versione $versione"
 
-# The installed command line gives the listing of the built one on the default factors.
+# The installed command line gives the listing of the built one on the default factors, with
+# no message: it finds the factors the installation comes with.
 export HOME="$tmp/home"
 unset XDG_CONFIG_HOME
 for e in "$src"/examples/*.vlr; do
@@ -48,6 +49,8 @@ for e in "$src"/examples/*.vlr; do
     fallisce "velcora-cli installato su $(basename "$e"): $(cat "$tmp/stderr")"
   elif [[ "$ottenuto" != "$atteso" ]]; then
     fallisce "la relazione di $(basename "$e") differisce da quella del programma compilato"
+  elif [[ -s "$tmp/stderr" ]]; then
+    fallisce "velcora-cli installato su $(basename "$e") dice: $(cat "$tmp/stderr")"
   fi
 done
 
