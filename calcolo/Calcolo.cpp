@@ -1,9 +1,11 @@
 #include "calcolo/Calcolo.h"
 
+#include "files/Record.h"
 #include "files/TabellaRisultati.h"
 #include "support/Errori.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vc {
 
@@ -72,6 +74,38 @@ EsitoComando ControllaVincoli(const Velcora& trave, Messaggi& msg) {
     return {};
 }
 
+// The concentrated loads as the loads window checks them on "OK": each on a span the beam has,
+// at 0 <= d <= its length. A data file brings its loads in as they stand, so that the user can
+// correct them; the first one that does not fit is refused here, with the window's message.
+std::string ControlloCarico(const Velcora& trave, const RigaCarichi& r, int i, bool forze) {
+    const std::string n = std::to_string(i);
+    const float campata = r[0];
+    if (!(campata >= 1.0f && campata <= static_cast<float>(trave.nCampate()) &&
+          std::floor(campata) == campata))
+        return (forze ? "Il carico n. " : "La coppia n. ") + n + " fa riferimento a campata inesistente.";
+    const std::string carico = (forze ? "Carico concentrato N° " : "Coppia N° ") + n;
+    const float d = r[5];
+    // The number as the file holds it: the driver has no separators of the user's.
+    if (d < 0.0f) return carico + " con d=" + TestoNumero(d) + " < 0";
+    if (d > trave.CampI(static_cast<int>(campata)).Luce) return carico + " esteso oltre la luce";
+    return {};
+}
+
+EsitoComando ControllaCarichiConcentrati(const Velcora& trave, Messaggi& msg) {
+    for (const bool forze : {true, false}) {
+        const std::vector<RigaCarichi>& tabella = forze ? trave.TabForze() : trave.TabCoppie();
+        for (std::size_t k = 0; k < tabella.size(); ++k) {
+            const std::string testo = ControlloCarico(trave, tabella[k], static_cast<int>(k) + 1, forze);
+            if (testo.empty()) continue;
+            EsitoComando e = Rifiuta(msg, testo, Icona::Errore, CampoDati::CarichiConcentrati);
+            e.Rifiuto->Riga = static_cast<int>(k) + 1;
+            e.Rifiuto->Colonna = forze ? 0 : 1;
+            return e;
+        }
+    }
+    return {};
+}
+
 // The checks of the model before a solution, each telling its own fault; the first that
 // fails names the refusal.
 EsitoComando ControllaModello(Velcora& trave, const Impostazioni& imp, Messaggi& msg, bool rapportiLuci) {
@@ -81,10 +115,11 @@ EsitoComando ControllaModello(Velcora& trave, const Impostazioni& imp, Messaggi&
     const bool vincoliValidi = trave.VincoliElasticiControlla(vincoli);
     Ascolto campate(msg);
     const bool campateValide = !rapportiLuci || trave.ControllaCampate(imp, campate);
+    const EsitoComando carichi = ControllaCarichiConcentrati(trave, msg);
     if (!sezioniValide) return Rifiutato(sezioni.Rifiuto(CampoDati::Sezioni));
     if (!vincoliValidi) return Rifiutato(vincoli.Rifiuto(CampoDati::VincoliElastici));
     if (!campateValide) return Rifiutato(campate.Rifiuto(CampoDati::Ridistribuzione));
-    return {};
+    return carichi;
 }
 
 // The solution; what the engine cannot solve is "Errore nei dati" with its reason.

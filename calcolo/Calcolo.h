@@ -34,9 +34,11 @@ std::string MessaggioNumeroCampate(int campate);
 // end is fixed, and a beam with at least one span. A redistribution coefficient of 0 becomes 1.
 EsitoComando ControllaDati(Velcora& trave, Impostazioni& imp, Messaggi& msg);
 
-// The calculation: ControllaDati, then the sections, the elastic ends and the span ratios of
-// the redistribution (all three always checked, each telling its own fault), then the
-// solution. A solution that fails leaves the beam without results.
+// The calculation: ControllaDati, then the sections, the elastic ends, the span ratios of the
+// redistribution and the concentrated loads (all four always checked, each telling its own
+// fault, with the concentrated loads window's messages for a load on a span the beam does not
+// have or beyond its span), then the solution. A solution that fails leaves the beam without
+// results.
 EsitoComando EsegueCalcolo(Velcora& trave, Impostazioni& imp, Messaggi& msg);
 
 // The load display: as EsegueCalcolo without the span ratios of the redistribution, then the

@@ -21,6 +21,7 @@ enum class CampoDati {
     Sezioni,         // the sections window
     VincoliElastici, // the elastic restraints window
     Ridistribuzione, // the redistribution window
+    CarichiConcentrati, // the concentrated loads window: load Riga, Colonna 0 forces, 1 couples
 };
 
 struct ControlloFallito {

@@ -1,7 +1,5 @@
 #include "files/FileDati.h"
 
-#include <cmath>
-#include <cstdint>
 #include <vector>
 
 namespace vc {
@@ -13,21 +11,22 @@ void Richiede(bool condizione, const char* cosa) {
     if (!condizione) throw RecordInterrotto(RecordInterrotto::Motivo::DatoNonValido, cosa);
 }
 
-// A count read from the file must not promise more items than the rest of the file can hold:
-// every field takes at least one character and one separator. A larger count would run into
-// the end of the file anyway; refusing it first keeps a corrupted count from allocating.
-void ControllaConteggio(FileTesto& file, int n, int campiPerVoce, Messaggi& msg) {
+// Reads up to n items, one at a time. The count bounds the table but does not size it: a count
+// larger than what the file holds allocates nothing, since every item read takes bytes of the
+// file, and the items the file does hold are kept. memorizza gets the items read whole, also
+// when reading stops in the middle of the table (and the interruption goes on).
+template <typename T, typename LeggeVoce, typename Memorizza>
+void LeggeTabella(int n, LeggeVoce&& leggeVoce, Memorizza&& memorizza) {
     Richiede(n >= 0, "conteggio negativo");
-    const auto necessari = static_cast<std::int64_t>(n) * campiPerVoce * 2 - 1;
-    if (n > 0 && necessari > static_cast<std::int64_t>(file.ByteRimanenti())) {
-        file.Chiudi();
-        msg.Mostra("Lettura incompleta del file", Icona::Nessuna);
-        throw RecordInterrotto(RecordInterrotto::Motivo::Lettura, "conteggio oltre la fine del file");
+    std::vector<T> lette;
+    try {
+        for (int i = 0; i < n; ++i)
+            lette.push_back(leggeVoce());
+    } catch (const RecordInterrotto&) {
+        memorizza(lette);
+        throw;
     }
-}
-
-bool Intero(float x) {
-    return std::floor(x) == x;
+    memorizza(lette);
 }
 
 // Record 2 to the end, in file order; the header has been read or written by the caller.
@@ -52,18 +51,33 @@ class PercorsoRecord {
     bool Legge() const { return modo_ == Modo::Lettura; }
     bool Almeno(std::string_view minima) const { return VersioneAlmeno(versione_, minima); }
 
+    void Campata(DatiCampata& d) { FileInOut(modo_, file_, {d.Luce, d.g1, d.g2, d.q1, d.q2, d.iSez}, msg_); }
+
     void Campate() {
         int n = trave_.nCampate();
         FileInOut(modo_, file_, {n}, msg_);
-        if (Legge()) {
-            ControllaConteggio(file_, n, 6, msg_);
-            trave_.nCampate(n);
+        if (!Legge()) {
+            for (int i = 1; i <= n; ++i) {
+                DatiCampata d = trave_.EstraeDatiCampata(i);
+                Campata(d);
+            }
+            return;
         }
-        for (int i = 1; i <= n; ++i) {
-            DatiCampata d = Legge() ? DatiCampata{} : trave_.EstraeDatiCampata(i);
-            FileInOut(modo_, file_, {d.Luce, d.g1, d.g2, d.q1, d.q2, d.iSez}, msg_);
-            if (Legge()) trave_.InserisceDatiCampata(i, d.Luce, d.g1, d.g2, d.q1, d.q2, d.iSez);
-        }
+        LeggeTabella<DatiCampata>(
+            n,
+            [this] {
+                DatiCampata d{};
+                Campata(d);
+                return d;
+            },
+            [this](const std::vector<DatiCampata>& lette) {
+                trave_.nCampate(static_cast<int>(lette.size()));
+                for (std::size_t i = 0; i < lette.size(); ++i) {
+                    const DatiCampata& d = lette[i];
+                    trave_.InserisceDatiCampata(static_cast<int>(i) + 1, d.Luce, d.g1, d.g2, d.q1, d.q2,
+                                                d.iSez);
+                }
+            });
     }
 
     void Vincoli() {
@@ -78,22 +92,37 @@ class PercorsoRecord {
         }
     }
 
+    void Sezione(DatiSezione& d) {
+        FileInOut(modo_, file_, {d.Tipo, d.Young}, msg_);
+        if (Legge()) Richiede(d.Tipo >= SezRettangolare && d.Tipo <= SezGenerica, "tipo di sezione");
+        FileInOut(modo_, file_, {d.Figure[0][0], d.Figure[0][1]}, msg_);
+        if (d.Tipo == SezT) FileInOut(modo_, file_, {d.Figure[1][0], d.Figure[1][1]}, msg_);
+    }
+
     void Sezioni() {
         int s = trave_.nSezioni();
         FileInOut(modo_, file_, {s}, msg_);
-        if (Legge()) {
-            ControllaConteggio(file_, s, 4, msg_);
-            trave_.nSezioni(s);
-            trave_.CreaArraySezioni();
+        if (!Legge()) {
+            for (int j = 1; j <= s; ++j) {
+                DatiSezione d = trave_.EstraeDatiSezione(j);
+                Sezione(d);
+            }
+            return;
         }
-        for (int j = 1; j <= s; ++j) {
-            DatiSezione d = Legge() ? DatiSezione{} : trave_.EstraeDatiSezione(j);
-            FileInOut(modo_, file_, {d.Tipo, d.Young}, msg_);
-            if (Legge()) Richiede(d.Tipo >= SezRettangolare && d.Tipo <= SezGenerica, "tipo di sezione");
-            FileInOut(modo_, file_, {d.Figure[0][0], d.Figure[0][1]}, msg_);
-            if (d.Tipo == SezT) FileInOut(modo_, file_, {d.Figure[1][0], d.Figure[1][1]}, msg_);
-            if (Legge()) trave_.InserisceDatiSezione(j, d.Tipo, d.Figure, d.Young);
-        }
+        LeggeTabella<DatiSezione>(
+            s,
+            [this] {
+                DatiSezione d{};
+                Sezione(d);
+                return d;
+            },
+            [this](const std::vector<DatiSezione>& lette) {
+                trave_.nSezioni(static_cast<int>(lette.size()));
+                trave_.CreaArraySezioni();
+                for (std::size_t j = 0; j < lette.size(); ++j)
+                    trave_.InserisceDatiSezione(static_cast<int>(j) + 1, lette[j].Tipo, lette[j].Figure,
+                                                lette[j].Young);
+            });
     }
 
     void Appoggi() {
@@ -212,28 +241,33 @@ void FileLeggeScrive_Kvinc(Modo modo, FileTesto& file, Velcora& trave, Messaggi&
 }
 
 void FileLeggeScrive_CarConc(Modo modo, FileTesto& file, Velcora& trave, bool forze, Messaggi& msg) {
-    const bool legge = modo == Modo::Lettura;
-    std::vector<RigaCarichi> tabella =
-        legge ? std::vector<RigaCarichi>{} : (forze ? trave.TabForze() : trave.TabCoppie());
-    int m = static_cast<int>(tabella.size());
-    FileInOut(modo, file, {m}, msg);
-    if (legge) {
-        ControllaConteggio(file, m, 6, msg);
-        tabella.assign(static_cast<std::size_t>(m), RigaCarichi{});
-    }
-    for (auto& r : tabella)
+    const auto riga = [&](RigaCarichi& r) {
         FileInOut(modo, file, {r[0], r[1], r[2], r[3], r[4], r[5]}, msg);
-    if (!legge) return;
-
-    for (const auto& r : tabella) {
-        Richiede(Intero(r[0]) && r[0] >= 1.0f && r[0] <= static_cast<float>(trave.nCampate()),
-                 "carico su campata inesistente");
-        const float luce = trave.CampataI(static_cast<int>(r[0])).Luce;
-        Richiede(r[5] >= 0.0f && r[5] <= luce + 1e-6f * std::fabs(luce), "carico fuori dalla campata");
+    };
+    if (modo != Modo::Lettura) {
+        std::vector<RigaCarichi> tabella = forze ? trave.TabForze() : trave.TabCoppie();
+        int m = static_cast<int>(tabella.size());
+        FileInOut(modo, file, {m}, msg);
+        for (RigaCarichi& r : tabella)
+            riga(r);
+        return;
     }
-    trave.Dati_Fconc(tabella, forze);
-    for (int i = 1; i <= trave.nCampate(); ++i)
-        trave.CampataI(i).ImportaCarConc(tabella, forze, i);
+    int m = 0;
+    FileInOut(modo, file, {m}, msg);
+    // The rows are taken as they stand: a load on a span the beam does not have, or beyond
+    // its span, is the user's to correct, and the calculation refuses it with its message.
+    LeggeTabella<RigaCarichi>(
+        m,
+        [&] {
+            RigaCarichi r{};
+            riga(r);
+            return r;
+        },
+        [&](const std::vector<RigaCarichi>& lette) {
+            trave.Dati_Fconc(lette, forze);
+            for (int i = 1; i <= trave.nCampate(); ++i)
+                trave.CampataI(i).ImportaCarConc(lette, forze, i);
+        });
 }
 
 EsitoFile FileLeggeScrive(Modo modo, FileTesto& file, Velcora& trave, Impostazioni& imp, Messaggi& msg) {

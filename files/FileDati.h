@@ -31,11 +31,14 @@ enum class EsitoFile {
 // user here: "Lettura incompleta del File" / "Scrittura incompleta del File" after the
 // message of the record that failed, if any.
 //
-// Reading takes only what a beam can hold: counts must be non-negative and fit in what is left
-// of the file, restraint codes lie in -1..3, section kinds in 0..2, the concrete class in
-// 0..12, the limit state in 0..1, the kinds of the elastic restraints in 0..3, and every row of
-// the forces and couples tables names an existing span (a whole number) with 0 <= d <= its
-// length. A table is handed to the beam only when all its rows have been read and checked.
+// Reading refuses only what it cannot parse or cannot hold safely: a number that is not
+// finite, a negative count, a code outside its kind (restraints -1..3, section kinds 0..2, the
+// concrete class 0..12, the limit state 0..1, the kinds of the elastic restraints 0..3). A
+// count does not size its table: the items are read one by one, so a count larger than the
+// file holds keeps the items the file does hold. Values that are merely inconsistent with the
+// rest of the beam (a load beyond its span or on a span that does not exist, a zero length, a
+// section number without its section) are loaded as they stand, for the user to correct; the
+// calculation refuses them with its messages.
 EsitoFile FileLeggeScrive(Modo modo, FileTesto& file, Velcora& trave, Impostazioni& imp, Messaggi& msg);
 
 // The two blocks of the data file that belong to the beam: the elastic restraints (written only

@@ -1,7 +1,7 @@
 // libFuzzer target for the data file reader: any bytes are read into a fresh beam. The reader
 // must not crash, must speak only through the program's messages, must not keep a value the
-// beam cannot hold, and a file it reads whole must write back to a form that reads again to
-// the same bytes.
+// beam cannot hold (a code outside its kind, a number that is not finite), and a file it reads
+// whole must write back to a form that reads again to the same bytes.
 
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
@@ -9,6 +9,7 @@
 #include "files/Record.h"
 #include "support/Messaggi.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -58,8 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     Verifica(trave.VincoloDestro >= -1 && trave.VincoloDestro <= 3);
     Verifica(imp.ClasseCls >= 0 && imp.ClasseCls <= 12);
     Verifica(imp.StatoLimite == 0 || imp.StatoLimite == 1);
-    for (const auto& r : trave.TabForze())
-        Verifica(r[0] >= 1 && r[0] <= static_cast<float>(trave.nCampate()));
+    // Loads inconsistent with the beam are kept for the user to correct, but never a number
+    // that is not finite.
+    for (const auto& tabella : {trave.TabForze(), trave.TabCoppie()})
+        for (const auto& r : tabella)
+            for (float v : r)
+                Verifica(std::isfinite(v));
     (void)vc::MenuDecalageDaFile(trave.Decala, trave.Copriferro, ',');
 
     if (esito != vc::EsitoFile::Completo) {

@@ -303,6 +303,8 @@ void FrmMain::SelezionaCampo(const ControlloFallito& rifiuto) {
         return campo(cbElastici);
     case CampoDati::Ridistribuzione:
         return campo(cmdRidist);
+    case CampoDati::CarichiConcentrati:
+        return campo(cbFconc);
     case CampoDati::Nessuno:
         return;
     }

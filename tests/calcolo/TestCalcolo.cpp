@@ -168,6 +168,49 @@ TEST(EsegueCalcolo, RapportoDelleLuciRifiutatoIndicaLaRidistribuzione) {
     EXPECT_TRUE(msg.Voci.empty());
 }
 
+TEST(EsegueCalcolo, CarichiConcentratiFuoriPostoConIMessaggiDellaFinestra) {
+    // A data file brings its loads in as they stand; the calculation refuses the first that
+    // does not fit its beam, as the concentrated loads window does, and names that window.
+    struct Caso {
+        std::vector<RigaCarichi> Forze, Coppie;
+        std::string Messaggio;
+        int Riga, Colonna;
+    };
+    const Caso casi[] = {
+        {{{1, 30, 0, 0, 0, 6}}, {}, "Carico concentrato N° 1 esteso oltre la luce", 1, 0}, // d = 6 m on 5 m
+        {{{1, 30, 0, 0, 0, 2}, {3, 30, 0, 0, 0, 2}},
+         {},
+         "Il carico n. 2 fa riferimento a campata inesistente.",
+         2,
+         0},
+        {{{1.5f, 30, 0, 0, 0, 2}}, {}, "Il carico n. 1 fa riferimento a campata inesistente.", 1, 0},
+        {{{2, 30, 0, 0, 0, -0.5f}}, {}, "Carico concentrato N° 1 con d=-0.5 < 0", 1, 0},
+        {{}, {{0, 5, 0, 0, 0, 1}}, "La coppia n. 1 fa riferimento a campata inesistente.", 1, 1},
+        {{}, {{2, 5, 0, 0, 0, 5.5f}}, "Coppia N° 1 esteso oltre la luce", 1, 1},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.Messaggio);
+        Velcora t = DueCampate(); // two spans of 5 m
+        t.Dati_Fconc(c.Forze, true);
+        t.Dati_Fconc(c.Coppie, false);
+        Impostazioni imp;
+        MessaggiRegistrati msg;
+        const EsitoComando esito = EsegueCalcolo(t, imp, msg);
+        EXPECT_EQ(Testi(msg), Elenco{c.Messaggio});
+        EXPECT_EQ(msg.Voci.front().Icona, Icona::Errore);
+        ASSERT_FALSE(esito.Riuscito());
+        EXPECT_EQ(Di(esito),
+                  (Rifiuto{c.Messaggio, c.Messaggio, CampoDati::CarichiConcentrati, c.Riga, c.Colonna}));
+        EXPECT_FALSE(t.Calcolata());
+    }
+    // At the right end of its span a load is in place.
+    Velcora t = DueCampate();
+    t.Dati_Fconc({{2, 30, 0, 0, 0, 5}}, true);
+    Impostazioni imp;
+    MessaggiRegistrati msg;
+    EXPECT_TRUE(EsegueCalcolo(t, imp, msg).Riuscito()) << Testi(msg).front();
+}
+
 TEST(EsegueCalcolo, CalcoloImpossibileErroreNeiDatiConIlMotivoENessunRisultato) {
     Velcora t = DueCampate();
     Impostazioni imp;

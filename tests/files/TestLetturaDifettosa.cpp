@@ -123,7 +123,7 @@ TEST(LetturaDifettosa, NumeriIllegibili) {
         EXPECT_EQ(l.esito, EsitoFile::Incompleto);
         EXPECT_EQ(Testi(l.msg), ErroreDiRecord);
         EXPECT_EQ(l.trave.EstraeDatiCampata(1).g1, 20.0f);
-        EXPECT_EQ(l.trave.EstraeDatiCampata(2).Luce, 0.0f); // the damaged record is not stored
+        EXPECT_EQ(l.trave.nCampate(), 1); // the damaged record is not stored
     }
 }
 
@@ -139,18 +139,42 @@ TEST(LetturaDifettosa, ConteggiNegativi) {
 }
 
 TEST(LetturaDifettosa, ConteggiAssurdiNonAllocano) {
+    // A count far beyond the file: the items the file holds are read, one by one, until the
+    // file gives out; nothing is sized by the count.
     for (const std::string n : {"30000", "32767"}) {
         for (std::size_t riga : {NCampate, NSezioni, NForze}) {
             SCOPED_TRACE(n + " alla riga " + std::to_string(riga));
             Lettura l(ConRiga(riga, n));
             EXPECT_EQ(l.esito, EsitoFile::Incompleto);
             EXPECT_EQ(Testi(l.msg), ErroreDiRecord);
-            EXPECT_LE(l.trave.nCampate(), 2);
-            EXPECT_LE(l.trave.nSezioni(), 1);
+            EXPECT_LT(l.trave.nCampate(), 10);
+            EXPECT_LT(l.trave.nSezioni(), 10);
+            EXPECT_LT(l.trave.TabForze().size(), 10u);
+            EXPECT_EQ(l.trave.EstraeDatiCampata(1).Luce, 5.0f);
         }
     }
     Lettura oltre(ConRiga(NCampate, "99999")); // not a 16-bit integer
     EXPECT_EQ(Testi(oltre.msg), ErroreDiRecord);
+}
+
+TEST(LetturaDifettosa, TabellaPiuCortaDelSuoConteggio) {
+    // A file cut after the rows it has: the rows read whole stay in the beam.
+    auto campate = RigheBase();
+    campate[NCampate] = "5";
+    campate.resize(Campata2 + 1);
+    Lettura l(Unisce(campate));
+    EXPECT_EQ(l.esito, EsitoFile::Incompleto);
+    EXPECT_EQ(Testi(l.msg), ErroreDiRecord);
+    ASSERT_EQ(l.trave.nCampate(), 2);
+    EXPECT_EQ(l.trave.EstraeDatiCampata(2).Luce, 6.0f);
+
+    auto forze = RigheBase();
+    forze[NForze] = "3";
+    forze.resize(Forza1 + 1);
+    Lettura f(Unisce(forze));
+    EXPECT_EQ(f.esito, EsitoFile::Incompleto);
+    EXPECT_EQ(Testi(f.msg), ErroreDiRecord);
+    EXPECT_EQ(f.trave.TabForze(), (std::vector<RigaCarichi>{{2, 30, 0, 10, 0, 3}}));
 }
 
 TEST(LetturaDifettosa, ValoriCheLaTraveNonPuoTenere) {
@@ -180,19 +204,21 @@ TEST(LetturaDifettosa, TipoDiVincoloElasticoFuoriTabella) {
     EXPECT_EQ(l.trave.iTipoVincElastDx, 0);
 }
 
-TEST(LetturaDifettosa, CaricoSuCampataInesistenteOFuoriLuce) {
+TEST(LetturaDifettosa, CarichiIncoerentiSiCaricanoComeSono) {
+    // A load on a span the beam does not have, or outside its span, is the user's to correct:
+    // the file opens with it, and the calculation refuses it.
     for (const std::string forza : {"3,30,0,10,0,3", "0,30,0,10,0,3", "-1,30,0,10,0,3", "1.5,30,0,10,0,3",
-                                    "2,30,0,10,0,6.5", "2,30,0,10,0,-0.1"}) {
+                                    "2,30,0,10,0,6.5", "2,30,0,10,0,-0.1", "2,30,0,10,0,6"}) {
         SCOPED_TRACE(forza);
         Lettura l(ConRiga(Forza1, forza));
-        EXPECT_EQ(l.esito, EsitoFile::Incompleto);
-        EXPECT_EQ(Testi(l.msg), ErroreDelFile);
-        // the table of the beam is replaced only by a table read whole and checked
-        EXPECT_EQ(l.trave.TabForze(), (std::vector<RigaCarichi>{{1, 77, 0, 0, 0, 0}}));
+        EXPECT_EQ(l.esito, EsitoFile::Completo);
+        EXPECT_TRUE(l.msg.Voci.empty());
+        ASSERT_EQ(l.trave.TabForze().size(), 1u);
+        EXPECT_EQ(TestoNumero(l.trave.TabForze()[0][0]) + ",30,0,10,0," +
+                      TestoNumero(l.trave.TabForze()[0][5]),
+                  forza);
         EXPECT_EQ(l.trave.nCampate(), 2);
     }
-    Lettura estremo(ConRiga(Forza1, "2,30,0,10,0,6")); // at the right end of the span: fine
-    EXPECT_EQ(estremo.esito, EsitoFile::Completo);
 }
 
 } // namespace
