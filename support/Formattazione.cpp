@@ -398,6 +398,9 @@ std::string TestoNumero(double x, const Separatori& sep) {
 
 std::string FormattaLibero(double x, const Separatori& sep) {
     const Decimale d = Scompone(x);
+    // From 1E+15 on the digits of an integer say nothing more than its exponent form, and
+    // would not fit any field: 1e308 would be a 309-digit number.
+    if (!d.Zero() && d.Punto > 15) return TestoNumero(x, sep);
     if (d.Quante() <= d.Punto) return ApplicaSchema(d, LeggeSchema("#,##0"), sep);
     if (ArrotondaDecimali(d, 8).Zero()) return TestoNumero(x, sep);
     return ApplicaSchema(d, LeggeSchema("#,##0.########"), sep);

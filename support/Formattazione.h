@@ -50,9 +50,9 @@ std::string FormattaScientifico(double x, const Separatori& sep);
 std::string TestoNumero(double x, const Separatori& sep);
 
 // The rewrite of a numeric input field: grouped integer part and up to eight decimals
-// ("1.234,5"); an integer value has no decimals. A non-zero value too small to show a digit
-// in eight decimals keeps its digits in exponent form, so that what is shown reads back as
-// nearly the same value.
+// ("1.234,5"); an integer value has no decimals. From 1E+15 on, and for a non-zero value too
+// small to show a digit in eight decimals, the digits are kept in exponent form ("1,5E+20"),
+// so that what is shown fits a field and reads back as nearly the same value.
 std::string FormattaLibero(double x, const Separatori& sep);
 
 // A typed text read with LeggeNumero and written back with FormattaLibero.

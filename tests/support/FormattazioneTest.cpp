@@ -161,7 +161,8 @@ TEST(FormattazioneTesto, Libero) {
     VerificaCasi([](double x, const Separatori& s) { return FormattaLibero(x, s); },
                  {Caso{1234, "1.234", "1,234"}, Caso{-1234.5, "-1.234,5", "-1,234.5"},
                   Caso{0.123456789, "0,12345679", "0.12345679"}, Caso{0, "0", "0"},
-                  Caso{1.5e20, "150.000.000.000.000.000.000", "150,000,000,000,000,000,000"},
+                  Caso{1.5e20, "1,5E+20", "1.5E+20"}, Caso{999999999999999, "999.999.999.999.999", "999,999,999,999,999"},
+                  Caso{-1e308, "-1E+308", "-1E+308"},
                   Caso{1.5e-10, "1,5E-10", "1.5E-10"}}); // kept rather than shown as 0
     EXPECT_EQ(RiformattaTesto("  1.234,50", IT), "1.234,5");
     EXPECT_EQ(RiformattaTesto("1,5E3", IT), "1.500");
@@ -169,7 +170,7 @@ TEST(FormattazioneTesto, Libero) {
 
 TEST(FormattazioneTesto, RewrittenFieldsReadBackAsTheSameValue) {
     for (const Separatori& sep : {IT, EN, SenzaGruppi, Blank, Stretto})
-        for (double x : {0.0, -1.0, 0.7, 1234.5, -98765.4321, 30000000.0, 1.5e-10, 0.00012345}) {
+        for (double x : {0.0, -1.0, 0.7, 1234.5, -98765.4321, 30000000.0, 1.5e-10, 0.00012345, 1e308, -2.5e17}) {
             const std::string t = FormattaLibero(x, sep);
             EXPECT_DOUBLE_EQ(LeggeNumero(t, sep), x) << t;
         }

@@ -115,6 +115,7 @@ TEST_P(ManiVere, UnNumeroEnormeNonFermaIlProgramma) {
     GrigliaModifica* g = w->FlexGrid[0];
     ClicCella(g, 1, 2);
     DigitaInvio(QStringLiteral("1e308"));
+    EXPECT_EQ(g->TestoCella(1, 2), "1E+308"); // in exponent form, not as 309 digits
     ClicCella(g, 1, 1);
     DigitaInvio(QStringLiteral("6"));
     // The editor has moved on to G1 with "1e308" selected: a click in it places the cursor.
