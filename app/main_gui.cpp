@@ -14,8 +14,10 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
 #include <filesystem>
 #include <iostream>
@@ -61,6 +63,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(vc::FrmMain::NomeProgramma));
     QApplication::setApplicationVersion(QStringLiteral(VELCORA_VERSIONE));
+
+    // Qt's own dialogs (files, printer, message buttons) speak the program's language.
+    QTranslator traduzioneQt;
+    if (traduzioneQt.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduzioneQt);
 
     QStringList parole = QApplication::arguments();
     parole.removeFirst();

@@ -592,9 +592,9 @@ void FrmMain::Diagramma(int indice) {
 
 void FrmMain::Aiuto() {
     const fs::path programma(imp_.PercorsoProgramma);
-    // Beside the program, in the source tree of a build, or where the installation puts it.
+    // Beside the program (the build folder copies the manual there) or where the installation
+    // puts it.
     for (const fs::path& guida : {programma / "VelcoraDwg.chm", programma / "doc" / "index.html",
-                                  programma / ".." / "doc" / "index.html", programma / ".." / ".." / "doc" / "index.html",
                                   programma / ".." / "share" / "velcora" / "doc" / "index.html"}) {
         std::error_code ec;
         if (fs::exists(guida, ec)) {

@@ -419,6 +419,21 @@ TEST_F(FileFinestra, AiutoEInformazioni) {
     Menu("mnuHelp0")->trigger();
     ASSERT_EQ(servizi.DocumentiAperti.size(), 1u);
     EXPECT_EQ(servizi.DocumentiAperti[0].filename(), "VelcoraDwg.chm");
+    // The manual of a build folder, beside the program; the manual of an installation.
+    fs::remove(programma / "VelcoraDwg.chm");
+    fs::create_directories(programma / "doc");
+    std::ofstream(programma / "doc" / "index.html") << "guida";
+    Menu("mnuHelp0")->trigger();
+    ASSERT_EQ(servizi.DocumentiAperti.size(), 2u);
+    EXPECT_EQ(servizi.DocumentiAperti[1], fs::weakly_canonical(programma / "doc" / "index.html"));
+    fs::remove_all(programma / "doc");
+    const fs::path installata = programma.parent_path() / "share" / "velcora" / "doc" / "index.html";
+    fs::create_directories(installata.parent_path());
+    std::ofstream(installata) << "guida";
+    Menu("mnuHelp0")->trigger();
+    ASSERT_EQ(servizi.DocumentiAperti.size(), 3u);
+    EXPECT_EQ(servizi.DocumentiAperti[2], fs::weakly_canonical(installata));
+    EXPECT_EQ(msg.Voci.size(), 1u) << Messaggi();
 
     bool informazioni = false;
     prova::QuandoSiApre([&](QWidget* f) {
