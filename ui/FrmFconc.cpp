@@ -89,6 +89,12 @@ FrmFconc::FrmFconc(Velcora& trave, std::vector<double> luci, const Separatori& s
         griglia->PerRighe(true);
         griglia->ChiusuraNumerica(true);
         griglia->ImpostaRigheVisibili(6);
+        griglia->ColonneElastiche(true);
+        // A grid without loads is hidden but keeps its room: the window opens large enough for
+        // seven columns and six rows of each table, whatever the counts.
+        QSizePolicy politica = griglia->sizePolicy();
+        politica.setRetainSizeWhenHidden(true);
+        griglia->setSizePolicy(politica);
         FlexGrid_[q] = griglia;
         connect(zoom, &QPushButton::clicked, this, [this, griglia] {
             griglia->IngrandisceGriglia();
@@ -103,7 +109,6 @@ FrmFconc::FrmFconc(Velcora& trave, std::vector<double> luci, const Separatori& s
         auto* colonna = new QVBoxLayout(riquadro);
         colonna->addLayout(testa);
         colonna->addWidget(griglia, 1);
-        colonna->addStretch();
         tabelle->addWidget(riquadro, 1);
     }
     // After the last force, on to the couples; after the last couple, "OK".
@@ -125,6 +130,8 @@ FrmFconc::FrmFconc(Velcora& trave, std::vector<double> luci, const Separatori& s
     principale->addLayout(tabelle, 1);
     principale->addLayout(comandi);
 
+    for (std::size_t q = 0; q < 2; ++q)
+        DimensionaMsFlex(q); // headings and widths even while a grid is hidden
     CaricaForm();
     txtRigheGriglia_[0]->setFocus();
 }

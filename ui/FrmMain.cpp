@@ -368,6 +368,7 @@ void FrmMain::CollegaEventi() {
 
     // Fields.
     AlTastoInvio(txtTitolo, [this] { txtCampate->setFocus(Qt::TabFocusReason); });
+    AlPerdereFocus(txtTitolo, [this] { txtTitolo->setCursorPosition(0); });
     AlTastoInvio(txtCampate, [this] { Comando([this] { InvioCampate(); }); });
     AlPerdereFocus(txtCampate, [this] { Comando([this] { ApplicaCampate(false); }); });
     for (std::size_t k = 0; k < txtscala.size(); ++k) {

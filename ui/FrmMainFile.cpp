@@ -102,6 +102,7 @@ void FrmMain::ImpostaTitolo(const std::string& titolo) {
 
 void FrmMain::DopoLettura() {
     txtTitolo->setText(QString::fromStdString(imp_.Titolo));
+    txtTitolo->setCursorPosition(0); // a long title shows its start
     txtCampate->setText(QString::number(trave_.nCampate()));
     DimensionaGriglie();
     FormScriveDati();

@@ -329,5 +329,28 @@ TEST_F(FinestraFconc, SeparatoriInglesi) {
     EXPECT_EQ(t.Info_Fconc(1, 2, true), 1250.0f); // the comma groups thousands there
 }
 
+// Without loads the window still opens showing seven columns and six rows of each grid, and
+// its grids follow the window when it grows.
+TEST_F(FinestraFconc, SiApreGrandeABastanzaESiAllarga) {
+    Velcora t = TreCampate();
+    t.Dati_Fconc(std::vector<RigaCarichi>(8, RigaCarichi{1, 0, 0, 0, 0, 1}), false);
+    FrmFconc f(t, FrmFconc::LuciDellaTrave(t), Separatori::Italiani(), msg, nullptr);
+    prova::MostraAttiva(f);
+    const QSize vuota = f.size();
+    prova::ScriveEInvio(Conteggio(f, 0), QStringLiteral("8"));
+    QApplication::processEvents();
+    EXPECT_EQ(f.size(), vuota); // the forces needed no more room than the window had
+    for (bool forze : {true, false}) {
+        GrigliaModifica& g = f.Griglia(forze);
+        ASSERT_TRUE(g.isVisible());
+        const QRect ultima = g.visualRect(g.model()->index(5, 6));
+        EXPECT_TRUE(g.viewport()->rect().contains(ultima)) << forze; // row 6, column "d"
+    }
+    const int prima = f.Griglia(true).width();
+    f.resize(f.width() + 300, f.height() + 200);
+    QApplication::processEvents();
+    EXPECT_GT(f.Griglia(true).width(), prima);
+}
+
 } // namespace
 } // namespace vc

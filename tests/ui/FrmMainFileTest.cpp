@@ -76,6 +76,7 @@ TEST_F(FileFinestra, ApreSalvaConNomeERiapre) {
 
     EXPECT_EQ(w->Didascalia(), "Velcora - File: tre campate");
     EXPECT_EQ(w->txtTitolo->text(), QStringLiteral("Trave di piano su tre campate in semplice appoggio"));
+    EXPECT_EQ(w->txtTitolo->cursorPosition(), 0); // the field shows the start of a long title
     EXPECT_EQ(w->txtCampate->text(), QStringLiteral("3"));
     EXPECT_EQ(w->FlexGrid[0]->TestoCella(2, 1), "6");
     EXPECT_EQ(w->FlexGrid[1]->TestoCella(4, 1), "0,3");
