@@ -8,6 +8,8 @@
 #include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <thread>
+#include <vector>
 #include <initializer_list>
 #include <limits>
 #include <stdexcept>
@@ -366,6 +368,19 @@ TEST(FormattazioneSeparatori, ReadingTheUsersLocaleLeavesTheProgramsLocaleAlone)
     EXPECT_EQ(std::string(std::setlocale(LC_NUMERIC, nullptr)), prima);
     EXPECT_FALSE(s.Decimale.empty());
     EXPECT_EQ(SeparatoreDecimale(), s.Decimale);
+}
+
+TEST(FormattazioneSeparatori, TheUsersLocaleReadInManyThreadsAtOnceGivesOneAnswer) {
+    const Separatori atteso = SeparatoriDelSistema();
+    std::vector<Separatori> letti(8);
+    {
+        std::vector<std::jthread> fili;
+        for (auto& s : letti)
+            fili.emplace_back([&s] {
+                for (int k = 0; k < 200; ++k) s = SeparatoriDelSistema();
+            });
+    }
+    for (const auto& s : letti) EXPECT_EQ(s, atteso);
 }
 
 TEST(FormattazioneSeparatori, LengthCountsCharacters) {
