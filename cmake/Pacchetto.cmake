@@ -15,6 +15,14 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps adds the libraries the programs link; here go, comma-separated, the packages
 # the installed files need beyond those (none yet).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "")
+# The Python module velcora is built for one version of Debian's python3 and gives its diagrams
+# as numpy arrays; it draws with matplotlib when that is there.
+if(TARGET velcora_python)
+  math(EXPR python_successivo "${VELCORA_PYTHON3_MINORE} + 1")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "python3 (>= ${VELCORA_PYTHON3_VERSIONE}), python3 (<< 3.${python_successivo}), python3-numpy")
+  set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-matplotlib")
+endif()
 # The manual, the PDF page and the CAD drawing open with the desktop's programs.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, evince | pdf-viewer, librecad")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "continuous reinforced-concrete beams (travi continue in cemento armato)")
@@ -28,7 +36,7 @@ rounding over the supports and the decalage of the moment diagram. The results
 go to two grids, diagram windows, the printer, a text listing, DXF files and a
 CAD drawing with the blocks and extended data read by a reinforcement-drawing
 program. The windows speak Italian; velcora-cli calculates a data file from the
-command line.
+command line, and the Python module velcora from a script.
 
 Velcora calcola una trave continua in cemento armato: una fila di campate,
 sbalzi compresi, con estremità appoggiate, incastrate, libere o vincolate
@@ -40,7 +48,7 @@ decalage del diagramma dei momenti. Mostra i risultati in due griglie e nelle
 finestre dei diagrammi, li stampa e li scrive in una relazione di testo, in
 file DXF e in un disegno CAD con i blocchi e i dati estesi letti dal programma
 di disegno delle armature. velcora-cli calcola un file dei dati dalla riga di
-comando.
+comando, il modulo Python velcora da uno script.
 ]])
 
 include(CPack)

@@ -39,6 +39,24 @@ done
 [[ "$(zcat "$root/usr/share/doc/velcora/changelog.gz" | head -1)" == "velcora ($versione) "* ]] ||
   fallisce "la prima voce del changelog non è la versione $versione"
 
+# The Python module, where Debian's python3 finds it, imported from the unpacked root, gives the
+# results of the built command line.
+if [[ -n "${VELCORA_PYTHON:-}" ]]; then
+  [[ "$(campo Depends)" == *python3-numpy* ]] || fallisce "Depends senza python3-numpy: $(campo Depends)"
+  esempio="$src/examples/tre_campate_appoggi.vlr"
+  "$build/app/velcora-cli" --ini "$build/app/VelcoraDwg.predefinito.ini" "$esempio" --json "$tmp/cli.json" >/dev/null
+  PYTHONPATH="$root/usr/lib/python3/dist-packages" "$VELCORA_PYTHON" - "$root" "$esempio" "$tmp/cli.json" <<'FINE' ||
+import json, sys
+import velcora
+radice, esempio, atteso = sys.argv[1:]
+assert velcora.__file__.startswith(radice + "/usr/lib/python3/dist-packages/velcora/"), velcora.__file__
+r = velcora.calcola(esempio)
+r["diagrammi"] = {k: [float(x) for x in v] for k, v in r["diagrammi"].items()}
+assert r == json.load(open(atteso)), "risultati diversi da velcora-cli"
+FINE
+    fallisce "il modulo Python installato non si importa o non calcola come velcora-cli"
+fi
+
 # The installed command line gives the listing of the built one on the default factors, with
 # no message: it finds the factors the installation comes with.
 export HOME="$tmp/home"
