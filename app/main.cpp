@@ -1,10 +1,12 @@
 // velcora-cli: reads a beam from a data file or a JSON beam, checks and solves it as the main
 // window does, and prints the listing of the results; it also converts a beam from one form to
 // the other; on request it also writes the moment and shear diagrams
-// (a DXF file, a CAD drawing, the blocks with their extended data). Messages go to standard
+// (a DXF file, a CAD drawing, the blocks with their extended data). With --lotto it calculates
+// many beams at once on every core, each into its own files. Messages go to standard
 // error; the exit status is 0 on success, 1 when the data are refused, the calculation fails
-// or an output cannot be written, 2 when the command line is wrong.
+// or an output cannot be written (for a batch: of any beam), 2 when the command line is wrong.
 
+#include "app/Lotto.h"
 #include "app/RisultatiJson.h"
 #include "app/StampaPdf.h"
 #include "drawing/UsciteDiagrammi.h"
@@ -28,15 +30,19 @@
 #include <QGuiApplication>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <clocale>
+#include <cstddef>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace {
 
@@ -51,8 +57,30 @@ struct Combinazione {
     int TipoSLE = vc::SLERara;
 };
 
+// The outputs of one beam, each into the file named.
+struct Uscite {
+    std::optional<std::filesystem::path> Txt, Json, Dxf, Dwg, Blocco, Pdf, EsportaDati;
+    bool Risultati() const { return Txt || Json || Dxf || Dwg || Blocco || Pdf; }
+};
+
+// The outputs a batch can write for every beam, by name, and the suffix of their files in the
+// output folder (the results in JSON are not named like a JSON beam, which may be an input).
+struct UscitaLotto {
+    const char* Nome;
+    const char* Suffisso;
+    std::optional<std::filesystem::path> Uscite::*Campo;
+};
+constexpr UscitaLotto UsciteLotto[] = {
+    {"txt", ".txt", &Uscite::Txt},           {"json", ".risultati.json", &Uscite::Json},
+    {"dxf", ".dxf", &Uscite::Dxf},           {"dwg", ".dwg.dxf", &Uscite::Dwg},
+    {"blocco", ".blocco.dxf", &Uscite::Blocco}, {"pdf", ".pdf", &Uscite::Pdf},
+};
+
 struct Opzioni {
     std::filesystem::path FileDati;
+    std::optional<std::filesystem::path> Lotto;       // the output folder of a batch
+    std::vector<std::filesystem::path> FileLotto;     // its beams
+    std::vector<const UscitaLotto*> UsciteDelLotto;   // the outputs of each
     std::optional<std::filesystem::path> Txt, Json, Ini, EsportaDati;
     std::optional<std::filesystem::path> Dxf, Dwg, Blocco, Pdf; // the diagrams
     std::optional<Combinazione> StatoLimite;
@@ -70,6 +98,31 @@ int Uso(const std::string& testo) {
     std::cerr << "velcora-cli: " << testo << "\n"
               << "Uso: velcora-cli [opzioni] FILE.vlr|FILE.json  (velcora-cli --help per le opzioni)\n";
     return ErroreUso;
+}
+
+// The batch: its output folder, its beams (two of which may not give their outputs the same
+// name) and its outputs. A text saying what is wrong, or nothing.
+std::optional<std::string> OpzioniLotto(const QString& cartella, const QStringList& file, const QString& elenco,
+                                        Opzioni& o) {
+    o.Lotto = Percorso(cartella);
+    for (const QString& nome : elenco.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const auto* u = std::find_if(std::begin(UsciteLotto), std::end(UsciteLotto),
+                                     [&](const UscitaLotto& x) { return nome.trimmed() == QLatin1String(x.Nome); });
+        if (u == std::end(UsciteLotto))
+            return "uscita sconosciuta: " + nome.toStdString() + " (txt, json, dxf, dwg, blocco, pdf)";
+        if (std::find(o.UsciteDelLotto.begin(), o.UsciteDelLotto.end(), u) == o.UsciteDelLotto.end())
+            o.UsciteDelLotto.push_back(u);
+    }
+    if (o.UsciteDelLotto.empty()) return "nessuna uscita in --uscite";
+    std::vector<std::string> nomi;
+    for (const QString& f : file) {
+        o.FileLotto.push_back(Percorso(f));
+        const std::string nome = o.FileLotto.back().stem().string();
+        if (std::find(nomi.begin(), nomi.end(), nome) != nomi.end())
+            return "due file con lo stesso nome " + nome + ": le loro uscite si sovrapporrebbero";
+        nomi.push_back(nome);
+    }
+    return std::nullopt;
 }
 
 // The options, or the exit status of a command line that asks for no calculation.
@@ -121,9 +174,22 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
                                                     "con .json, altrimenti file dei dati .vlr. Senza altre uscite "
                                                     "non calcola."),
                                      QStringLiteral("OUT"));
-    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta, dxf, dwg, blocco, pdf, esporta});
+    const QCommandLineOption lotto(QStringLiteral("lotto"),
+                                   QStringLiteral("Calcola tutte le travi FILE... insieme, su ogni processore, e "
+                                                  "scrive le uscite di ciascuna nella CARTELLA, con il nome del "
+                                                  "file: NOME.txt, NOME.risultati.json, NOME.dxf, NOME.dwg.dxf, "
+                                                  "NOME.blocco.dxf, NOME.pdf."),
+                                   QStringLiteral("CARTELLA"));
+    const QCommandLineOption uscite(QStringLiteral("uscite"),
+                                    QStringLiteral("Con --lotto, le uscite di ogni trave separate da virgole: txt, "
+                                                   "json, dxf, dwg, blocco, pdf (predefinita txt)."),
+                                    QStringLiteral("ELENCO"), QStringLiteral("txt"));
+    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta, dxf, dwg, blocco, pdf, esporta, lotto,
+                  uscite});
     p.addPositionalArgument(QStringLiteral("FILE"),
-                            QStringLiteral("La trave: un file dei dati .vlr o una trave JSON .json."));
+                            QStringLiteral("La trave: un file dei dati .vlr o una trave JSON .json (con --lotto, "
+                                           "una o più)."),
+                            QStringLiteral("FILE..."));
 
     if (!p.parse(argomenti)) return Uso(p.errorText().toStdString());
     if (p.isSet(aiuto)) {
@@ -134,8 +200,18 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     Opzioni o;
     const QStringList file = p.positionalArguments();
     if (file.isEmpty()) return Uso("manca il file dei dati");
-    if (file.size() > 1) return Uso("un solo file dei dati per volta");
-    o.FileDati = Percorso(file.front());
+    if (p.isSet(lotto)) {
+        if (const auto errore = OpzioniLotto(p.value(lotto), file, p.value(uscite), o)) return Uso(*errore);
+        for (const auto* singola : {&txt, &json, &dxf, &dwg, &blocco, &pdf, &esporta})
+            if (p.isSet(*singola))
+                return Uso("con --lotto le uscite si scelgono con --uscite, non con --" +
+                           singola->names().front().toStdString());
+    } else if (file.size() > 1) {
+        return Uso("un solo file dei dati per volta (per molti file: --lotto)");
+    } else if (p.isSet(uscite)) {
+        return Uso("--uscite vale solo con --lotto");
+    }
+    if (!file.isEmpty()) o.FileDati = Percorso(file.front());
     if (p.isSet(txt)) o.Txt = Percorso(p.value(txt));
     if (p.isSet(json)) o.Json = Percorso(p.value(json));
     if (p.isSet(ini)) o.Ini = Percorso(p.value(ini));
@@ -183,7 +259,7 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
 
 // The drawings asked for, each into its own file: the DXF file, and the diagrams or the blocks in
 // a CAD drawing of their own. A drawing that cannot be made or saved is reported and stops.
-bool ScriveDiagrammi(const Opzioni& o, const vc::Velcora& trave, const vc::Impostazioni& imp,
+bool ScriveDiagrammi(const Uscite& o, const vc::Velcora& trave, const vc::Impostazioni& imp,
                      const vc::Separatori& sep, vc::Messaggi& msg) {
     try {
         if (o.Dxf) {
@@ -206,27 +282,15 @@ bool ScriveDiagrammi(const Opzioni& o, const vc::Velcora& trave, const vc::Impos
     return true;
 }
 
-int Esegue(const Opzioni& o) {
-    vc::MessaggiSuStderr msg(o.Risposta);
-    vc::Separatori sep = o.Sep;
-    if (o.Sistema) {
-        sep = vc::SeparatoriDelSistema();
-        vc::ControllaImpostazioniInternazionali(sep, msg, true);
-    }
-
-    // The settings file first, then the data file, whose own factors (from version 7.5) win.
-    vc::Impostazioni imp;
-    imp.PercorsoProgramma = QCoreApplication::applicationDirPath().toStdString();
-    imp.PercorsoDati = QDir::currentPath().toStdString();
-    const vc::PercorsiFileIni percorsiIni = o.Ini ? vc::PercorsiFileIni{*o.Ini, {}}
-                                                  : vc::PercorsiFileIniPredefiniti(imp.PercorsoProgramma);
-    vc::FileIniLeggeScrive(vc::Modo::Lettura, imp, msg, percorsiIni);
-
+// Reads, solves and puts out one beam. The listing goes to the text file asked, or else, when
+// suUscita is given, there (the terminal of a single beam).
+bool ElaboraTrave(const std::filesystem::path& file, const Uscite& u, const Opzioni& o, vc::Impostazioni imp,
+                  const vc::Separatori& sep, vc::Messaggi& msg, std::string* suUscita) {
     vc::Velcora trave;
-    if (vc::LeggeFileTrave(o.FileDati, trave, imp, msg)) return Fallito;
-    if (o.EsportaDati) {
-        if (vc::ScriveFileTrave(*o.EsportaDati, trave, imp, msg)) return Fallito;
-        if (!o.Txt && !o.Json && !o.Dxf && !o.Dwg && !o.Blocco && !o.Pdf) return Riuscito;
+    if (vc::LeggeFileTrave(file, trave, imp, msg)) return false;
+    if (u.EsportaDati) {
+        if (vc::ScriveFileTrave(*u.EsportaDati, trave, imp, msg)) return false;
+        if (!u.Risultati()) return true;
     }
     // Without an option, the combination of the beam: a JSON beam names its SLE combination, a
     // data file has none and takes "rara".
@@ -235,7 +299,7 @@ int Esegue(const Opzioni& o) {
         imp.TipoSLE = o.StatoLimite->TipoSLE;
     }
     if (o.Punti) trave.nDivisioniPlt = *o.Punti;
-    if (!vc::EsegueCalcolo(trave, imp, msg).Riuscito()) return Fallito;
+    if (!vc::EsegueCalcolo(trave, imp, msg).Riuscito()) return false;
 
     std::ostringstream relazione;
     try {
@@ -243,24 +307,90 @@ int Esegue(const Opzioni& o) {
         vc::StampaRelazione(righe, trave, imp, sep);
     } catch (const vc::ErroreCalcolo& e) { // a result without a text
         vc::ErroreNeiDati(msg, e.what(), vc::CampoDati::Nessuno);
-        return Fallito;
+        return false;
     }
 
-    if (o.Json) {
+    if (u.Json) {
         const QByteArray testo = QJsonDocument(vc::RisultatiJson(trave)).toJson(QJsonDocument::Indented);
         std::error_code ec;
-        if (!vc::ScriveFileAtomico(*o.Json, std::string_view(testo.constData(), static_cast<std::size_t>(testo.size())),
+        if (!vc::ScriveFileAtomico(*u.Json, std::string_view(testo.constData(), static_cast<std::size_t>(testo.size())),
                                    ec)) {
             msg.Mostra(ScritturaIncompleta, vc::Icona::Nessuna);
-            return Fallito;
+            return false;
         }
     }
 
-    if (!ScriveDiagrammi(o, trave, imp, sep, msg)) return Fallito;
+    if (!ScriveDiagrammi(u, trave, imp, sep, msg)) return false;
 
-    if (o.Txt) return vc::ScriveRelazioneSuFile(*o.Txt, trave, imp, sep, msg) ? Riuscito : Fallito;
+    if (u.Txt) return vc::ScriveRelazioneSuFile(*u.Txt, trave, imp, sep, msg);
+    if (suUscita) *suUscita = relazione.str();
+    return true;
+}
 
-    std::cout << relazione.str() << std::flush;
+// The settings every beam starts from: the settings file first, then the beam's own factors
+// (from version 7.5 of the data file) win.
+vc::Impostazioni ImpostazioniIniziali(const Opzioni& o, vc::Messaggi& msg) {
+    vc::Impostazioni imp;
+    imp.PercorsoProgramma = QCoreApplication::applicationDirPath().toStdString();
+    imp.PercorsoDati = QDir::currentPath().toStdString();
+    const vc::PercorsiFileIni percorsiIni = o.Ini ? vc::PercorsiFileIni{*o.Ini, {}}
+                                                  : vc::PercorsiFileIniPredefiniti(imp.PercorsoProgramma);
+    vc::FileIniLeggeScrive(vc::Modo::Lettura, imp, msg, percorsiIni);
+    return imp;
+}
+
+// Every beam of the batch on every core, each into its own files; what each said afterwards, in
+// the order of the command line, every line prefixed by the beam's file name.
+int EsegueLotto(const Opzioni& o, const vc::Impostazioni& imp, const vc::Separatori& sep, vc::Messaggi& msg) {
+    std::error_code ec;
+    std::filesystem::create_directories(*o.Lotto, ec);
+    if (!std::filesystem::is_directory(*o.Lotto)) {
+        msg.Mostra(ScritturaIncompleta + std::string("\n") + o.Lotto->string() + ": " + ec.message(),
+                   vc::Icona::Nessuna);
+        return Fallito;
+    }
+    const auto esiti = vc::EsegueInParallelo(
+        o.FileLotto.size(),
+        [&](std::size_t k, vc::Messaggi& suo) {
+            Uscite u;
+            const std::string nome = o.FileLotto[k].stem().string();
+            for (const UscitaLotto* uscita : o.UsciteDelLotto) u.*(uscita->Campo) = *o.Lotto / (nome + uscita->Suffisso);
+            return ElaboraTrave(o.FileLotto[k], u, o, imp, sep, suo, nullptr);
+        },
+        o.Risposta);
+
+    bool tutti = true;
+    for (std::size_t k = 0; k < esiti.size(); ++k) {
+        tutti = tutti && esiti[k].Riuscito;
+        const std::string prefisso = o.FileLotto[k].filename().string() + ": ";
+        for (const std::string& testo : esiti[k].Messaggi) {
+            std::istringstream righe(testo);
+            for (std::string riga; std::getline(righe, riga);) {
+                if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+                std::cerr << prefisso << riga << "\n";
+            }
+        }
+    }
+    std::cerr << std::flush;
+    return tutti ? Riuscito : Fallito;
+}
+
+int Esegue(const Opzioni& o) {
+    vc::MessaggiSuStderr msg(o.Risposta);
+    vc::Separatori sep = o.Sep;
+    if (o.Sistema) {
+        sep = vc::SeparatoriDelSistema();
+        vc::ControllaImpostazioniInternazionali(sep, msg, true);
+    }
+    const vc::Impostazioni imp = ImpostazioniIniziali(o, msg);
+    if (o.Lotto) return EsegueLotto(o, imp, sep, msg);
+
+    const Uscite u{o.Txt, o.Json, o.Dxf, o.Dwg, o.Blocco, o.Pdf, o.EsportaDati};
+    std::string relazione;
+    if (!ElaboraTrave(o.FileDati, u, o, imp, sep, msg, u.EsportaDati && !u.Risultati() ? nullptr : &relazione))
+        return Fallito;
+    if (relazione.empty()) return Riuscito;
+    std::cout << relazione << std::flush;
     if (!std::cout) {
         msg.Mostra(ScritturaIncompleta, vc::Icona::Nessuna);
         return Fallito;
@@ -273,7 +403,12 @@ int Esegue(const Opzioni& o) {
 int main(int argc, char** argv) {
     // Printing needs the fonts of a graphical application; without a display it draws offscreen.
     bool stampa = false;
-    for (int i = 1; i < argc; ++i) stampa = stampa || std::string_view(argv[i]).starts_with("--pdf");
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a(argv[i]);
+        const bool elencoUscite = a == "--uscite" && i + 1 < argc;
+        stampa = stampa || a.starts_with("--pdf") || (a.starts_with("--uscite=") && a.find("pdf") != a.npos) ||
+                 (elencoUscite && std::string_view(argv[i + 1]).find("pdf") != std::string_view::npos);
+    }
     if (stampa && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

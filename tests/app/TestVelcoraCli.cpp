@@ -368,6 +368,61 @@ TEST(VelcoraCliEsempi, DaVlrAJsonEIndietroStessiByteEStessiRisultati) {
     }
 }
 
+// A batch: every example and two bad beams on every core; each beam's outputs as a single run
+// writes them, the bad ones named in the order given, and a failed status.
+TEST(VelcoraCliLotto, OgniTraveLeSueUsciteEIMessaggiInOrdine) {
+    CartellaTemporanea cartella;
+    const fs::path uscita = cartella.Percorso / "uscite";
+    const fs::path errata = cartella.Percorso / "errata.json", manca = cartella.Percorso / "manca.vlr";
+    ScriveByte(errata, R"({"formato": "velcora-trave", "versione": 1, "campate": 3})");
+    const auto esempi = FileIn(CartellaEsempi(), ".vlr");
+    QStringList argomenti{QStringLiteral("--lotto"), Q(uscita), QStringLiteral("--uscite"), QStringLiteral("json,txt")};
+    argomenti << Q(errata);
+    for (const fs::path& f : esempi) argomenti << Q(f);
+    argomenti << Q(manca);
+
+    const Esito e = Esegui(argomenti);
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Uscita, "");
+    EXPECT_EQ(e.Errori, "errata.json: Lettura incompleta del File\nerrata.json: " + errata.string() +
+                            ": campate: elenco atteso\nmanca.vlr: File " + manca.string() + " non trovato \n");
+    for (const fs::path& f : esempi) {
+        SCOPED_TRACE(f.filename().string());
+        const fs::path singola = cartella.Percorso / "singola.json", txt = cartella.Percorso / "singola.txt";
+        ASSERT_EQ(Esegui({Q(f), QStringLiteral("--json"), Q(singola), QStringLiteral("--txt"), Q(txt)}).Codice, 0);
+        const std::string nome = f.stem().string();
+        EXPECT_EQ(LeggeByte(uscita / (nome + ".risultati.json")), LeggeByte(singola));
+        EXPECT_EQ(LeggeByte(uscita / (nome + ".txt")), LeggeByte(txt));
+    }
+    EXPECT_FALSE(fs::exists(uscita / "errata.risultati.json"));
+
+    // Only good beams: done.
+    argomenti = QStringList{QStringLiteral("--lotto"), Q(uscita), QStringLiteral("--uscite"), QStringLiteral("dxf")};
+    for (const fs::path& f : esempi) argomenti << Q(f);
+    const Esito buone = Esegui(argomenti);
+    EXPECT_EQ(buone.Codice, 0) << buone.Errori;
+    EXPECT_EQ(buone.Errori, "");
+    EXPECT_TRUE(fs::exists(uscita / (esempi.front().stem().string() + ".dxf")));
+}
+
+TEST(VelcoraCliLotto, ErroriDUso) {
+    CartellaTemporanea cartella;
+    const fs::path f = CartellaEsempi() / "tre_campate_appoggi.vlr";
+    const QString u = Q(cartella.Percorso);
+    const QStringList sbagliati[] = {
+        {QStringLiteral("--lotto"), u},
+        {QStringLiteral("--lotto"), u, Q(f), Q(f)},
+        {QStringLiteral("--lotto"), u, QStringLiteral("--uscite"), QStringLiteral("json,boh"), Q(f)},
+        {QStringLiteral("--lotto"), u, QStringLiteral("--uscite"), QStringLiteral(","), Q(f)},
+        {QStringLiteral("--lotto"), u, QStringLiteral("--json"), QStringLiteral("r.json"), Q(f)},
+        {QStringLiteral("--uscite"), QStringLiteral("json"), Q(f)},
+    };
+    for (const auto& a : sbagliati) {
+        SCOPED_TRACE(a.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(Esegui(a).Codice, 2);
+    }
+}
+
 TEST_F(VelcoraCli, TraveJsonConLeSueOpzioniEIlCampoErrato) {
     const fs::path json = Cartella.Percorso / "prova.json";
     ASSERT_EQ(Esegui({Q(Dati), QStringLiteral("--esporta-dati"), Q(json)}).Codice, 0);
