@@ -46,7 +46,8 @@ bool PercorsoTraveJson(const fs::path& percorso) {
     std::string estensione = percorso.extension().string();
     std::transform(estensione.begin(), estensione.end(), estensione.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return estensione == "." + std::string(EstensioneTraveJson);
+    return estensione.size() == EstensioneTraveJson.size() + 1 && estensione.front() == '.' &&
+           std::string_view(estensione).substr(1) == EstensioneTraveJson;
 }
 
 std::optional<ErroreFileTrave> LeggeFileTrave(const fs::path& percorso, Velcora& trave, Impostazioni& imp,

@@ -232,8 +232,15 @@ class ChiaviRipetute {
     }
     std::string Percorso() const {
         std::string p;
-        for (const Livello& l : livelli_)
-            p += l.Elenco ? "[" + std::to_string(l.Indice + 1) + "]" : (p.empty() ? "" : ".") + l.Chiave;
+        for (const Livello& l : livelli_) {
+            // Appended piece by piece: GCC 12 at -O3 warns falsely on "literal" + std::string&&.
+            if (l.Elenco) {
+                p.append("[").append(std::to_string(l.Indice + 1)).append("]");
+            } else {
+                if (!p.empty()) p.append(".");
+                p.append(l.Chiave);
+            }
+        }
         return p;
     }
     std::vector<Livello> livelli_;

@@ -82,7 +82,7 @@ TEST_P(ManiVere, IlTastoDecimaleDelTastierinoScriveIlSeparatore) {
     QTest::keyClick(Fuoco(), Qt::Key_Period, Qt::KeypadModifier);
     Digita(QStringLiteral("5"));
     ASSERT_TRUE(g->InModifica());
-    EXPECT_EQ(g->Editor()->text().toStdString(), "4" + Decimale() + "5");
+    EXPECT_EQ(g->Editor()->text().toStdString(), std::string("4").append(Decimale()).append("5"));
 }
 
 TEST_P(ManiVere, EsciConUnEditoreApertoChiedeDiSalvare) {
