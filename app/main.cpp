@@ -9,6 +9,7 @@
 #include "app/Lotto.h"
 #include "app/RisultatiJson.h"
 #include "app/StampaPdf.h"
+#include "drawing/RelazioneCalcolo.h"
 #include "drawing/UsciteDiagrammi.h"
 #include "drawing/core/ContestoDisegno.h"
 #include "drawing/core/ErroreDisegno.h"
@@ -23,9 +24,11 @@
 #include "support/ImpostazioniInternazionali.h"
 #include "support/Messaggi.h"
 #include "support/Separatori.h"
+#include "ui/RelazionePdf.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -59,8 +62,8 @@ struct Combinazione {
 
 // The outputs of one beam, each into the file named.
 struct Uscite {
-    std::optional<std::filesystem::path> Txt, Json, Dxf, Dwg, Blocco, Pdf, EsportaDati;
-    bool Risultati() const { return Txt || Json || Dxf || Dwg || Blocco || Pdf; }
+    std::optional<std::filesystem::path> Txt, Json, Dxf, Dwg, Blocco, Pdf, EsportaDati, Relazione;
+    bool Risultati() const { return Txt || Json || Dxf || Dwg || Blocco || Pdf || Relazione; }
 };
 
 // The outputs a batch can write for every beam, by name, and the suffix of their files in the
@@ -83,6 +86,7 @@ struct Opzioni {
     std::vector<const UscitaLotto*> UsciteDelLotto;   // the outputs of each
     std::optional<std::filesystem::path> Txt, Json, Ini, EsportaDati;
     std::optional<std::filesystem::path> Dxf, Dwg, Blocco, Pdf; // the diagrams
+    std::optional<std::filesystem::path> Relazione;             // the calculation report
     std::optional<Combinazione> StatoLimite;
     std::optional<int> Punti; // without it, the JSON beam's own, or 100
     vc::Separatori Sep;
@@ -169,6 +173,10 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     const QCommandLineOption pdf(QStringLiteral("pdf"),
                                  QStringLiteral("Stampa i diagrammi dei momenti e dei tagli su una pagina del file PDF OUT."),
                                  QStringLiteral("OUT"));
+    const QCommandLineOption relazione(QStringLiteral("relazione"),
+                                       QStringLiteral("Scrive la relazione di calcolo (dati, combinazione, opzioni, "
+                                                      "risultati e diagrammi) nel file PDF OUT."),
+                                       QStringLiteral("OUT"));
     const QCommandLineOption esporta(QStringLiteral("esporta-dati"),
                                      QStringLiteral("Scrive i dati della trave in OUT: trave JSON se OUT finisce "
                                                     "con .json, altrimenti file dei dati .vlr. Senza altre uscite "
@@ -184,8 +192,8 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
                                     QStringLiteral("Con --lotto, le uscite di ogni trave separate da virgole: txt, "
                                                    "json, dxf, dwg, blocco, pdf (predefinita txt)."),
                                     QStringLiteral("ELENCO"), QStringLiteral("txt"));
-    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta, dxf, dwg, blocco, pdf, esporta, lotto,
-                  uscite});
+    p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta, dxf, dwg, blocco, pdf, relazione, esporta,
+                  lotto, uscite});
     p.addPositionalArgument(QStringLiteral("FILE"),
                             QStringLiteral("La trave: un file dei dati .vlr o una trave JSON .json (con --lotto, "
                                            "una o più)."),
@@ -202,7 +210,7 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     if (file.isEmpty()) return Uso("manca il file dei dati");
     if (p.isSet(lotto)) {
         if (const auto errore = OpzioniLotto(p.value(lotto), file, p.value(uscite), o)) return Uso(*errore);
-        for (const auto* singola : {&txt, &json, &dxf, &dwg, &blocco, &pdf, &esporta})
+        for (const auto* singola : {&txt, &json, &dxf, &dwg, &blocco, &pdf, &relazione, &esporta})
             if (p.isSet(*singola))
                 return Uso("con --lotto le uscite si scelgono con --uscite, non con --" +
                            singola->names().front().toStdString());
@@ -219,6 +227,7 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     if (p.isSet(dwg)) o.Dwg = Percorso(p.value(dwg));
     if (p.isSet(blocco)) o.Blocco = Percorso(p.value(blocco));
     if (p.isSet(pdf)) o.Pdf = Percorso(p.value(pdf));
+    if (p.isSet(relazione)) o.Relazione = Percorso(p.value(relazione));
     if (p.isSet(esporta)) o.EsportaDati = Percorso(p.value(esporta));
 
     if (p.isSet(stato)) {
@@ -282,6 +291,19 @@ bool ScriveDiagrammi(const Uscite& o, const vc::Velcora& trave, const vc::Impost
     return true;
 }
 
+// The calculation report of the solved beam in a PDF file, dated today.
+bool ScriveRelazioneCalcolo(const std::filesystem::path& file, const vc::Velcora& trave, const vc::Impostazioni& imp,
+                            const vc::Separatori& sep, vc::Messaggi& msg) {
+    const std::string programma = std::string("Velcora ").append(VELCORA_VERSIONE);
+    const std::string oggi = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    try {
+        return vc::ScriveRelazionePdf(file, vc::ComponeRelazione(trave, imp, sep, programma, oggi, msg), msg);
+    } catch (const vc::ErroreDisegno& e) {
+        msg.Mostra(e.what(), vc::Icona::Errore);
+        return false;
+    }
+}
+
 // Reads, solves and puts out one beam. The listing goes to the text file asked, or else, when
 // suUscita is given, there (the terminal of a single beam).
 bool ElaboraTrave(const std::filesystem::path& file, const Uscite& u, const Opzioni& o, vc::Impostazioni imp,
@@ -321,6 +343,7 @@ bool ElaboraTrave(const std::filesystem::path& file, const Uscite& u, const Opzi
     }
 
     if (!ScriveDiagrammi(u, trave, imp, sep, msg)) return false;
+    if (u.Relazione && !ScriveRelazioneCalcolo(*u.Relazione, trave, imp, sep, msg)) return false;
 
     if (u.Txt) return vc::ScriveRelazioneSuFile(*u.Txt, trave, imp, sep, msg);
     if (suUscita) *suUscita = relazione.str();
@@ -385,7 +408,7 @@ int Esegue(const Opzioni& o) {
     const vc::Impostazioni imp = ImpostazioniIniziali(o, msg);
     if (o.Lotto) return EsegueLotto(o, imp, sep, msg);
 
-    const Uscite u{o.Txt, o.Json, o.Dxf, o.Dwg, o.Blocco, o.Pdf, o.EsportaDati};
+    const Uscite u{o.Txt, o.Json, o.Dxf, o.Dwg, o.Blocco, o.Pdf, o.EsportaDati, o.Relazione};
     std::string relazione;
     if (!ElaboraTrave(o.FileDati, u, o, imp, sep, msg, u.EsportaDati && !u.Risultati() ? nullptr : &relazione))
         return Fallito;
@@ -406,7 +429,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view a(argv[i]);
         const bool elencoUscite = a == "--uscite" && i + 1 < argc;
-        stampa = stampa || a.starts_with("--pdf") || (a.starts_with("--uscite=") && a.find("pdf") != a.npos) ||
+        stampa = stampa || a.starts_with("--pdf") || a.starts_with("--relazione") || (a.starts_with("--uscite=") && a.find("pdf") != a.npos) ||
                  (elencoUscite && std::string_view(argv[i + 1]).find("pdf") != std::string_view::npos);
     }
     if (stampa && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&

@@ -1,0 +1,28 @@
+#pragma once
+// The calculation report on A4 portrait pages in a PDF file: 20 mm margins, a header with the
+// program, the beam's title, the file name and the date, the footer "Pagina N di M"; the
+// blocks of the report (drawing/RelazioneCalcolo.h) laid out one after the other, a table
+// split over pages with its headings repeated, each strip of diagrams on a page of its own.
+// Vector drawings, the fonts embedded, no text under 7 points.
+//
+//     const auto r = vc::ComponeRelazione(trave, imp, sep, "Velcora 0.1.0", "9/12/2026", msg);
+//     if (!vc::ScriveRelazionePdf("trave.pdf", r, msg)) ...   // message already shown
+
+#include "drawing/RelazioneCalcolo.h"
+#include "support/Messaggi.h"
+
+#include <filesystem>
+
+class QPagedPaintDevice;
+
+namespace vc {
+
+// Lays the report out and paints it on the device, page after page; the number of pages.
+int DisegnaRelazione(QPagedPaintDevice& carta, const RelazioneCalcolo& relazione);
+
+// The report written to `file` only once it is complete (ui/DestinazionePdf.h): a full disk or
+// a protected file leaves the old file as it was. False, with "Scrittura incompleta del file"
+// and the reason shown, when the file cannot be written.
+bool ScriveRelazionePdf(const std::filesystem::path& file, const RelazioneCalcolo& relazione, Messaggi& msg);
+
+} // namespace vc
