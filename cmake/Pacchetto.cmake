@@ -13,7 +13,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps adds the libraries the programs link; here go, comma-separated, the packages
-# the installed files need beyond those (none yet).
+# the installed files need beyond those.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "")
 # The Python module velcora is built for one version of Debian's python3 and gives its diagrams
 # as numpy arrays; it draws with matplotlib when that is there.
@@ -23,8 +23,8 @@ if(TARGET velcora_python)
       "python3 (>= ${VELCORA_PYTHON3_VERSIONE}), python3 (<< 3.${python_successivo}), python3-numpy")
   set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-matplotlib")
 endif()
-# The manual, the PDF page and the CAD drawing open with the desktop's programs.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, evince | pdf-viewer, librecad")
+# The manual (HTML), the PDF page and the CAD drawing open with the desktop's programs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, firefox-esr | x-www-browser, evince | pdf-viewer, librecad")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "continuous reinforced-concrete beams (travi continue in cemento armato)")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
 Velcora analyses a continuous reinforced-concrete beam: a row of spans,
