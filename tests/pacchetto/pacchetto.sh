@@ -14,6 +14,11 @@ fallisce() { echo "FALLITO: $*" >&2; errori=$((errori + 1)); }
 deb="$tmp/deb/velcora_${versione}_$(dpkg --print-architecture).deb"
 [[ -f "$deb" ]] || { ls "$tmp/deb" >&2; fallisce "manca $deb"; exit 1; }
 
+# Debian's own checks of a package: no error (the warnings and notes stay visible in the log).
+if command -v lintian >/dev/null; then
+  lintian --fail-on error "$deb" || fallisce "lintian trova errori nel pacchetto"
+fi
+
 # The control fields.
 campo() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(campo Package)" == velcora ]] || fallisce "Package: $(campo Package)"
