@@ -1,8 +1,9 @@
 #include "app/Lotto.h"
 
+#include "support/ErroreInterno.h"
+
 #include <algorithm>
 #include <atomic>
-#include <exception>
 #include <thread>
 
 namespace vc {
@@ -39,9 +40,10 @@ std::vector<EsitoLavoro> EsegueInParallelo(std::size_t quanti, const Lavoro& lav
             MessaggiDelLavoro msg(e.Messaggi, risposta);
             try {
                 e.Riuscito = lavoro(k, msg);
-            } catch (const std::exception& errore) { // a fault of the program, not of this beam
+            } catch (...) { // a fault of the program, not of this beam: told as the top level does
                 e.Riuscito = false;
-                e.Messaggi.push_back(std::string("Errore interno: ") + errore.what());
+                e.ErroreInterno = true;
+                e.Messaggi.push_back(TestoErroreInterno(DescriveEccezioneCorrente()));
             }
         }
     };

@@ -4,7 +4,8 @@
 // (a DXF file, a CAD drawing, the blocks with their extended data). With --lotto it calculates
 // many beams at once on every core, each into its own files. Messages go to standard
 // error; the exit status is 0 on success, 1 when the data are refused, the calculation fails
-// or an output cannot be written (for a batch: of any beam), 2 when the command line is wrong.
+// or an output cannot be written (for a batch: of any beam), 2 when the command line is wrong,
+// 3 on an internal error of the program.
 
 #include "app/Lotto.h"
 #include "app/RisultatiJson.h"
@@ -20,6 +21,7 @@
 #include "files/FileTrave.h"
 #include "files/FileSuDisco.h"
 #include "files/Relazione.h"
+#include "support/ErroreInterno.h"
 #include "support/Errori.h"
 #include "support/ImpostazioniInternazionali.h"
 #include "support/Messaggi.h"
@@ -383,8 +385,10 @@ int EsegueLotto(const Opzioni& o, const vc::Impostazioni& imp, const vc::Separat
         o.Risposta);
 
     bool tutti = true;
+    bool guasto = false;
     for (std::size_t k = 0; k < esiti.size(); ++k) {
         tutti = tutti && esiti[k].Riuscito;
+        guasto = guasto || esiti[k].ErroreInterno;
         const std::string prefisso = o.FileLotto[k].filename().string() + ": ";
         for (const std::string& testo : esiti[k].Messaggi) {
             std::istringstream righe(testo);
@@ -395,6 +399,7 @@ int EsegueLotto(const Opzioni& o, const vc::Impostazioni& imp, const vc::Separat
         }
     }
     std::cerr << std::flush;
+    if (guasto) return vc::UscitaErroreInterno;
     return tutti ? Riuscito : Fallito;
 }
 
@@ -424,6 +429,7 @@ int Esegue(const Opzioni& o) {
 } // namespace
 
 int main(int argc, char** argv) {
+    vc::InstallaGestoreTerminazione();
     // Printing needs the fonts of a graphical application; without a display it draws offscreen.
     bool stampa = false;
     for (int i = 1; i < argc; ++i) {
@@ -442,7 +448,13 @@ int main(int argc, char** argv) {
     // written with ".", and the listing gets its separators explicitly.
     std::setlocale(LC_NUMERIC, "C");
 
-    const auto opzioni = LeggeOpzioni(QCoreApplication::arguments());
-    if (const int* uscita = std::get_if<int>(&opzioni)) return *uscita;
-    return Esegue(std::get<Opzioni>(opzioni));
+    // A programming error is told as an internal error, with a status of its own.
+    try {
+        const auto opzioni = LeggeOpzioni(QCoreApplication::arguments());
+        if (const int* uscita = std::get_if<int>(&opzioni)) return *uscita;
+        return Esegue(std::get<Opzioni>(opzioni));
+    } catch (...) {
+        vc::MessaggiSuStderr msg;
+        return vc::ErroreInterno(vc::DescriveEccezioneCorrente(), msg);
+    }
 }

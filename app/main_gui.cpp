@@ -8,8 +8,11 @@
 #include "app/Istantanee.h"
 #include "server/Registrazione.h"
 #include "server/ServerVelcora.h"
+#include "support/ErroreInterno.h"
 #include "support/Messaggi.h"
+#include "ui/ApplicazioneVelcora.h"
 #include "ui/FrmMain.h"
+#include "ui/MessaggiQt.h"
 #include "ui/SeparatoriQt.h"
 
 #include <QApplication>
@@ -49,9 +52,19 @@ int Registrazione(int argc, char** argv, bool registra) {
     if (!ok) vc::MessaggiSuStderr().Mostra(errore.toStdString(), vc::Icona::Errore);
     return ok ? 0 : 1;
 }
-} // namespace
 
-int main(int argc, char** argv) {
+// Keeps the window's recovery file registered for an internal error while the window lives.
+class RecuperoFinestra {
+  public:
+    explicit RecuperoFinestra(vc::FrmMain& finestra) {
+        vc::ImpostaSalvataggioRecupero([&finestra] { return finestra.SalvaRecupero(); });
+    }
+    ~RecuperoFinestra() { vc::ImpostaSalvataggioRecupero({}); }
+    RecuperoFinestra(const RecuperoFinestra&) = delete;
+    RecuperoFinestra& operator=(const RecuperoFinestra&) = delete;
+};
+
+int Esegue(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string parola(argv[i]);
         if (parola == "--help" || parola == "-h") {
@@ -60,7 +73,7 @@ int main(int argc, char** argv) {
         }
         if (parola == "--registra" || parola == "--rimuovi") return Registrazione(argc, argv, parola == "--registra");
     }
-    QApplication app(argc, argv);
+    vc::ApplicazioneVelcora app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(vc::FrmMain::NomeProgramma));
     QApplication::setApplicationVersion(QStringLiteral(VELCORA_VERSIONE));
 
@@ -89,6 +102,7 @@ int main(int argc, char** argv) {
     if (!cartellaIstantanee.isEmpty()) messaggiTerminale = std::make_unique<vc::MessaggiSuStderr>(true);
 
     vc::FrmMain finestra(sep, messaggiTerminale.get());
+    const RecuperoFinestra recupero(finestra);
     vc::ServerVelcora server(finestra.Imp());
     finestra.Imp().AvviatoDaServer = daServer;
     server.Pubblica(); // a second Velcora, or no session bus: the program runs without the service
@@ -98,10 +112,31 @@ int main(int argc, char** argv) {
     std::error_code ec;
     avvio.CartellaCorrente = std::filesystem::current_path(ec);
     for (const QString& p : parole) avvio.RigaComando.push_back(p.toStdString());
-    finestra.Avvia(avvio);
+    try {
+        finestra.Avvia(avvio);
+        if (!cartellaIstantanee.isEmpty()) return vc::SalvaIstantanee(finestra, cartellaIstantanee) ? 0 : 1;
+        finestra.show();
+        return QApplication::exec();
+    } catch (...) {
+        // Outside the event loop, with the window still there to save its unsaved work.
+        vc::MessaggiQt finestre;
+        return vc::ErroreInterno(vc::DescriveEccezioneCorrente(),
+                                 messaggiTerminale ? *messaggiTerminale : static_cast<vc::Messaggi&>(finestre));
+    }
+}
 
-    if (!cartellaIstantanee.isEmpty()) return vc::SalvaIstantanee(finestra, cartellaIstantanee) ? 0 : 1;
+} // namespace
 
-    finestra.show();
-    return QApplication::exec();
+// A programming error ends the program with an internal error (support/ErroreInterno.h):
+// inside the event loop ApplicazioneVelcora catches it, at start-up Esegue, before the window
+// goes, so that the window's recovery file is saved; before the window exists this catch
+// tells it on the terminal; anything that escapes even these ends in the terminate handler.
+int main(int argc, char** argv) {
+    vc::InstallaGestoreTerminazione();
+    try {
+        return Esegue(argc, argv);
+    } catch (...) {
+        vc::MessaggiSuStderr msg; // the window has gone with the application object
+        return vc::ErroreInterno(vc::DescriveEccezioneCorrente(), msg);
+    }
 }

@@ -106,6 +106,10 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     // Asks whether to save unsaved changes: true when the caller may go on (saved, or not to
     // be saved), false when the user cancelled or the saving failed.
     bool ConfermaAbbandono();
+    // For an internal error that ends the program: the unsaved input as a data file
+    // "<name>-recupero.vlr" in the data folder, else in the home folder. Returns its path, or
+    // nothing when nothing was unsaved; throws std::system_error when it cannot be written.
+    std::string SalvaRecupero();
 
     // The commands, as the buttons and menus run them.
     bool EsegueCalcolo();

@@ -4,6 +4,7 @@
 #include "ui/FrmMain.h"
 
 #include "files/FileIni.h"
+#include "files/FileSuDisco.h"
 #include "files/Relazione.h"
 #include "support/ImpostazioniInternazionali.h"
 #include "ui/FrmDecalage.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -21,6 +23,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <sstream>
+#include <system_error>
 
 namespace vc {
 
@@ -225,6 +229,33 @@ bool FrmMain::Modificato() const {
 void FrmMain::DatiSalvati() {
     firmaSalvata_ = FirmaFinestra();
     AggiornaModifiche();
+}
+
+std::string FrmMain::SalvaRecupero() {
+    ChiudeEditori();
+    if (!Modificato()) return {};
+    Velcora t = trave_;
+    Impostazioni imp = imp_;
+    try {
+        TrasferisceDati(t, imp);
+    } catch (const std::exception&) {
+        // A field that cannot be read yet: what was read before it is kept, the rest as the
+        // beam last held it.
+    }
+    std::ostringstream uscita;
+    FileTesto file = FileTesto::PerScrittura(uscita);
+    MessaggiRegistrati zitto;
+    vc::FileLeggeScrive(Modo::Scrittura, file, t, imp, zitto);
+
+    const std::string nome = std::string(imp_.NomeFile.empty() || imp_.NomeFile == "*" ? "trave" : imp_.NomeFile)
+                                 .append("-recupero.")
+                                 .append(EstensioneFileDati);
+    std::error_code ec;
+    for (const fs::path& cartella : {fs::path(imp_.PercorsoDati), fs::path(QDir::homePath().toStdString())}) {
+        if (cartella.empty()) continue;
+        if (ScriveFileAtomico(cartella / nome, uscita.str(), ec)) return (cartella / nome).string();
+    }
+    throw std::system_error(ec);
 }
 
 void FrmMain::AggiornaModifiche() {
