@@ -326,6 +326,14 @@ void Risultati(RelazioneCalcolo& r, const Velcora& trave, const Impostazioni& im
     r.Blocchi.emplace_back(TabellaTagli(trave, sep));
 }
 
+// ---- 5. Diagrammi ----------------------------------------------------------------------------
+
+void Diagrammi(RelazioneCalcolo& r, const Velcora& trave, const Separatori& sep, Messaggi& msg) {
+    r.Blocchi.emplace_back(Capitolo{"5. Diagrammi"});
+    for (StrisciaDiagrammi& s : DiagrammiRelazione(trave, sep, msg))
+        r.Blocchi.emplace_back(std::move(s));
+}
+
 } // namespace
 
 std::string NumeroRelazione(double x, const Separatori& sep) {
@@ -337,7 +345,7 @@ std::string FrecciaMm(double metri, const Separatori& sep) {
 }
 
 RelazioneCalcolo ComponeRelazione(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
-                                  std::string programma, std::string data, Messaggi&) {
+                                  std::string programma, std::string data, Messaggi& msg) {
     if (!trave.Calcolata()) throw std::logic_error("relazione di una trave non calcolata");
     RelazioneCalcolo r;
     r.Programma = std::move(programma);
@@ -349,6 +357,7 @@ RelazioneCalcolo ComponeRelazione(const Velcora& trave, const Impostazioni& imp,
     Combinazione(r, trave, imp, sep);
     Opzioni(r, trave, imp, sep);
     Risultati(r, trave, imp, sep);
+    Diagrammi(r, trave, sep, msg);
     return r;
 }
 

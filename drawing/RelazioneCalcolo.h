@@ -7,6 +7,7 @@
 // Everything comes from the beam, its stored results and the settings the calculation ran
 // with; nothing is calculated again.
 
+#include "drawing/DiagrammiRelazione.h"
 #include "drawing/core/Disegno.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
@@ -45,7 +46,9 @@ struct FiguraSezione {
 struct FigureSezioni {
     std::vector<FiguraSezione> Figure;
 };
-using BloccoRelazione = std::variant<Capitolo, Sottotitolo, Paragrafo, TabellaRelazione, FigureSezioni>;
+// A strip of diagrams is kept whole on one page.
+using BloccoRelazione =
+    std::variant<Capitolo, Sottotitolo, Paragrafo, TabellaRelazione, FigureSezioni, StrisciaDiagrammi>;
 
 struct RelazioneCalcolo {
     std::string Programma; // program name and version, for the header of every page

@@ -68,6 +68,11 @@ class Impaginatore {
     }
     void operator()(const TabellaRelazione& t);
     void operator()(const FigureSezioni& s);
+    void operator()(const StrisciaDiagrammi& s);
+    // The next block starts on a new page, unless this one is still empty.
+    void PaginaNuova() {
+        if (y_ > InizioCorpo) NuovaPagina();
+    }
 
     // Every page painted on the device; their number.
     int Disegna(QPagedPaintDevice& carta) {
@@ -299,12 +304,57 @@ void Impaginatore::operator()(const FigureSezioni& s) {
     if (!s.Figure.empty()) y_ += LatoY + h + 3;
 }
 
+// ---- Strips of diagrams ----------------------------------------------------------------------
+
+void Impaginatore::operator()(const StrisciaDiagrammi& s) {
+    const QFont titolo = Font(PuntiSottotitolo, true), f = Font(PuntiTabella);
+    // The bands and their titles, measured first: the strip stays on one page.
+    std::vector<Riquadro> ingombri;
+    std::vector<double> altezzeTitoli;
+    double totale = Riga(titolo) + 2;
+    for (const BandaDiagramma& b : s.Bande) {
+        ingombri.push_back(Ingombro(b.Figura).value_or(Riquadro{}));
+        altezzeTitoli.push_back(AltezzaTesto(f, Q(b.Titolo), LarghezzaCorpo));
+        totale += altezzeTitoli.back() + (ingombri.back().yMax - ingombri.back().yMin) + 4;
+    }
+    Spazio(totale);
+    std::string campate = "Campata " + std::to_string(s.Prima);
+    if (s.Ultima != s.Prima)
+        campate = "Campate " + std::to_string(s.Prima) + " - " + std::to_string(s.Ultima);
+    Titolo(titolo, campate, 2, 0);
+    for (std::size_t k = 0; k < s.Bande.size(); ++k) {
+        const QString testo = Q(s.Bande[k].Titolo);
+        const QRectF area(Px(Margine), Px(y_ + 1), Px(LarghezzaCorpo), Px(altezzeTitoli[k] + 1));
+        Aggiunge([f, testo, area](QPainter& p) {
+            p.setPen(Qt::black);
+            p.setFont(f);
+            p.drawText(area, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, testo);
+        });
+        y_ += altezzeTitoli[k] + 2;
+        const Riquadro& r = ingombri[k];
+        const Collocazione c{0, r.yMax, Margine, y_, 1};
+        const Disegno* d = &s.Bande[k].Figura;
+        const double dpmm = dpmm_;
+        Aggiunge([=](QPainter& p) { DisegnaFigura(p, dpmm, *d, c, Famiglia); });
+        y_ += r.yMax - r.yMin + 2;
+    }
+}
+
 } // namespace
 
 int DisegnaRelazione(QPagedPaintDevice& carta, const RelazioneCalcolo& relazione) {
     Impaginatore impagina(carta, relazione);
-    for (const BloccoRelazione& b : relazione.Blocchi)
-        std::visit(impagina, b);
+    const auto& blocchi = relazione.Blocchi;
+    for (std::size_t k = 0; k < blocchi.size(); ++k) {
+        // The chapter of the diagrams, and every strip, begin a page.
+        const bool striscia = std::holds_alternative<StrisciaDiagrammi>(blocchi[k]);
+        const bool capitolo = std::holds_alternative<Capitolo>(blocchi[k]);
+        const bool primaDelleStrisce =
+            capitolo && k + 1 < blocchi.size() && std::holds_alternative<StrisciaDiagrammi>(blocchi[k + 1]);
+        const bool dopoIlCapitolo = k > 0 && std::holds_alternative<Capitolo>(blocchi[k - 1]);
+        if (primaDelleStrisce || (striscia && !dopoIlCapitolo)) impagina.PaginaNuova();
+        std::visit(impagina, blocchi[k]);
+    }
     return impagina.Disegna(carta);
 }
 

@@ -130,8 +130,8 @@ TEST_F(RelazioneCalcolo, TraveControllataAMano) {
     const char* attesi[] = {
         // headings and the header
         R"(1\. Dati della trave)", R"(2\. Combinazione dei carichi)", R"(3\. Opzioni di calcolo)",
-        R"(4\. Risultati)", R"(Relazione di calcolo)", R"(Trave di prova)", R"(File: prova)",
-        R"(Pagina 1 di \d)",
+        R"(4\. Risultati)", R"(5\. Diagrammi)", R"(Campate 1 - 2)", R"(Relazione di calcolo)",
+        R"(Trave di prova)", R"(File: prova)", R"(Pagina 1 di \d)",
         // units of the columns
         R"(\[m\]\s+\[kN/m\]\s+\[kN/m\]\s+\[kN/m\]\s+\[kN/m\])", R"(\[kN/m²\]\s+\[m²\]\s+\[m⁴\])",
         R"(\[kNm\]\s+\[m\]\s+\[kNm\]\s+\[m\]\s+\[mm\]\s+\[mm\])", R"(\[kN\]\s+\[kN\]\s+\[kN\]\s+\[kN\])",
@@ -141,6 +141,9 @@ TEST_F(RelazioneCalcolo, TraveControllataAMano) {
         // support moments (Mmax, Mmin) and the deflections of span 1 in mm
         R"(Appoggio 1\s+0\s+0)", R"(Appoggio 2\s+-50\s+-100)", R"(Appoggio 3\s+0\s+0)",
         R"(Campata 1\s+66\s+2\s+19,5\d\s+1,[56]\s+1,55\s+-0,147)",
+        // the diagrams' scales
+        R"(lunghezze 1:\d+)", R"(Momenti flettenti \[kNm\] - 1 cm = [\d,]+ kNm)",
+        R"(Tagli \[kN\] - 1 cm = [\d,]+ kN)", R"(Frecce \[mm\] - 1 cm = [\d,]+ mm)",
         // shears and reactions: Tmax s, Tmax d, Rmax, Rmin
         R"(\n\s*1\s+65\s+65\s+25)", R"(\n\s*2\s+-100\s+100\s+200\s+100)", R"(\n\s*3\s+-65\s+65\s+25)"};
     for (const char* atteso : attesi)
@@ -159,9 +162,9 @@ TEST_F(RelazioneCalcolo, SeparatoriEPagine) {
         const char* Escluso;
         int Pagine;
     };
-    const Caso casi[] = {{3, "it", "0,003125", "0.003125", 2},
-                         {3, "en", "0.003125", "0,003125", 2},
-                         {30, "it", "Appoggio 31", "Appoggio 32", 5}};
+    const Caso casi[] = {{3, "it", "0,003125", "0.003125", 3},
+                         {3, "en", "0.003125", "0,003125", 3},
+                         {30, "it", "Appoggio 31", "Appoggio 32", 10}};
     for (const Caso& c : casi) {
         const fs::path dati = Cartella.Percorso / "trave.vlr", pdf = Cartella.Percorso / "trave.pdf";
         ScriveByte(dati, FileCampateUguali(c.Campate));
