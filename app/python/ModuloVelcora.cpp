@@ -6,6 +6,7 @@
 // interpreter's lock, so that threads calculate on every core at once.
 
 #include "app/RisultatiJson.h"
+#include "app/StampaPdf.h"
 #include "app/python/ConversioniPython.h"
 #include "calcolo/Calcolo.h"
 #include "drawing/UsciteDiagrammi.h"
@@ -19,9 +20,11 @@
 #include "support/Messaggi.h"
 #include "support/Separatori.h"
 
+#include <QGuiApplication>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
@@ -177,8 +180,26 @@ Separatori SeparatoriDa(const std::string& nome) {
 }
 
 struct Uscite {
-    std::optional<fs::path> Dxf, Dwg, Blocco, Txt;
+    std::optional<fs::path> Dxf, Dwg, Blocco, Pdf, Txt;
 };
+
+// Printing needs the fonts of a graphical application: the script's own when it runs inside a
+// Qt program, else one of ours, made once and always offscreen, since a script may run where
+// there is no display (or a display it cannot reach, which would end the interpreter).
+// Called with the interpreter's lock, so that two threads never make it twice.
+void PreparaStampa() {
+    if (const QCoreApplication* esistente = QCoreApplication::instance()) {
+        if (qobject_cast<const QGuiApplication*>(esistente) == nullptr)
+            throw py::value_error(
+                "la pagina PDF chiede un'applicazione grafica di Qt, e questo processo ne ha "
+                "un'altra (QCoreApplication)");
+        return;
+    }
+    static int argc = 3;
+    static char nome[] = "velcora", opzione[] = "-platform", piattaforma[] = "offscreen";
+    static char* argv[] = {nome, opzione, piattaforma, nullptr};
+    static const auto applicazione = std::make_unique<QGuiApplication>(argc, argv);
+}
 
 // The outputs asked, each into its own file, through the functions of the command line.
 void ScriveUscite(const Uscite& u, TraveLetta& l, const Separatori& sep) {
@@ -199,6 +220,10 @@ void ScriveUscite(const Uscite& u, TraveLetta& l, const Separatori& sep) {
     } catch (const ErroreDisegno& e) {
         throw DaTesto(e.what());
     }
+    if (u.Pdf && !StampaDiagrammiPdf(*u.Pdf, l.Trave, l.Imp, sep, msg)) {
+        const auto t = Testi(msg);
+        throw DaTesto(t.empty() ? "Scrittura incompleta del file" : t.back(), u.Pdf->string());
+    }
     if (u.Txt && !ScriveRelazioneSuFile(*u.Txt, l.Trave, l.Imp, sep, msg)) {
         const auto t = Testi(msg);
         throw DaTesto(t.empty() ? "Scrittura incompleta del file" : t.back(), u.Txt->string());
@@ -212,6 +237,7 @@ std::vector<std::string> Esporta(py::handle trave, const Uscite& uscite,
     ControllaRichiesta(r);
     const Separatori sep = SeparatoriDa(separatori);
     const Ingresso ingresso = IngressoDa(trave);
+    if (uscite.Pdf) PreparaStampa();
     py::gil_scoped_release senzaBlocco;
     TraveLetta l = Calcola(ingresso, r);
     ScriveUscite(uscite, l, sep);
@@ -243,11 +269,13 @@ PYBIND11_MODULE(_velcora, m) {
     m.def(
         "esporta",
         [](py::handle trave, std::optional<fs::path> dxf, std::optional<fs::path> dwg,
-           std::optional<fs::path> blocco, std::optional<fs::path> txt,
+           std::optional<fs::path> blocco, std::optional<fs::path> pdf, std::optional<fs::path> txt,
            std::optional<std::string> statoLimite, std::optional<int> punti, const std::string& separatori) {
-            return Esporta(trave, Uscite{std::move(dxf), std::move(dwg), std::move(blocco), std::move(txt)},
-                           std::move(statoLimite), punti, separatori);
+            return Esporta(
+                trave,
+                Uscite{std::move(dxf), std::move(dwg), std::move(blocco), std::move(pdf), std::move(txt)},
+                std::move(statoLimite), punti, separatori);
         },
-        py::arg("trave"), py::arg("dxf"), py::arg("dwg"), py::arg("blocco"), py::arg("txt"),
+        py::arg("trave"), py::arg("dxf"), py::arg("dwg"), py::arg("blocco"), py::arg("pdf"), py::arg("txt"),
         py::arg("stato_limite"), py::arg("punti"), py::arg("separatori"));
 }

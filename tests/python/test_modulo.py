@@ -5,6 +5,8 @@ import copy
 import json
 import math
 import re
+import sys
+import threading
 import warnings
 
 import pytest
@@ -149,19 +151,53 @@ def test_otto_calcoli_in_parallelo_come_in_fila(velcora):
     assert in_parallelo == in_fila
 
 
+def test_il_calcolo_lascia_il_gil(velcora):
+    """While one thread calculates, another runs Python: the calculation left the interpreter's
+    lock. The switch interval is made so long that the calculating thread, had it kept the lock,
+    would hold it until its call returned."""
+    trave = velcora.leggi(SORGENTI / "examples" / "tre_campate_appoggi.vlr")
+    trave["campate"] = trave["campate"] * 70
+    trave["larghezze_appoggi"] = [0.3] * (len(trave["campate"]) + 1)
+    partito, finito = threading.Event(), []
+
+    def calcola():
+        partito.set()
+        velcora.calcola(trave, punti=30000)
+        finito.append(True)
+
+    intervallo = sys.getswitchinterval()
+    sys.setswitchinterval(1000.0)
+    try:
+        filo = threading.Thread(target=calcola)
+        filo.start()
+        partito.wait()
+        durante_il_calcolo = not finito  # this thread runs again only once the other lets go
+        filo.join()
+    finally:
+        sys.setswitchinterval(intervallo)
+    assert durante_il_calcolo
+
+
 def test_esporta_le_uscite_del_programma(velcora, cli, tmp_path):
     esempio = SORGENTI / "examples" / "carichi_concentrati_slu.vlr"
     velcora.esporta(esempio, dxf=tmp_path / "m.dxf", dwg=tmp_path / "d.dxf", blocco=tmp_path / "b.dxf",
-                    txt=tmp_path / "r.txt", separatori="it")
+                    pdf=tmp_path / "p.pdf", txt=tmp_path / "r.txt", separatori="it")
     e = esegui_cli(cli, esempio, "--separatori", "it", "--dxf", tmp_path / "m2.dxf", "--dwg", tmp_path / "d2.dxf",
-                   "--blocco", tmp_path / "b2.dxf", "--txt", tmp_path / "r2.txt")
+                   "--blocco", tmp_path / "b2.dxf", "--pdf", tmp_path / "p2.pdf", "--txt", tmp_path / "r2.txt")
     assert e.returncode == 0, e.stderr
-    for nostro, suo in (("m", "m2"), ("d", "d2"), ("b", "b2"), ("r", "r2")):
-        estensione = ".txt" if nostro == "r" else ".dxf"
-        assert (tmp_path / (nostro + estensione)).read_bytes() == (tmp_path / (suo + estensione)).read_bytes()
-    with pytest.raises(velcora.ErroreDati) as errore:
-        velcora.esporta(esempio, txt=tmp_path / "manca" / "r.txt")
-    assert errore.value.messaggio == "Scrittura incompleta del file"
+    for nostro, suo in (("m.dxf", "m2.dxf"), ("d.dxf", "d2.dxf"), ("b.dxf", "b2.dxf"), ("r.txt", "r2.txt"),
+                        ("p.pdf", "p2.pdf")):
+        assert senza_data(tmp_path / nostro) == senza_data(tmp_path / suo), nostro
+    for uscita in ("txt", "pdf"):
+        with pytest.raises(velcora.ErroreDati) as errore:
+            velcora.esporta(esempio, **{uscita: tmp_path / "manca" / ("r." + uscita)})
+        assert errore.value.messaggio == "Scrittura incompleta del file"
+        assert str(tmp_path / "manca") in errore.value.motivo
+
+
+def senza_data(percorso):
+    """The bytes of an output, without the time a PDF file records of its making."""
+    return re.sub(rb"/CreationDate \(D:\d+Z\)", b"", percorso.read_bytes())
 
 
 def test_grafico_momenti_positivi_sotto_l_asse(velcora):
