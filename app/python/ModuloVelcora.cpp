@@ -9,6 +9,7 @@
 #include "app/StampaPdf.h"
 #include "app/python/ConversioniPython.h"
 #include "calcolo/Calcolo.h"
+#include "drawing/RelazioneCalcolo.h"
 #include "drawing/UsciteDiagrammi.h"
 #include "drawing/core/ContestoDisegno.h"
 #include "drawing/core/ErroreDisegno.h"
@@ -19,7 +20,9 @@
 #include "files/TraveJson.h"
 #include "support/Messaggi.h"
 #include "support/Separatori.h"
+#include "ui/RelazionePdf.h"
 
+#include <QDate>
 #include <QGuiApplication>
 #include <algorithm>
 #include <cctype>
@@ -180,11 +183,12 @@ Separatori SeparatoriDa(const std::string& nome) {
 }
 
 struct Uscite {
-    std::optional<fs::path> Dxf, Dwg, Blocco, Pdf, Txt;
+    std::optional<fs::path> Dxf, Dwg, Blocco, Pdf, Relazione, Txt;
+    bool Stampa() const { return Pdf || Relazione; }
 };
 
-// Printing needs the fonts of a graphical application: the script's own when it runs inside a
-// Qt program, else one of ours, made once and always offscreen, since a script may run where
+// Printing (the PDF page, the report) needs the fonts of a graphical application: the script's own when it
+// runs inside a Qt program, else one of ours, made once and always offscreen, since a script may run where
 // there is no display (or a display it cannot reach, which would end the interpreter).
 // Called with the interpreter's lock, so that two threads never make it twice.
 void PreparaStampa() {
@@ -201,9 +205,20 @@ void PreparaStampa() {
     static const auto applicazione = std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The calculation report of the solved beam, dated today, as velcora-cli --relazione writes it.
+bool ScriveRelazioneCalcolo(const fs::path& file, const TraveLetta& l, const Separatori& sep, Messaggi& msg) {
+    const std::string programma = std::string("Velcora ").append(VELCORA_VERSIONE);
+    const std::string oggi = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    return ScriveRelazionePdf(file, ComponeRelazione(l.Trave, l.Imp, sep, programma, oggi, msg), msg);
+}
+
 // The outputs asked, each into its own file, through the functions of the command line.
 void ScriveUscite(const Uscite& u, TraveLetta& l, const Separatori& sep) {
     MessaggiRegistrati msg;
+    const auto fallita = [&msg](const fs::path& file) {
+        const auto t = Testi(msg);
+        return DaTesto(t.empty() ? "Scrittura incompleta del file" : t.back(), file.string());
+    };
     try {
         if (u.Dxf) {
             ContestoDisegno ctx(msg);
@@ -217,17 +232,12 @@ void ScriveUscite(const Uscite& u, TraveLetta& l, const Separatori& sep) {
             ContestoDisegno ctx(msg);
             EsportaBloccoDiagrammi(l.Trave, l.Imp, ctx, sep)->Salva(*u.Blocco);
         }
+        if (u.Pdf && !StampaDiagrammiPdf(*u.Pdf, l.Trave, l.Imp, sep, msg)) throw fallita(*u.Pdf);
+        if (u.Relazione && !ScriveRelazioneCalcolo(*u.Relazione, l, sep, msg)) throw fallita(*u.Relazione);
     } catch (const ErroreDisegno& e) {
         throw DaTesto(e.what());
     }
-    if (u.Pdf && !StampaDiagrammiPdf(*u.Pdf, l.Trave, l.Imp, sep, msg)) {
-        const auto t = Testi(msg);
-        throw DaTesto(t.empty() ? "Scrittura incompleta del file" : t.back(), u.Pdf->string());
-    }
-    if (u.Txt && !ScriveRelazioneSuFile(*u.Txt, l.Trave, l.Imp, sep, msg)) {
-        const auto t = Testi(msg);
-        throw DaTesto(t.empty() ? "Scrittura incompleta del file" : t.back(), u.Txt->string());
-    }
+    if (u.Txt && !ScriveRelazioneSuFile(*u.Txt, l.Trave, l.Imp, sep, msg)) throw fallita(*u.Txt);
 }
 
 std::vector<std::string> Esporta(py::handle trave, const Uscite& uscite,
@@ -237,7 +247,7 @@ std::vector<std::string> Esporta(py::handle trave, const Uscite& uscite,
     ControllaRichiesta(r);
     const Separatori sep = SeparatoriDa(separatori);
     const Ingresso ingresso = IngressoDa(trave);
-    if (uscite.Pdf) PreparaStampa();
+    if (uscite.Stampa()) PreparaStampa();
     py::gil_scoped_release senzaBlocco;
     TraveLetta l = Calcola(ingresso, r);
     ScriveUscite(uscite, l, sep);
@@ -253,6 +263,8 @@ PYBIND11_MODULE(_velcora, m) {
     using namespace vc::python;
     m.doc() = "Il calcolo di Velcora; l'interfaccia documentata è il pacchetto velcora.";
 
+    // By value: pybind11 takes a plain function of std::exception_ptr.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
     py::register_exception_translator([](std::exception_ptr p) {
         try {
             if (p) std::rethrow_exception(p);
@@ -269,13 +281,15 @@ PYBIND11_MODULE(_velcora, m) {
     m.def(
         "esporta",
         [](py::handle trave, std::optional<fs::path> dxf, std::optional<fs::path> dwg,
-           std::optional<fs::path> blocco, std::optional<fs::path> pdf, std::optional<fs::path> txt,
-           std::optional<std::string> statoLimite, std::optional<int> punti, const std::string& separatori) {
-            return Esporta(
-                trave,
-                Uscite{std::move(dxf), std::move(dwg), std::move(blocco), std::move(pdf), std::move(txt)},
-                std::move(statoLimite), punti, separatori);
+           std::optional<fs::path> blocco, std::optional<fs::path> pdf, std::optional<fs::path> relazione,
+           std::optional<fs::path> txt, std::optional<std::string> statoLimite, std::optional<int> punti,
+           const std::string& separatori) {
+            return Esporta(trave,
+                           Uscite{std::move(dxf), std::move(dwg), std::move(blocco), std::move(pdf),
+                                  std::move(relazione), std::move(txt)},
+                           std::move(statoLimite), punti, separatori);
         },
-        py::arg("trave"), py::arg("dxf"), py::arg("dwg"), py::arg("blocco"), py::arg("pdf"), py::arg("txt"),
-        py::arg("stato_limite"), py::arg("punti"), py::arg("separatori"));
+        py::arg("trave"), py::arg("dxf"), py::arg("dwg"), py::arg("blocco"), py::arg("pdf"),
+        py::arg("relazione"), py::arg("txt"), py::arg("stato_limite"), py::arg("punti"),
+        py::arg("separatori"));
 }

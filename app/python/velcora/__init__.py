@@ -89,13 +89,12 @@ def esporta(trave, dxf=None, dwg=None, blocco=None, pdf=None, relazione=None, tx
             stato_limite=None, punti=None, separatori="sistema"):
     """Calcola la trave e scrive le uscite chieste: dxf i diagrammi in un file DXF, dwg i
     diagrammi in un disegno CAD (DXF R12), blocco i blocchi DiagrammaM e DiagrammaT con i dati
-    estesi, pdf la pagina dei diagrammi dei momenti e dei tagli in un file PDF, txt (o relazione)
-    la relazione di calcolo in un file di testo. separatori dei numeri: "it", "en" o "sistema"."""
-    if relazione is not None and txt is not None:
-        raise ValueError("relazione e txt sono la stessa uscita: indicarne una sola")
-    testo = txt if txt is not None else relazione
+    estesi, pdf la pagina dei diagrammi dei momenti e dei tagli in un file PDF, relazione la
+    relazione di calcolo in PDF (come velcora-cli --relazione), txt la relazione dei risultati
+    in un file di testo (come velcora-cli --txt). separatori dei numeri: "it", "en" o "sistema"."""
     avvisi = _velcora.esporta(_trave(trave), _percorso(dxf), _percorso(dwg), _percorso(blocco),
-                              _percorso(pdf), _percorso(testo), stato_limite, punti, separatori)
+                              _percorso(pdf), _percorso(relazione), _percorso(txt), stato_limite, punti,
+                              separatori)
     _avvisa(avvisi)
 
 
