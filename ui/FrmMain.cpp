@@ -282,7 +282,8 @@ void FrmMain::CreaMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     const std::pair<int, const char*> vociFile[] = {
         {0, "&Nuovo..."}, {1, "&Apri..."},      {2, "&Salva"}, {3, "S&alva con nome..."}, {4, nullptr},
-        {5, "Stam&pa"},   {6, "&File di Stampa (TXT)"}, {7, nullptr}, {10, "&Disegna in Autocad"},
+        {5, "Stam&pa"},   {6, "&File di Stampa (TXT)"},
+        {8, "&Relazione di calcolo (PDF)..."}, {7, nullptr}, {10, "&Disegna in Autocad"},
         {17, "E&xporta DXF"}, {18, nullptr},  {19, "&Esci"}};
     for (const auto& [indice, testo] : vociFile) {
         if (testo == nullptr) {
@@ -351,6 +352,7 @@ void FrmMain::CollegaEventi() {
     // Menus.
     const std::pair<int, void (FrmMain::*)()> file[] = {
         {0, &FrmMain::Nuovo}, {1, &FrmMain::Apri}, {5, &FrmMain::Stampa}, {6, &FrmMain::FileDiStampa},
+        {8, &FrmMain::RelazioneCalcoloPdf},
         {10, &FrmMain::DisegnaInAutocad}, {17, &FrmMain::EsportaDxf}, {19, &FrmMain::Esci}};
     for (const auto& [indice, metodo] : file)
         connect(mnuFileItem.at(indice), &QAction::triggered, this, [this, m = metodo] { Comando([this, m] { (this->*m)(); }); });

@@ -183,6 +183,7 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     bool SalvaConNome();
     void Stampa();
     void FileDiStampa();
+    void RelazioneCalcoloPdf(); // ui/FrmMainRelazione.cpp
     void DisegnaInAutocad();
     void EsportaDxf();
     void Esci();

@@ -1,0 +1,34 @@
+// The main window's "Relazione di calcolo (PDF)..." command.
+
+#include "drawing/RelazioneCalcolo.h"
+#include "ui/FrmMain.h"
+#include "ui/RelazionePdf.h"
+#include "ui/ServiziFinestra.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+namespace vc {
+
+namespace fs = std::filesystem;
+
+void FrmMain::RelazioneCalcoloPdf() {
+    if (!EsegueCalcolo()) return;
+    RichiestaDialogo richiesta;
+    richiesta.Filtro = "Tutti i Files (*.*)|*.*|Relazione di calcolo (*.pdf)|*.pdf";
+    richiesta.IndiceFiltro = 2;
+    richiesta.Cartella = imp_.PercorsoDati;
+    richiesta.NomeFile = (imp_.NomeFile.empty() ? std::string("*") : imp_.NomeFile) + ".pdf";
+    richiesta.EstensionePredefinita = "pdf";
+    richiesta.ChiediSovrascrittura = true;
+    const auto scelto = servizi_->Dialoghi().Salva(richiesta);
+    if (!scelto) return;
+    fs::path file = fs::absolute(*scelto);
+    if (!file.has_extension()) file += ".pdf";
+    const std::string programma =
+        std::string("Velcora ").append(QCoreApplication::applicationVersion().toStdString());
+    const std::string oggi = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    ScriveRelazionePdf(file, ComponeRelazione(trave_, imp_, sep_, programma, oggi, *msg_), *msg_);
+}
+
+} // namespace vc
