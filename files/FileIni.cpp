@@ -40,10 +40,13 @@ bool Esiste(const fs::path& p) {
 }
 
 // The file that is written: beside the program whenever it can be written there, the user's
-// copy only otherwise (an installed program, whose folder belongs to the system).
+// copy otherwise and always for an installed program (one that comes with its defaults): its
+// folder belongs to the system even when it can be written (by root), and a file left there
+// would outlive the removal of the package.
 const fs::path& FileDaScrivere(const PercorsiFileIni& percorsi) {
-    if (percorsi.Utente.empty() || Sostituibile(percorsi.Programma)) return percorsi.Programma;
-    return percorsi.Utente;
+    if (percorsi.Utente.empty()) return percorsi.Programma;
+    if (Esiste(percorsi.Installazione) || !Sostituibile(percorsi.Programma)) return percorsi.Utente;
+    return percorsi.Programma;
 }
 
 // The file that is read: the one written, or, until the user has saved a copy of his own, the

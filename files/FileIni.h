@@ -1,12 +1,13 @@
 #pragma once
 // The settings file "VelcoraDwg.ini": the fourteen partial factors and combination
 // coefficients (CoefParz), one single real a line, kept from one run of the program to the
-// next. It lives beside the executable whenever the file can be written there; otherwise (an
-// installed program, whose folder belongs to the system) the user's configuration folder
-// keeps the user's copy ($XDG_CONFIG_HOME/VelcoraDwg, else ~/.config/VelcoraDwg), and the file
-// beside the program is only read, until the user has saved a copy. While neither file is
-// there, the factors an installation comes with are read from share/velcora beside the
-// program's folder (/usr/share/velcora for a program in /usr/bin, which holds programs only).
+// next. It lives beside the executable whenever the file can be written there; otherwise, and
+// always for an installed program (whose folder belongs to the system, even when root can
+// write it), the user's configuration folder keeps the user's copy ($XDG_CONFIG_HOME/VelcoraDwg,
+// else ~/.config/VelcoraDwg), and the file beside the program is only read, until the user has
+// saved a copy. While neither file is there, the factors an installation comes with are read
+// from share/velcora beside the program's folder (/usr/share/velcora for a program in /usr/bin,
+// which holds programs only); that file is what makes the program an installed one.
 
 #include "engine/Impostazioni.h"
 #include "files/Record.h"

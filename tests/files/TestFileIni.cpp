@@ -138,8 +138,9 @@ TEST(FileIni, FileDelProgrammaProtettoVaNellaCopiaDellUtente) {
 
 TEST(FileIni, IValoriDellInstallazioneFinoAlPrimoSalvataggio) {
     // An installed program: its defaults under share/velcora are read while no settings file of
-    // its own is there, whether the program's folder can be written or not; a save writes the
-    // program's or the user's file, never the installation's, and from then on that file is read.
+    // its own is there, whether the program's folder can be written (by root) or not; a save
+    // writes the user's file, never the program's folder nor the installation's, and from then
+    // on the user's file is read.
     const std::string installati =
         "1\r\n1.3\r\n0.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n0.7\r\n0.5\r\n0.3\r\n0.7\r\n0.5\r\n0.25\r\n";
     for (const bool cartellaScrivibile : {true, false}) {
@@ -159,7 +160,8 @@ TEST(FileIni, IValoriDellInstallazioneFinoAlPrimoSalvataggio) {
 
         letta.CoefParz = Utente;
         ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, letta, a.msg, a.percorsi));
-        EXPECT_TRUE(fs::exists(cartellaScrivibile ? a.percorsi.Programma : a.percorsi.Utente));
+        EXPECT_TRUE(fs::exists(a.percorsi.Utente));
+        EXPECT_FALSE(fs::exists(a.percorsi.Programma));
         EXPECT_EQ(LeggeByte(a.percorsi.Installazione), installati);
         Impostazioni ancora;
         ASSERT_TRUE(FileIniLeggeScrive(Modo::Lettura, ancora, a.msg, a.percorsi));
