@@ -76,7 +76,9 @@ TabellaRelazione TabellaAppoggi(const Velcora& trave, const Separatori& sep) {
     TabellaRelazione t{{"Appoggio", "Ascissa", "Larghezza"}, {"", "m", "m"}, {}};
     double x = 0;
     for (int k = 1; k <= trave.nCampate() + 1; ++k) {
-        t.Righe.push_back({std::to_string(k), Testo(x, sep), Testo(trave.LarghezzaAppoggi(k), sep)});
+        // A sum of lengths, written as the results are: 5,6 + 6,2 gives 11,8.
+        t.Righe.push_back(
+            {std::to_string(k), NumeroRelazione(x, sep), Testo(trave.LarghezzaAppoggi(k), sep)});
         if (k <= trave.nCampate()) x += static_cast<double>(trave.CampataI(k).Luce);
     }
     return t;
@@ -153,7 +155,7 @@ void DatiTrave(RelazioneCalcolo& r, const Velcora& trave, const Separatori& sep)
     r.Blocchi.emplace_back(Capitolo{"1. Dati della trave"});
     std::string campate = "Campate: ";
     campate.append(std::to_string(trave.nCampate())).append("; lunghezza totale ");
-    campate.append(Testo(trave.LunghezzaTotale, sep))
+    campate.append(NumeroRelazione(trave.LunghezzaTotale, sep))
         .append(" m. Carichi distribuiti caratteristici G1, G2 ");
     campate += "(permanenti) e Q1, Q2 (variabili), positivi verso il basso.";
     r.Blocchi.emplace_back(Paragrafo{std::move(campate)});

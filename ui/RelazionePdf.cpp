@@ -198,7 +198,11 @@ void Impaginatore::IntestazioneTabella(const TabellaRelazione& t, const std::vec
                                        const QFont& f, const QFont& grassetto) {
     const double h = Riga(f);
     const double totale = std::accumulate(colonne.begin(), colonne.end(), 0.0);
-    const QRectF fondo(Px(Margine), Px(y_), Px(totale), Px(2 * h + 0.8));
+    // The line of the units only when some column has one.
+    const bool conUnita =
+        std::any_of(t.Unita.begin(), t.Unita.end(), [](const std::string& u) { return !u.empty(); });
+    const double altezza = (conUnita ? 2 : 1) * h + 0.8;
+    const QRectF fondo(Px(Margine), Px(y_), Px(totale), Px(altezza));
     Aggiunge([fondo](QPainter& p) { p.fillRect(fondo, QColor(230, 230, 230)); });
     double x = Margine;
     for (std::size_t c = 0; c < colonne.size(); ++c) {
@@ -215,7 +219,7 @@ void Impaginatore::IntestazioneTabella(const TabellaRelazione& t, const std::vec
         });
         x += colonne[c];
     }
-    y_ += 2 * h + 0.8;
+    y_ += altezza;
 }
 
 void Impaginatore::RigaTabella(const std::vector<std::string>& celle, const std::vector<double>& colonne,
@@ -259,7 +263,7 @@ void Impaginatore::operator()(const TabellaRelazione& t) {
     }
     const double h = Riga(f) + 0.6;
     y_ += 1;
-    Spazio(3 * h + 1);
+    Spazio(4 * h + 1);
     IntestazioneTabella(t, colonne, f, g);
     for (const auto& riga : t.Righe) {
         if (y_ + h > FineCorpo) {
