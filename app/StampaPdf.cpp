@@ -1,6 +1,7 @@
 #include "app/StampaPdf.h"
 
 #include "drawing/DiagrammiTrave.h"
+#include "files/FileSuDisco.h"
 #include "ui/DestinazionePdf.h"
 #include "ui/DispositivoQt.h"
 
@@ -10,12 +11,13 @@
 
 namespace vc {
 
-bool StampaDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave, const Impostazioni& imp,
-                        const Separatori& sep, Messaggi& msg) {
+std::optional<std::string> DocumentoDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave,
+                                                 const Impostazioni& imp, const Separatori& sep, Messaggi& msg) {
     QPrinter carta(QPrinter::HighResolution);
     DestinazionePdf pdf(carta, file);
     {
         QPainter pittore;
+        // A page that could not begin leaves a document that is not complete.
         if (pittore.begin(&carta)) {
             ContestoDisegno ctx(msg);
             DiagrammiTrave d(trave, imp, ctx, sep);
@@ -24,12 +26,20 @@ bool StampaDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave,
             pittore.end();
         }
     }
-    // A page that could not begin leaves a document that is not complete.
-    if (const auto errore = pdf.Conclude()) {
-        msg.Mostra(errore->Testo(), Icona::Nessuna);
-        return false;
-    }
-    return true;
+    std::error_code ec;
+    auto documento = pdf.Documento(ec);
+    if (!documento) msg.Mostra(ErroreFile("Scrittura incompleta del file", file, ec).Testo(), Icona::Nessuna);
+    return documento;
+}
+
+bool StampaDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave, const Impostazioni& imp,
+                        const Separatori& sep, Messaggi& msg) {
+    const auto documento = DocumentoDiagrammiPdf(file, trave, imp, sep, msg);
+    if (!documento) return false;
+    std::error_code ec;
+    if (ScriveFileAtomico(file, *documento, ec)) return true;
+    msg.Mostra(ErroreFile("Scrittura incompleta del file", file, ec).Testo(), Icona::Nessuna);
+    return false;
 }
 
 } // namespace vc

@@ -9,13 +9,20 @@
 #include "support/Separatori.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace vc {
 
-// Prints the page and writes it to `file` only once it is complete (ui/DestinazionePdf.h): a
-// full disk or a protected file leaves the old file as it was. False, with "Scrittura
-// incompleta del file" and the reason shown, when the file cannot be written.
+// Prints the page and writes it to `file` only once it is complete: a full disk or a protected
+// file leaves the old file as it was. False, with "Scrittura incompleta del file" and the
+// reason shown, when the file cannot be written.
 bool StampaDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave, const Impostazioni& imp,
                         const Separatori& sep, Messaggi& msg);
+// The page printed into a PDF document, checked complete (ui/DestinazionePdf.h), for a caller
+// that writes it with its other files all or none. Nothing, with "Scrittura incompleta del
+// file" and the reason shown, when it cannot be made.
+std::optional<std::string> DocumentoDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave,
+                                                 const Impostazioni& imp, const Separatori& sep, Messaggi& msg);
 
 } // namespace vc

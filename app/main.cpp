@@ -3,9 +3,10 @@
 // the other; on request it also writes the moment and shear diagrams
 // (a DXF file, a CAD drawing, the blocks with their extended data). With --lotto it calculates
 // many beams at once on every core, each into its own files. Messages go to standard
-// error; the exit status is 0 on success, 1 when the data are refused, the calculation fails
-// or an output cannot be written (for a batch: of any beam), 2 when the command line is wrong,
-// 3 on an internal error of the program.
+// error; the outputs of a beam are written all or none. The exit status is 0 on success, 1
+// when the data are refused or read only in part, the calculation fails or an output cannot
+// be written (for a batch: of any beam), 2 when the command line is wrong, 3 on an internal
+// error of the program.
 
 #include "app/Lotto.h"
 #include "app/RisultatiJson.h"
@@ -21,6 +22,7 @@
 #include "files/FileTrave.h"
 #include "files/FileSuDisco.h"
 #include "files/Relazione.h"
+#include "support/ErroreFile.h"
 #include "support/ErroreInterno.h"
 #include "support/Errori.h"
 #include "support/ImpostazioniInternazionali.h"
@@ -94,6 +96,7 @@ struct Opzioni {
     vc::Separatori Sep;
     bool Sistema = true;
     bool Risposta = true;
+    bool AccettaIncompleto = false; // the outputs of a beam read in part
 };
 
 std::filesystem::path Percorso(const QString& testo) {
@@ -194,8 +197,11 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
                                     QStringLiteral("Con --lotto, le uscite di ogni trave separate da virgole: txt, "
                                                    "json, dxf, dwg, blocco, pdf (predefinita txt)."),
                                     QStringLiteral("ELENCO"), QStringLiteral("txt"));
+    const QCommandLineOption incompleto(QStringLiteral("accetta-incompleto"),
+                                        QStringLiteral("Produce la relazione e le uscite anche di un file dei dati "
+                                                       "letto solo in parte (lo stato di uscita resta 1)."));
     p.addOptions({aiuto, txt, json, stato, punti, ini, separatori, risposta, dxf, dwg, blocco, pdf, relazione, esporta,
-                  lotto, uscite});
+                  lotto, uscite, incompleto});
     p.addPositionalArgument(QStringLiteral("FILE"),
                             QStringLiteral("La trave: un file dei dati .vlr o una trave JSON .json (con --lotto, "
                                            "una o più)."),
@@ -265,56 +271,96 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     if (si != QStringLiteral("si") && si != QStringLiteral("no"))
         return Uso("risposta non valida: " + si.toStdString() + " (si, no)");
     o.Risposta = si == QStringLiteral("si");
+    o.AccettaIncompleto = p.isSet(incompleto);
     return o;
 }
 
-// The drawings asked for, each into its own file: the DXF file, and the diagrams or the blocks in
-// a CAD drawing of their own. A drawing that cannot be made or saved is reported and stops.
-bool ScriveDiagrammi(const Uscite& o, const vc::Velcora& trave, const vc::Impostazioni& imp,
-                     const vc::Separatori& sep, vc::Messaggi& msg) {
-    try {
-        if (o.Dxf) {
-            vc::ContestoDisegno ctx(msg);
-            vc::EsportaDiagrammiDxf(trave, imp, ctx, sep, *o.Dxf);
-        }
-        if (o.Dwg) {
-            vc::ContestoDisegno ctx(msg);
-            vc::DisegnaDiagrammiInCad(trave, imp, ctx, sep)->Salva(*o.Dwg);
-        }
-        if (o.Blocco) {
-            vc::ContestoDisegno ctx(msg);
-            vc::EsportaBloccoDiagrammi(trave, imp, ctx, sep)->Salva(*o.Blocco);
-        }
-        if (o.Pdf && !vc::StampaDiagrammiPdf(*o.Pdf, trave, imp, sep, msg)) return false;
-    } catch (const vc::ErroreDisegno& e) {
-        msg.Mostra(e.what(), vc::Icona::Errore);
-        return false;
+// Forwards the messages of the reading of a beam and counts them: a data file read in part
+// (older than "6.2", or without a version) tells so and is then kept as far as it was read.
+class MessaggiDellaLettura final : public vc::Messaggi {
+  public:
+    explicit MessaggiDellaLettura(vc::Messaggi& msg) : msg_(msg) {}
+    void Mostra(const std::string& testo, vc::Icona icona, const std::string& titolo) override {
+        ++Numero;
+        msg_.Mostra(testo, icona, titolo);
     }
-    return true;
-}
+    bool ChiediSiNo(const std::string& testo, vc::Icona icona, const std::string& titolo) override {
+        return msg_.ChiediSiNo(testo, icona, titolo);
+    }
+    int Numero = 0;
 
-// The calculation report of the solved beam in a PDF file, dated today.
-bool ScriveRelazioneCalcolo(const std::filesystem::path& file, const vc::Velcora& trave, const vc::Impostazioni& imp,
-                            const vc::Separatori& sep, vc::Messaggi& msg) {
+  private:
+    vc::Messaggi& msg_;
+};
+
+// The calculation report of the solved beam as a PDF document, dated today.
+std::optional<std::string> RelazioneCalcolo(const std::filesystem::path& file, const vc::Velcora& trave,
+                                            const vc::Impostazioni& imp, const vc::Separatori& sep, vc::Messaggi& msg) {
     const std::string programma = std::string("Velcora ").append(VELCORA_VERSIONE);
     const std::string oggi = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    return vc::DocumentoRelazionePdf(file, vc::ComponeRelazione(trave, imp, sep, programma, oggi, msg), msg);
+}
+
+// The results asked for, each made whole in memory and added to `file`: the listing, the
+// results in JSON, the DXF file, the diagrams or the blocks in a CAD drawing of their own, the
+// PDF page of the diagrams and the calculation report. False, with the reason told, when one
+// of them cannot be made.
+bool PreparaUscite(const Uscite& u, const vc::Velcora& trave, const vc::Impostazioni& imp, const vc::Separatori& sep,
+                   vc::Messaggi& msg, std::vector<vc::FileDaScrivere>& file) {
+    const auto aggiunge = [&file](const std::optional<std::filesystem::path>& dove, const auto& produce) {
+        if (!dove) return true;
+        std::optional<std::string> contenuto = produce(*dove);
+        if (!contenuto) return false;
+        file.push_back({*dove, std::move(*contenuto)});
+        return true;
+    };
+    const auto cad = [&](auto disegna) {
+        return [&, disegna](const std::filesystem::path&) -> std::optional<std::string> {
+            vc::ContestoDisegno ctx(msg);
+            return disegna(trave, imp, ctx, sep)->TestoDxf();
+        };
+    };
     try {
-        return vc::ScriveRelazionePdf(file, vc::ComponeRelazione(trave, imp, sep, programma, oggi, msg), msg);
+        return aggiunge(u.Txt, [&](const auto&) -> std::optional<std::string> {
+                   return vc::ContenutoRelazioneSuFile(trave, imp, sep);
+               }) &&
+               aggiunge(u.Json, [&](const auto&) -> std::optional<std::string> {
+                   return QJsonDocument(vc::RisultatiJson(trave)).toJson(QJsonDocument::Indented).toStdString();
+               }) &&
+               aggiunge(u.Dxf, [&](const auto&) -> std::optional<std::string> {
+                   vc::ContestoDisegno ctx(msg);
+                   return vc::TestoDiagrammiDxf(trave, imp, ctx, sep);
+               }) &&
+               aggiunge(u.Dwg, cad(vc::DisegnaDiagrammiInCad)) && aggiunge(u.Blocco, cad(vc::EsportaBloccoDiagrammi)) &&
+               aggiunge(u.Pdf, [&](const auto& f) { return vc::DocumentoDiagrammiPdf(f, trave, imp, sep, msg); }) &&
+               aggiunge(u.Relazione, [&](const auto& f) { return RelazioneCalcolo(f, trave, imp, sep, msg); });
     } catch (const vc::ErroreDisegno& e) {
         msg.Mostra(e.what(), vc::Icona::Errore);
+        return false;
+    } catch (const vc::ErroreCalcolo& e) { // a result without a text
+        vc::ErroreNeiDati(msg, e.what(), vc::CampoDati::Nessuno);
         return false;
     }
 }
 
-// Reads, solves and puts out one beam. The listing goes to the text file asked, or else, when
-// suUscita is given, there (the terminal of a single beam).
+// Reads, solves and puts out one beam, all its files or none: everything is made in memory
+// first, then written together. The listing goes to the text file asked, or else, when
+// suUscita is given, there (the terminal of a single beam). A beam read in part fails; its
+// outputs are made only when the user accepts it (--accetta-incompleto).
 bool ElaboraTrave(const std::filesystem::path& file, const Uscite& u, const Opzioni& o, vc::Impostazioni imp,
                   const vc::Separatori& sep, vc::Messaggi& msg, std::string* suUscita) {
     vc::Velcora trave;
-    if (vc::LeggeFileTrave(file, trave, imp, msg)) return false;
-    if (u.EsportaDati) {
-        if (vc::ScriveFileTrave(*u.EsportaDati, trave, imp, msg)) return false;
-        if (!u.Risultati()) return true;
+    MessaggiDellaLettura lettura(msg);
+    if (vc::LeggeFileTrave(file, trave, imp, lettura)) return false;
+    const bool completa = lettura.Numero == 0;
+    if (!completa && !o.AccettaIncompleto) return false;
+    if (u.EsportaDati && !u.Risultati()) return !vc::ScriveFileTrave(*u.EsportaDati, trave, imp, msg) && completa;
+
+    std::vector<vc::FileDaScrivere> uscite;
+    if (u.EsportaDati) { // the beam as read, before the options of the command line
+        auto dati = vc::ContenutoFileTrave(*u.EsportaDati, trave, imp, msg);
+        if (!dati) return false;
+        uscite.push_back({*u.EsportaDati, std::move(*dati)});
     }
     // Without an option, the combination of the beam: a JSON beam names its SLE combination, a
     // data file has none and takes "rara".
@@ -333,23 +379,16 @@ bool ElaboraTrave(const std::filesystem::path& file, const Uscite& u, const Opzi
         vc::ErroreNeiDati(msg, e.what(), vc::CampoDati::Nessuno);
         return false;
     }
+    if (!PreparaUscite(u, trave, imp, sep, msg, uscite)) return false;
 
-    if (u.Json) {
-        const QByteArray testo = QJsonDocument(vc::RisultatiJson(trave)).toJson(QJsonDocument::Indented);
-        std::error_code ec;
-        if (!vc::ScriveFileAtomico(*u.Json, std::string_view(testo.constData(), static_cast<std::size_t>(testo.size())),
-                                   ec)) {
-            msg.Mostra(ScritturaIncompleta, vc::Icona::Nessuna);
-            return false;
-        }
+    std::error_code ec;
+    std::filesystem::path fallito;
+    if (!vc::ScriveFileAtomici(uscite, ec, &fallito)) {
+        msg.Mostra(vc::ErroreFile(ScritturaIncompleta, fallito, ec).Testo(), vc::Icona::Nessuna);
+        return false;
     }
-
-    if (!ScriveDiagrammi(u, trave, imp, sep, msg)) return false;
-    if (u.Relazione && !ScriveRelazioneCalcolo(*u.Relazione, trave, imp, sep, msg)) return false;
-
-    if (u.Txt) return vc::ScriveRelazioneSuFile(*u.Txt, trave, imp, sep, msg);
-    if (suUscita) *suUscita = relazione.str();
-    return true;
+    if (!u.Txt && suUscita) *suUscita = relazione.str();
+    return completa;
 }
 
 // The settings every beam starts from: the settings file first, then the beam's own factors
@@ -415,15 +454,15 @@ int Esegue(const Opzioni& o) {
 
     const Uscite u{o.Txt, o.Json, o.Dxf, o.Dwg, o.Blocco, o.Pdf, o.EsportaDati, o.Relazione};
     std::string relazione;
-    if (!ElaboraTrave(o.FileDati, u, o, imp, sep, msg, u.EsportaDati && !u.Risultati() ? nullptr : &relazione))
-        return Fallito;
-    if (relazione.empty()) return Riuscito;
+    const bool riuscito =
+        ElaboraTrave(o.FileDati, u, o, imp, sep, msg, u.EsportaDati && !u.Risultati() ? nullptr : &relazione);
+    if (relazione.empty()) return riuscito ? Riuscito : Fallito;
     std::cout << relazione << std::flush;
     if (!std::cout) {
         msg.Mostra(ScritturaIncompleta, vc::Icona::Nessuna);
         return Fallito;
     }
-    return Riuscito;
+    return riuscito ? Riuscito : Fallito;
 }
 
 } // namespace

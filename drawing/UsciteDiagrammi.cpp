@@ -3,20 +3,26 @@
 #include "drawing/DiagrammiTrave.h"
 #include "drawing/core/DispositivoCad.h"
 #include "drawing/core/DispositivoDxf.h"
+#include "drawing/core/FormatoDxf.h"
 
 namespace vc {
 
 void EsportaDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx, const Separatori& sep,
                          const std::filesystem::path& percorso) {
+    ScriveFileSicuro(percorso, TestoDiagrammiDxf(trave, imp, ctx, sep));
+}
+
+std::string TestoDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx,
+                              const Separatori& sep) {
     auto dxf = std::make_shared<DispositivoDxf>();
-    dxf->ApreFileDxf(percorso);
+    dxf->ApreFileDxf({});
     try {
         DiagrammiTrave(trave, imp, ctx, sep).PlottaDWG(dxf);
     } catch (...) {
         dxf->File().Abbandona();
         throw;
     }
-    dxf->ChiudeFileDxf();
+    return dxf->File().Conclude();
 }
 
 std::shared_ptr<DisegnoCad> DisegnaDiagrammiInCad(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx,

@@ -23,12 +23,16 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace vc {
 
 // The moment diagram above the shear diagram as a plain DXF file.
 void EsportaDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx, const Separatori& sep,
                          const std::filesystem::path& percorso);
+// The same file as text, for a caller that writes several files all or none.
+std::string TestoDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx,
+                              const Separatori& sep);
 
 // The moment diagram above the shear diagram in model space of the CAD drawing, on its active
 // layer, and the view zoomed to the extents. Returns the drawing.

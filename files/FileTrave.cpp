@@ -10,6 +10,8 @@
 #include <cctype>
 #include <sstream>
 #include <system_error>
+#include <utility>
+#include <variant>
 
 namespace vc {
 
@@ -68,20 +70,33 @@ std::optional<ErroreFileTrave> LeggeFileTrave(const fs::path& percorso, Velcora&
     return e;
 }
 
+namespace {
+
+std::variant<std::string, ErroreFileTrave> Contenuto(const fs::path& percorso, Velcora& trave, Impostazioni& imp,
+                                                     Messaggi& msg) {
+    if (PercorsoTraveJson(percorso)) return TestoTraveJson(trave, imp);
+    std::ostringstream uscita;
+    FileTesto file = FileTesto::PerScrittura(uscita);
+    MessaggiRegistrati detti;
+    if (FileLeggeScrive(Modo::Scrittura, file, trave, imp, detti) != EsitoFile::Completo)
+        return Mostra(msg, "Scrittura incompleta del file", detti.Voci.empty() ? "" : detti.Voci.back().Testo);
+    return uscita.str();
+}
+
+} // namespace
+
+std::optional<std::string> ContenutoFileTrave(const fs::path& percorso, Velcora& trave, Impostazioni& imp,
+                                              Messaggi& msg) {
+    auto contenuto = Contenuto(percorso, trave, imp, msg);
+    if (auto* testo = std::get_if<std::string>(&contenuto)) return std::move(*testo);
+    return std::nullopt;
+}
+
 std::optional<ErroreFileTrave> ScriveFileTrave(const fs::path& percorso, Velcora& trave, Impostazioni& imp,
                                                Messaggi& msg) {
-    std::string contenuto;
-    if (PercorsoTraveJson(percorso)) {
-        contenuto = TestoTraveJson(trave, imp);
-    } else {
-        std::ostringstream uscita;
-        FileTesto file = FileTesto::PerScrittura(uscita);
-        MessaggiRegistrati detti;
-        if (FileLeggeScrive(Modo::Scrittura, file, trave, imp, detti) != EsitoFile::Completo)
-            return Mostra(msg, "Scrittura incompleta del file",
-                          detti.Voci.empty() ? "" : detti.Voci.back().Testo);
-        contenuto = uscita.str();
-    }
+    auto risultato = Contenuto(percorso, trave, imp, msg);
+    if (auto* errore = std::get_if<ErroreFileTrave>(&risultato)) return std::move(*errore);
+    const std::string& contenuto = std::get<std::string>(risultato);
     std::error_code ec;
     if (!ScriveFileAtomico(percorso, contenuto, ec))
         return Mostra(msg, "Scrittura incompleta del file", percorso.string() + ": " + ec.message());

@@ -36,5 +36,9 @@ std::optional<ErroreFileTrave> LeggeFileTrave(const std::filesystem::path& perco
 // reason, already shown through msg.
 std::optional<ErroreFileTrave> ScriveFileTrave(const std::filesystem::path& percorso, Velcora& trave,
                                                Impostazioni& imp, Messaggi& msg);
+// What ScriveFileTrave would write, for a caller that writes several files all or none; nothing
+// when the beam cannot be written, with "Scrittura incompleta del file" shown through msg.
+std::optional<std::string> ContenutoFileTrave(const std::filesystem::path& percorso, Velcora& trave,
+                                              Impostazioni& imp, Messaggi& msg);
 
 } // namespace vc

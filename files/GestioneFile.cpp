@@ -236,7 +236,7 @@ bool LeggeFileDati(const fs::path& percorso, Velcora& trave, Impostazioni& imp, 
         if (ec == std::errc::no_such_file_or_directory)
             msg.Mostra("File " + file.string() + " non trovato ", Icona::Nessuna);
         else
-            msg.Mostra(ec.message(), Icona::Nessuna);
+            msg.Mostra(MotivoApertura(file, ec), Icona::Nessuna);
         return false;
     }
     imp.NomeFile = NomeBase(file.string());

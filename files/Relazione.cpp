@@ -1,6 +1,7 @@
 #include "files/Relazione.h"
 
 #include "engine/Combinazioni.h"
+#include "files/Codifica1252.h"
 #include "files/FileDati.h"
 #include "support/Errori.h"
 #include "support/Formattazione.h"
@@ -253,6 +254,12 @@ bool ScriveRelazioneSuFile(const std::filesystem::path& percorso, const Velcora&
     DialogoPercorsoDato dialogo(percorso);
     RelazioneSenzaInterfaccia finestra(trave, imp, sep);
     return StampaSuDispositivo(imp.NomeFile, "txt", dialogo, finestra, "FILE", nullptr, imp, msg);
+}
+
+std::string ContenutoRelazioneSuFile(const Velcora& trave, const Impostazioni& imp, const Separatori& sep) {
+    RigheSuTesto righe;
+    RelazioneSenzaInterfaccia(trave, imp, sep).StampaFile("FILE", righe);
+    return Utf8A1252(righe.Testo());
 }
 
 } // namespace vc

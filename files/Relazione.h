@@ -74,5 +74,7 @@ class RelazioneSenzaInterfaccia final : public FinestraStampa {
 // cannot be written shows "Scrittura incompleta del file"; true when the listing was written.
 bool ScriveRelazioneSuFile(const std::filesystem::path& percorso, const Velcora& trave, Impostazioni& imp,
                            const Separatori& sep, Messaggi& msg);
+// The bytes of that text file, for a caller that writes several files all or none.
+std::string ContenutoRelazioneSuFile(const Velcora& trave, const Impostazioni& imp, const Separatori& sep);
 
 } // namespace vc

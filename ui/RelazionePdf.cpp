@@ -362,20 +362,39 @@ int DisegnaRelazione(QPagedPaintDevice& carta, const RelazioneCalcolo& relazione
     return impagina.Disegna(carta);
 }
 
-bool ScriveRelazionePdf(const std::filesystem::path& file, const RelazioneCalcolo& relazione, Messaggi& msg) {
-    QPrinter carta(QPrinter::HighResolution);
-    DestinazionePdf pdf(carta, file);
+namespace {
+
+void Impagina(QPrinter& carta, const RelazioneCalcolo& relazione) {
     carta.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     carta.setFullPage(true);
     carta.setDocName(Q(relazione.Titolo.empty() ? std::string("Relazione di calcolo") : relazione.Titolo));
     carta.setCreator(Q(relazione.Programma));
     DisegnaRelazione(carta, relazione);
+}
+
+} // namespace
+
+bool ScriveRelazionePdf(const std::filesystem::path& file, const RelazioneCalcolo& relazione, Messaggi& msg) {
+    QPrinter carta(QPrinter::HighResolution);
+    DestinazionePdf pdf(carta, file);
+    Impagina(carta, relazione);
     // A painter that could not begin leaves a document that is not complete.
     if (const auto errore = pdf.Conclude()) {
         msg.Mostra(errore->Testo(), Icona::Nessuna);
         return false;
     }
     return true;
+}
+
+std::optional<std::string> DocumentoRelazionePdf(const std::filesystem::path& file, const RelazioneCalcolo& relazione,
+                                                 Messaggi& msg) {
+    QPrinter carta(QPrinter::HighResolution);
+    DestinazionePdf pdf(carta, file);
+    Impagina(carta, relazione);
+    std::error_code ec;
+    auto documento = pdf.Documento(ec);
+    if (!documento) msg.Mostra(ErroreFile("Scrittura incompleta del file", file, ec).Testo(), Icona::Nessuna);
+    return documento;
 }
 
 } // namespace vc

@@ -12,6 +12,8 @@
 #include "support/Messaggi.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 class QPagedPaintDevice;
 
@@ -24,5 +26,9 @@ int DisegnaRelazione(QPagedPaintDevice& carta, const RelazioneCalcolo& relazione
 // a protected file leaves the old file as it was. False, with "Scrittura incompleta del file"
 // and the reason shown, when the file cannot be written.
 bool ScriveRelazionePdf(const std::filesystem::path& file, const RelazioneCalcolo& relazione, Messaggi& msg);
+// The same document, checked complete, for a caller that writes several files all or none;
+// nothing, with "Scrittura incompleta del file" and the reason shown, when it cannot be made.
+std::optional<std::string> DocumentoRelazionePdf(const std::filesystem::path& file, const RelazioneCalcolo& relazione,
+                                                 Messaggi& msg);
 
 } // namespace vc

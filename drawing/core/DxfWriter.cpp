@@ -26,6 +26,10 @@ void FileDxf::ApreFileDxf(const std::filesystem::path& destinazione) {
 }
 
 void FileDxf::ChiudeFileDxf() {
+    ScriveFileSicuro(destinazione_, Conclude());
+}
+
+std::string FileDxf::Conclude() {
     if (!aperto_) throw std::logic_error("FileDxf: nessun file DXF aperto");
     ScrittoreDxf w;
     w.FineSezione();
@@ -34,7 +38,7 @@ void FileDxf::ChiudeFileDxf() {
     aperto_ = false;
     std::string testo = std::move(testo_);
     testo_.clear();
-    ScriveFileSicuro(destinazione_, testo);
+    return testo;
 }
 
 void FileDxf::Abbandona() noexcept {

@@ -27,6 +27,9 @@ class FileDxf {
     // Writes the trailer "  0" "ENDSEC" "  0" "EOF" and saves the file. Throws ErroreDisegno
     // (ScritturaFallita) when it cannot be saved; the writer is closed either way.
     void ChiudeFileDxf();
+    // Writes the trailer and hands the whole text over instead of saving it; the writer is
+    // closed.
+    std::string Conclude();
     // Forgets the file being built without writing anything.
     void Abbandona() noexcept;
 

@@ -563,5 +563,110 @@ TEST_F(VelcoraCli, PdfNonToccaIFileDellUtenteNeQuelliProtetti) {
     EXPECT_EQ(LeggeByte(pdf), "vecchio");
 }
 
+// --- All outputs or none ------------------------------------------------------------------------
+
+TEST_F(VelcoraCli, LeUsciteSiScrivonoTutteONessuna) {
+    // Every output exists with an old content; one of them cannot be written.
+    const fs::path json = Cartella.Percorso / "r.json", txt = Cartella.Percorso / "r.txt",
+                   dxf = Cartella.Percorso / "r.dxf", protetto = Cartella.Percorso / "protetto.dxf";
+    const struct {
+        const char* Caso;
+        fs::path Dxf;
+        int Codice;
+        std::string Motivo;
+    } casi[] = {
+        {"cartella che non c'è", Cartella.Percorso / "manca" / "r.dxf", 1, "No such file or directory"},
+        {"file protetto", protetto, 1, "il file è protetto da scrittura"},
+        {"tutte scritte", dxf, 0, ""},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.Caso);
+        for (const fs::path& f : {json, txt, dxf, protetto}) {
+            if (fs::exists(f)) fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write);
+            ScriveByte(f, "vecchio");
+        }
+        fs::permissions(protetto, fs::perms::owner_read);
+        const Esito e = Calcola({QStringLiteral("--json"), Q(json), QStringLiteral("--txt"), Q(txt),
+                                 QStringLiteral("--dxf"), Q(c.Dxf)});
+        EXPECT_EQ(e.Codice, c.Codice) << e.Errori;
+        const bool scritte = c.Codice == 0;
+        EXPECT_EQ(LeggeByte(json) != "vecchio", scritte);
+        EXPECT_EQ(LeggeByte(txt) != "vecchio", scritte);
+        EXPECT_EQ(LeggeByte(dxf) != "vecchio", scritte);
+        if (!scritte) {
+            EXPECT_EQ(e.Errori, "Scrittura incompleta del file\n" + c.Dxf.string() + ": " + c.Motivo + "\n");
+        }
+    }
+    EXPECT_EQ(FileIn(Cartella.Percorso).size(), 6u) << "no temporary left behind";
+}
+
+TEST_F(VelcoraCli, DiscoPienoNessunaUscitaSostituita) {
+    DiscoPieno disco(36 * 1024); // the results in JSON (24 kB) fit, the blocks (41 kB) do not
+    if (!disco.Disponibile()) GTEST_SKIP() << "né un tmpfs né un limite alla dimensione dei file";
+    const fs::path json = disco.Cartella / "r.json", blocchi = disco.Cartella / "r.blocco.dxf";
+    ScriveByte(json, "vecchio");
+    ScriveByte(blocchi, "vecchio");
+    Esito e;
+    {
+        const auto pieno = disco.Riempie();
+        e = Calcola({QStringLiteral("--json"), Q(json), QStringLiteral("--blocco"), Q(blocchi)});
+    }
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_TRUE(Contiene(e.Errori, "Scrittura incompleta del file\n")) << e.Errori;
+    EXPECT_TRUE(LeggeByte(json) == "vecchio");
+    EXPECT_TRUE(LeggeByte(blocchi) == "vecchio");
+    EXPECT_EQ(FileIn(disco.Cartella).size(), 2u) << "no temporary left behind";
+}
+
+// --- A data file read in part ---------------------------------------------------------------------
+
+TEST_F(VelcoraCli, FileLettoInParteEsce1ELeUsciteSoloSeAccettato) {
+    const std::string intero = FileDueCampate;
+    const std::string corpo = intero.substr(intero.find("\r\n"));
+    const fs::path json = Cartella.Percorso / "r.json";
+    const struct {
+        const char* Intestazione;
+        bool Accetta;
+    } casi[] = {
+        {"\"Due campate\",\"6.1\"", false},
+        {"\"Due campate\",\"6.1\"", true},
+        {"Due campate senza versione", false},
+        {"Due campate senza versione", true},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(std::string(c.Intestazione) + (c.Accetta ? " accettato" : ""));
+        ScriveByte(Dati, c.Intestazione + corpo);
+        fs::remove(json);
+        QStringList opzioni{QStringLiteral("--json"), Q(json)};
+        if (c.Accetta) opzioni << QStringLiteral("--accetta-incompleto");
+        const Esito e = Calcola(opzioni);
+        EXPECT_EQ(e.Codice, 1);
+        EXPECT_EQ(e.Errori, "Lettura incompleta del File\n");
+        EXPECT_EQ(fs::exists(json), c.Accetta);
+        EXPECT_EQ(Contiene(e.Uscita, "RISULTATI"), c.Accetta);
+    }
+}
+
+// --- Loads that do not fit their beam -------------------------------------------------------------
+
+TEST_F(VelcoraCli, CaricoOltreLaLuceSiLeggeESiRifiutaNelCalcolo) {
+    // Two spans of 5 m and a force at d = 6 m on span 1: the file is read whole, the data
+    // export keeps the force as it stands, the calculation refuses it.
+    const std::string forza = "1,30,0,0,0,6\r\n";
+    ScriveByte(Dati, "\"Forza\",\"7.6\"\r\n2\r\n5,12,4,16,0,1\r\n5,12,4,16,0,1\r\n0,0\r\n1\r\n0,3E+07\r\n"
+                     "0.3,0.5\r\n0\r\n0\r\n0\r\n#FALSE#,0,0\r\n#FALSE#\r\n0\r\n0\r\n#FALSE#,0,0,0\r\n#FALSE#\r\n1\r\n"
+                     "1,1.3,0.8,1.5,0,1.5,0,1.5,0.7,0.5,0.3,0.7,0.5,0.3\r\n#FALSE#\r\n0,0\r\n1\r\n" +
+                         forza + "0\r\n");
+    const fs::path copia = Cartella.Percorso / "copia.vlr";
+    const Esito esporta = Calcola({QStringLiteral("--esporta-dati"), Q(copia)});
+    EXPECT_EQ(esporta.Codice, 0) << esporta.Errori;
+    EXPECT_TRUE(Contiene(LeggeByte(copia), "\r\n1\r\n" + forza + "0\r\n"));
+
+    const Esito e = Calcola({});
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Uscita, "");
+    EXPECT_EQ(e.Errori, "Carico concentrato N° 1 esteso oltre la luce\n");
+}
+
 } // namespace
 } // namespace vc::test

@@ -92,7 +92,7 @@ TEST(FileSpeciali, FileDeiDatiCheEUnFifo) {
         MessaggiRegistrati msg;
         SenzaAttesa(t.Percorso, [&] { c.Esegue(trave, imp, msg); });
         ASSERT_EQ(msg.Voci.size(), 1u);
-        EXPECT_NE(msg.Voci[0].Testo.find(motivo), std::string::npos) << msg.Voci[0].Testo;
+        EXPECT_EQ(msg.Voci[0].Testo, fs::absolute(t.Percorso).string() + ": " + motivo);
         EXPECT_EQ(trave.nCampate(), 0);
     }
 }
