@@ -90,6 +90,14 @@ FrmFconc::FrmFconc(Velcora& trave, std::vector<double> luci, const Separatori& s
         griglia->ChiusuraNumerica(true);
         griglia->ImpostaRigheVisibili(6);
         griglia->ColonneElastiche(true);
+        griglia->ImpostaMessaggi(&msg_);
+        // A block of loads pasted below the last one adds the rows it needs.
+        griglia->Crescente(true);
+        connect(griglia, &GrigliaModifica::RigheRichieste, this, [this, q](int righe) {
+            conteggi_[q] = std::min(righe, MassimoRighe);
+            txtRigheGriglia_[q]->setText(QString::number(conteggi_[q]));
+            DimensionaMsFlex(q);
+        });
         // A grid without loads is hidden but keeps its room: the window opens large enough for
         // seven columns and six rows of each table, whatever the counts.
         QSizePolicy politica = griglia->sizePolicy();

@@ -141,6 +141,7 @@ QWidget* FrmMain::CreaPannelloDati() {
         griglia->PerRighe(false); // Enter goes down the column, as the data are typed
         griglia->ChiusuraNumerica(true);
         griglia->ImpostaRigheVisibili(8);
+        griglia->ImpostaMessaggi(msg_);
         auto* l = new QVBoxLayout(g == 0 ? gruppoCampate : gruppoAppoggi);
         l->addWidget(griglia);
         FlexGrid[static_cast<std::size_t>(g)] = griglia;
@@ -392,6 +393,12 @@ void FrmMain::CollegaEventi() {
     connect(txtCampate, &QLineEdit::textEdited, this, modifica);
     for (QLineEdit* campo : txtscala) connect(campo, &QLineEdit::textEdited, this, modifica);
     for (GrigliaModifica* g : FlexGrid) connect(g, &GrigliaModifica::CellaModificata, this, modifica);
+    // A block of spans pasted below the last one adds the spans it needs (and their supports).
+    FlexGrid[0]->Crescente(true);
+    connect(FlexGrid[0], &GrigliaModifica::RigheRichieste, this, [this](int righe) {
+        txtCampate->setText(QString::number(righe));
+        ApplicaCampate(false);
+    });
     for (QRadioButton* o : optSLU) connect(o, &QRadioButton::toggled, this, modifica);
     connect(ckScalePreimpostate, &QCheckBox::toggled, this, modifica);
     connect(ckVisualizzaDeformata, &QCheckBox::toggled, this, modifica);

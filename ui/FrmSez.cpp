@@ -228,6 +228,7 @@ FrmSez::FrmSez(Velcora& trave, const Separatori& sep, Messaggi& msg, QWidget* ge
     FlexGrid_->setObjectName(QStringLiteral("FlexGrid"));
     FlexGrid_->PerRighe(true);
     FlexGrid_->ImpostaRigheVisibili(2);
+    FlexGrid_->ImpostaMessaggi(&msg_);
     DimensionaGriglia();
     connect(FlexGrid_, &GrigliaModifica::CellaModificata, this, [this] { AggiornaFigura(); });
     connect(FlexGrid_, &GrigliaModifica::FineGriglia, this, [this] {

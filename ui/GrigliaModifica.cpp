@@ -3,6 +3,7 @@
 #include "support/VerificaContenuto.h"
 
 #include "support/Formattazione.h"
+#include "ui/MessaggiQt.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,6 +19,8 @@
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
+#include <tuple>
+#include <utility>
 
 namespace vc {
 
@@ -514,10 +517,7 @@ void GrigliaModifica::keyPressEvent(QKeyEvent* evento) {
         inoltro_ = false;
         return;
     }
-    if (evento->matches(QKeySequence::Copy)) {
-        CopiaSelezione();
-        return;
-    }
+    if (TastoAppunti(*evento)) return;
     const QModelIndex indice = currentIndex();
     if (solaLettura_ || !indice.isValid() || indice.column() < 1) {
         QTableWidget::keyPressEvent(evento);
@@ -534,12 +534,6 @@ void GrigliaModifica::keyPressEvent(QKeyEvent* evento) {
         return;
     case Qt::Key_Backspace:
         ApreEditore(8);
-        return;
-    case Qt::Key_Delete:
-        if (!TestoCella(RigaCorrente(), ColonnaCorrente()).empty()) {
-            Scrive(QString(), RigaCorrente(), ColonnaCorrente());
-            emit CellaModificata(RigaCorrente(), ColonnaCorrente());
-        }
         return;
     default:
         break;
@@ -565,19 +559,132 @@ void GrigliaModifica::mousePressEvent(QMouseEvent* evento) {
     if (indice.isValid() && indice == currentIndex() && indice.column() >= 1 && !InModifica()) ApreEditore(0);
 }
 
-void GrigliaModifica::CopiaSelezione() const {
-    const auto intervalli = selectedRanges();
-    if (intervalli.isEmpty()) return;
-    const QTableWidgetSelectionRange& s = intervalli.first();
-    QString testo;
-    for (int r = s.topRow(); r <= s.bottomRow(); ++r) {
-        for (int c = s.leftColumn(); c <= s.rightColumn(); ++c) {
-            if (c > s.leftColumn()) testo += QLatin1Char('\t');
-            testo += DaUtf8(TestoCella(r + 1, c)).trimmed();
-        }
-        testo += QLatin1Char('\n');
+// ---------------------------------------------------------------------------------------------
+// Clipboard and selection
+
+// The keys of the clipboard and of the selection, on a grid whose editor is closed.
+bool GrigliaModifica::TastoAppunti(const QKeyEvent& evento) {
+    if (evento.matches(QKeySequence::Copy)) {
+        Copia();
+        return true;
     }
-    QApplication::clipboard()->setText(testo);
+    if (evento.matches(QKeySequence::SelectAll)) {
+        SelezionaTutto();
+        return true;
+    }
+    if (solaLettura_) return false;
+    if (evento.matches(QKeySequence::Paste)) {
+        Incolla();
+        return true;
+    }
+    if (evento.matches(QKeySequence::Cut)) {
+        Taglia();
+        return true;
+    }
+    if (evento.key() == Qt::Key_Delete && evento.modifiers() == Qt::NoModifier) {
+        CancellaSelezione();
+        return true;
+    }
+    return false;
+}
+
+void GrigliaModifica::Copia() const {
+    const auto intervalli = selectedRanges();
+    TabellaTesti celle;
+    if (!intervalli.isEmpty()) {
+        const QTableWidgetSelectionRange& s = intervalli.first();
+        for (int r = s.topRow(); r <= s.bottomRow(); ++r) {
+            celle.emplace_back();
+            for (int c = s.leftColumn(); c <= s.rightColumn(); ++c) celle.back().push_back(TestoCella(r + 1, c));
+        }
+    } else if (currentIndex().isValid()) {
+        celle.push_back({TestoCella(RigaCorrente(), ColonnaCorrente())});
+    }
+    if (!celle.empty()) QApplication::clipboard()->setText(DaUtf8(TestoDelBlocco(celle)));
+}
+
+void GrigliaModifica::SelezionaTutto() {
+    // The data cells: copied, they paste back into an empty table at its first cell. A grid
+    // that is only read copies its row numbers as well.
+    const int prima = solaLettura_ ? 0 : 1;
+    if (rowCount() < 1 || columnCount() <= prima) return;
+    clearSelection();
+    setRangeSelected(QTableWidgetSelectionRange(0, prima, rowCount() - 1, columnCount() - 1), true);
+}
+
+bool GrigliaModifica::Incolla() {
+    return IncollaTesto(QApplication::clipboard()->text().toStdString());
+}
+
+void GrigliaModifica::Taglia() {
+    Copia();
+    CancellaSelezione();
+}
+
+void GrigliaModifica::CancellaSelezione() {
+    if (solaLettura_) return;
+    auto intervalli = selectedRanges();
+    if (intervalli.isEmpty() && currentIndex().isValid())
+        intervalli.push_back(QTableWidgetSelectionRange(currentRow(), currentColumn(), currentRow(), currentColumn()));
+    int primaRiga = 0, primaColonna = 0;
+    for (const QTableWidgetSelectionRange& s : intervalli)
+        for (int r = s.topRow() + 1; r <= s.bottomRow() + 1; ++r)
+            for (int c = std::max(s.leftColumn(), 1); c <= s.rightColumn(); ++c) {
+                if (TestoCella(r, c).empty()) continue;
+                Scrive(QString(), r, c);
+                if (primaRiga == 0) std::tie(primaRiga, primaColonna) = std::pair(r, c);
+            }
+    // The block emptied is one change.
+    if (primaRiga > 0) emit CellaModificata(primaRiga, primaColonna);
+}
+
+bool GrigliaModifica::IncollaTesto(const std::string& testo) {
+    if (solaLettura_) return false;
+    ChiudeModifica();
+    const EsitoBlocco blocco = BloccoDaIncollare(testo, sep_, chiusuraNumerica_);
+    if (!blocco.Motivo.empty()) {
+        Rifiuta(blocco.Motivo);
+        return false;
+    }
+    if (blocco.Celle.empty()) return false;
+    // From the current cell on; the fixed column is never written.
+    const int riga = std::max(RigaCorrente(), 1);
+    const int colonna = std::max(ColonnaCorrente(), 1);
+    std::size_t larghezza = 0;
+    for (const auto& r : blocco.Celle) larghezza = std::max(larghezza, r.size());
+    if (colonna + static_cast<int>(larghezza) > Colonne()) {
+        Rifiuta(MessaggioBloccoTroppoLargo);
+        return false;
+    }
+    const int ultima = riga + static_cast<int>(blocco.Celle.size()) - 1;
+    if (ultima >= Righe() && crescente_) emit RigheRichieste(ultima);
+    if (ultima >= Righe()) {
+        Rifiuta(MessaggioBloccoTroppoLungo);
+        return false;
+    }
+    bool cambiato = false;
+    for (std::size_t i = 0; i < blocco.Celle.size(); ++i)
+        for (std::size_t j = 0; j < blocco.Celle[i].size(); ++j) {
+            const int r = riga + static_cast<int>(i), c = colonna + static_cast<int>(j);
+            if (TestoCella(r, c) == blocco.Celle[i][j]) continue;
+            Scrive(DaUtf8(blocco.Celle[i][j]), r, c);
+            cambiato = true;
+        }
+    clearSelection();
+    setCurrentCell(riga - 1, colonna);
+    setRangeSelected(QTableWidgetSelectionRange(riga - 1, colonna, ultima - 1, colonna + static_cast<int>(larghezza) - 1),
+                     true);
+    // The block pasted is one change.
+    if (cambiato) emit CellaModificata(riga, colonna);
+    return true;
+}
+
+void GrigliaModifica::Rifiuta(const std::string& motivo) {
+    if (msg_) {
+        msg_->Mostra(motivo, Icona::Avviso);
+        return;
+    }
+    MessaggiQt(window()).Mostra(motivo, Icona::Avviso);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -20,7 +20,14 @@
 //   Tab        commits and leaves the grid;
 //   the numeric keypad's decimal key types the user's decimal separator.
 // Leaving the cell (a click elsewhere, another window) commits as well. Delete on a cell that
-// is not being edited empties it; Ctrl+C copies the selected cells as tab-separated text.
+// is not being edited empties it.
+//
+// Clipboard, as in a spreadsheet: Ctrl+C copies the selected block as tab-separated text (the
+// cells as shown, with the user's separators); Ctrl+V pastes a tab- or semicolon-separated
+// block at the current cell, every value read with the user's separators; a grid that grows
+// (Crescente: spans, loads) asks its window for the rows a longer block needs. A block with a
+// text that is not a number, or that does not fit, is refused with a message and nothing
+// changes. Ctrl+X copies and empties the selection, Delete empties it, Ctrl+A selects all.
 // With ChiusuraNumerica(true) a committed entry is rewritten as the number it reads as
 // ("1234,5" shows "1.234,5"), so that what the calculation will use is what the user sees.
 //
@@ -43,6 +50,7 @@
 #include "files/TabellaRisultati.h"
 #include "support/Messaggi.h"
 #include "support/Separatori.h"
+#include "ui/AppuntiGriglia.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -66,7 +74,6 @@ bool TestoNumerico(std::string_view testo, const Separatori& sep);
 // Table of numbers read from or written into a grid: element [i][j] is the cell at row
 // fromRow + i, column fromColumn + j (CaricaGriglia: row 1 + i, column 1 + j).
 using TabellaNumeri = std::vector<std::vector<double>>;
-using TabellaTesti = std::vector<std::vector<std::string>>;
 
 // The in-place editor of a GrigliaModifica (an implementation detail, public for moc).
 class DelegatoModifica final : public QStyledItemDelegate {
@@ -118,6 +125,10 @@ class GrigliaModifica : public QTableWidget {
     void ImpostaSeguente(QWidget* seguente) { seguente_ = seguente; }
     void ChiusuraNumerica(bool numerica) { chiusuraNumerica_ = numerica; }
     void SolaLettura(bool solaLettura);
+    // A block pasted below the last row asks for more rows (RigheRichieste) instead of being refused.
+    void Crescente(bool crescente) { crescente_ = crescente; }
+    // Where a refused paste is told; without one, a message box of the grid's window.
+    void ImpostaMessaggi(Messaggi* msg) { msg_ = msg; }
     bool InSolaLettura() const { return solaLettura_; }
 
     // Cells.
@@ -169,6 +180,16 @@ class GrigliaModifica : public QTableWidget {
     int RigaCorrente() const { return currentRow() + 1; }
     int ColonnaCorrente() const { return currentColumn(); }
 
+    // The clipboard and the selection (the keys above call these).
+    void Copia() const;
+    bool Incolla();
+    void Taglia();
+    void CancellaSelezione();
+    void SelezionaTutto(); // the data cells (every cell of a grid that is only read)
+    // The block of a pasted text written from the current cell on; false, with the reason
+    // told and nothing written, when it is refused.
+    bool IncollaTesto(const std::string& testo);
+
     // Toggles between the grid's own height and one showing every row (within the screen).
     void IngrandisceGriglia();
     bool Ingrandita() const { return ingrandita_; }
@@ -177,10 +198,14 @@ class GrigliaModifica : public QTableWidget {
     QSize minimumSizeHint() const override;
 
   signals:
-    // The user committed a text different from the cell's previous one.
+    // The user committed a text different from the cell's previous one (a block pasted or
+    // emptied is one change, told for its first cell).
     void CellaModificata(int riga, int colonna);
     // Enter on the last cell: the focus went on to the following widget (or stayed).
     void FineGriglia();
+    // A pasted block needs `righe` data rows: the window sizes the grid (and what goes with
+    // it) before the block is written. A grid still too short refuses the block.
+    void RigheRichieste(int righe);
 
   protected slots:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) override;
@@ -201,7 +226,8 @@ class GrigliaModifica : public QTableWidget {
     void Conferma(bool daInvio);
     void AvanzaDopoInvio();
     void SpostaRiga(int passo);
-    void CopiaSelezione() const;
+    bool TastoAppunti(const QKeyEvent& evento);
+    void Rifiuta(const std::string& motivo);
     bool TestoNumerico(const QString& testo) const;
     void Scrive(const QString& testo, int riga, int colonna);
     void AdattaColonne();
@@ -218,6 +244,8 @@ class GrigliaModifica : public QTableWidget {
     bool perRighe_ = false;
     bool chiusuraNumerica_ = false;
     bool solaLettura_ = false;
+    bool crescente_ = false;
+    Messaggi* msg_ = nullptr;
     bool ingrandita_ = false;
     bool elastiche_ = false;
     int righeVisibili_ = 6;
