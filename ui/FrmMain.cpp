@@ -19,6 +19,7 @@
 #include "ui/FrmVisualCar.h"
 #include "ui/GrigliaModifica.h"
 #include "ui/MessaggiQt.h"
+#include "ui/Recupero.h"
 #include "ui/ServiziFinestra.h"
 #include "ui/TastiDecimali.h"
 

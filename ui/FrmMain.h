@@ -40,6 +40,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class QToolBar;
 
 namespace vc {
@@ -51,12 +52,16 @@ class GestioneTastiDecimali;
 class UscitaDisegni;
 class GrigliaModifica;
 class ServiziFinestra;
+class Recupero;
+struct LavoroNonSalvato;
 
 // Where and how the program was started.
 struct AvvioProgramma {
     std::filesystem::path CartellaProgramma; // the executable's folder
     std::filesystem::path CartellaCorrente;  // the folder the program was started from
     std::vector<std::string> RigaComando;    // the words after the program's name
+    // Where unsaved work is kept against a crash (the user's data folder when empty).
+    std::filesystem::path CartellaRecupero;
 };
 
 class FrmMain final : public QMainWindow, public FinestraDati, public FinestraStampa {
@@ -110,6 +115,9 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     // "<name>-recupero.vlr" in the data folder, else in the home folder. Returns its path, or
     // nothing when nothing was unsaved; throws std::system_error when it cannot be written.
     std::string SalvaRecupero();
+    // The unsaved work written now to the recovery file offered at the next start
+    // (FrmMainRecupero.cpp); the window does it every 30 seconds and at each calculation.
+    void ScriveRecupero();
 
     // The commands, as the buttons and menus run them.
     bool EsegueCalcolo();
@@ -200,6 +208,12 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     void AggiornaModifiche();
     std::filesystem::path CartellaEsempi() const;
 
+    // Unsaved work kept against a crash (FrmMainRecupero.cpp).
+    void AvviaRecupero(const std::filesystem::path& cartella);
+    bool OffreRecupero();
+    LavoroNonSalvato Lavoro() const;
+    void Ripristina(const LavoroNonSalvato& lavoro);
+
     Separatori sep_;
     std::unique_ptr<Messaggi> msgPropri_;
     Messaggi* msg_;
@@ -216,6 +230,8 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     std::unique_ptr<ContestoDisegno> ctx_;
     std::unique_ptr<UscitaDisegni> uscite_;
     std::array<QPointer<FrmDiagramma>, 3> finestreDiagramma_;
+    std::unique_ptr<Recupero> recupero_;
+    QTimer* timerRecupero_ = nullptr;
 
   public:
     // The controls, by their names.

@@ -345,6 +345,7 @@ bool FrmMain::EsegueCalcolo() {
         return false;
     }
     AggiornaModifiche();
+    if (isWindowModified()) ScriveRecupero(); // each calculation keeps the work it was given
     return true;
 }
 

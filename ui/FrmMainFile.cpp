@@ -9,6 +9,7 @@
 #include "support/ImpostazioniInternazionali.h"
 #include "ui/FrmDecalage.h"
 #include "ui/GrigliaModifica.h"
+#include "ui/Recupero.h"
 #include "ui/ServiziFinestra.h"
 #include "ui/StampanteQt.h"
 
@@ -51,6 +52,9 @@ void FrmMain::Avvia(const AvvioProgramma& avvio) {
     FrDiagrammi->hide();
     QApplication::processEvents();
 
+    // Work left unsaved by a program that did not end cleanly comes before anything else.
+    AvviaRecupero(avvio.CartellaRecupero);
+    if (OffreRecupero()) return;
     if (!imp_.AvviatoDaServer && !avvio.RigaComando.empty()) {
         std::string riga;
         for (const std::string& parola : avvio.RigaComando) riga += (riga.empty() ? "" : " ") + parola;
@@ -253,7 +257,13 @@ std::string FrmMain::SalvaRecupero() {
     std::error_code ec;
     for (const fs::path& cartella : {fs::path(imp_.PercorsoDati), fs::path(QDir::homePath().toStdString())}) {
         if (cartella.empty()) continue;
-        if (ScriveFileAtomico(cartella / nome, uscita.str(), ec)) return (cartella / nome).string();
+        if (!ScriveFileAtomico(cartella / nome, uscita.str(), ec)) continue;
+        try {
+            ScriveRecupero(); // and the copy the next start offers back
+        } catch (const std::exception&) {
+            // The copy just written is the one the user is told about.
+        }
+        return (cartella / nome).string();
     }
     throw std::system_error(ec);
 }
@@ -300,6 +310,7 @@ void FrmMain::closeEvent(QCloseEvent* evento) {
         return;
     }
     if (finestraDecalage_) finestraDecalage_->close();
+    if (recupero_) recupero_->Rimuove(); // a clean exit leaves nothing to recover
     evento->accept();
 }
 

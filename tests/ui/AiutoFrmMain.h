@@ -106,6 +106,7 @@ class FinestraPrincipale : public ::testing::Test {
         avvio.CartellaProgramma = programma;
         avvio.CartellaCorrente = dati;
         avvio.RigaComando = std::move(riga);
+        avvio.CartellaRecupero = dati / "recupero";
         w->Avvia(avvio);
         w->show();
         QApplication::setActiveWindow(w.get());

@@ -1,0 +1,118 @@
+// The main window and the recovery file: the work on view written while it is unsaved, and
+// offered back at the next start after a program that did not end cleanly.
+
+#include "ui/FrmMain.h"
+
+#include "files/FileDati.h"
+#include "files/Record.h"
+#include "ui/GrigliaModifica.h"
+#include "ui/Recupero.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <sstream>
+
+namespace vc {
+
+void FrmMain::AvviaRecupero(const std::filesystem::path& cartella) {
+    recupero_ = std::make_unique<Recupero>(cartella);
+    if (timerRecupero_) return;
+    timerRecupero_ = new QTimer(this);
+    timerRecupero_->setInterval(30000);
+    connect(timerRecupero_, &QTimer::timeout, this, [this] {
+        try {
+            if (Modificato())
+                ScriveRecupero();
+            else
+                recupero_->Rimuove();
+        } catch (const std::exception& e) {
+            msg_->Mostra(e.what(), Icona::Nessuna);
+        }
+    });
+    timerRecupero_->start();
+}
+
+LavoroNonSalvato FrmMain::Lavoro() const {
+    LavoroNonSalvato l;
+    l.NomeFile = imp_.NomeFile;
+    l.PercorsoDati = imp_.PercorsoDati;
+    l.Titolo = txtTitolo->text().toStdString();
+    l.Campate = txtCampate->text().toStdString();
+    l.Punti = txtPlot->text().toStdString();
+    for (std::size_t k = 0; k < l.Scale.size(); ++k) l.Scale[k] = txtscala[k]->text().toStdString();
+    for (std::size_t g = 0; g < l.Griglie.size(); ++g) {
+        const GrigliaModifica& griglia = *FlexGrid[g];
+        for (int r = 1; r < griglia.Righe(); ++r) {
+            std::vector<std::string> riga;
+            for (int c = 1; c < griglia.Colonne(); ++c) riga.push_back(griglia.TestoCella(r, c));
+            l.Griglie[g].push_back(std::move(riga));
+        }
+        // What is being typed is work too.
+        const int r = griglia.RigaCorrente(), c = griglia.ColonnaCorrente();
+        if (griglia.InModifica() && r >= 1 && c >= 1 && r < griglia.Righe() && c < griglia.Colonne())
+            l.Griglie[g][static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
+                griglia.Editor()->text().toStdString();
+    }
+    // The rest of the beam (restraints, sections, loads, options) as a data file.
+    Velcora t = trave_;
+    Impostazioni imp = imp_;
+    imp.StatoLimite = optSLU[0]->isChecked() ? 0 : 1;
+    imp.ScalePreimpostate = ckScalePreimpostate->isChecked();
+    imp.VisualizzaDeformata = ckVisualizzaDeformata->isChecked();
+    MessaggiRegistrati zitto;
+    std::ostringstream uscita;
+    FileTesto file = FileTesto::PerScrittura(uscita);
+    vc::FileLeggeScrive(Modo::Scrittura, file, t, imp, zitto);
+    l.DatiFile = uscita.str();
+    return l;
+}
+
+void FrmMain::ScriveRecupero() {
+    if (recupero_) recupero_->Scrive(Lavoro());
+}
+
+bool FrmMain::OffreRecupero() {
+    if (!recupero_ || !recupero_->Esiste()) return false;
+    const bool ripristina = msg_->ChiediSiNo("Ripristina il lavoro non salvato?", Icona::Domanda, NomeProgramma);
+    const std::optional<LavoroNonSalvato> lavoro = ripristina ? recupero_->Legge() : std::nullopt;
+    if (!lavoro) {
+        // Declined, or unreadable: it is not offered again.
+        recupero_->Rimuove();
+        return false;
+    }
+    Ripristina(*lavoro);
+    return true;
+}
+
+void FrmMain::Ripristina(const LavoroNonSalvato& l) {
+    // The beam first, as a file is read; then the window as it was typed.
+    FileTesto file = FileTesto::PerLettura(l.DatiFile);
+    trave_ = Velcora{};
+    vc::FileLeggeScrive(Modo::Lettura, file, trave_, imp_, *msg_);
+    imp_.NomeFile = l.NomeFile;
+    imp_.PercorsoDati = l.PercorsoDati;
+    ImpostaTitolo(FormCaption + imp_.NomeFile);
+    AggiornaMenuOpzioni();
+    DopoLettura();
+    txtTitolo->setText(QString::fromStdString(l.Titolo));
+    txtTitolo->setCursorPosition(0);
+    txtCampate->setText(QString::fromStdString(l.Campate));
+    txtPlot->setText(QString::fromStdString(l.Punti));
+    for (std::size_t k = 0; k < l.Scale.size(); ++k) txtscala[k]->setText(QString::fromStdString(l.Scale[k]));
+    for (std::size_t g = 0; g < l.Griglie.size(); ++g) {
+        GrigliaModifica& griglia = *FlexGrid[g];
+        griglia.ImpostaRighe(static_cast<int>(l.Griglie[g].size()) + 1);
+        griglia.NumeraRighe();
+        for (std::size_t r = 0; r < l.Griglie[g].size(); ++r)
+            for (std::size_t c = 0; c < l.Griglie[g][r].size(); ++c)
+                griglia.ScriveCella(l.Griglie[g][r][c], static_cast<int>(r) + 1, static_cast<int>(c) + 1);
+    }
+    // Still to be saved: no file holds this work.
+    firmaSalvata_.clear();
+    AggiornaModifiche();
+}
+
+} // namespace vc
