@@ -54,13 +54,13 @@ fs::path FileDelSalvataggio(const Impostazioni& imp, std::string_view estensione
     return imp.PercorsoDati.empty() ? nome : fs::path(imp.PercorsoDati) / nome;
 }
 
-// Writes the data file of the window to percorso. Nothing reaches the disk unless every record
+// Writes the data file of the beam to percorso. Nothing reaches the disk unless every record
 // went through; a file that cannot be written shows "Scrittura incompleta del file" with the
 // system's reason on the line after.
-EsitoFile ScriveDati(const fs::path& percorso, FinestraDati& finestra, Messaggi& msg) {
+EsitoFile ScriveDati(const fs::path& percorso, Velcora& trave, Impostazioni& imp, Messaggi& msg) {
     std::ostringstream uscita;
     FileTesto file = FileTesto::PerScrittura(uscita);
-    const EsitoFile esito = finestra.FileLeggeScrive(Modo::Scrittura, file);
+    const EsitoFile esito = FileLeggeScrive(Modo::Scrittura, file, trave, imp, msg);
     if (esito != EsitoFile::Completo) return esito;
     std::error_code ec;
     if (!percorso.has_parent_path()) ec = std::make_error_code(std::errc::no_such_file_or_directory);
@@ -79,6 +79,14 @@ std::string MotivoApertura(const fs::path& percorso, std::error_code ec) {
 void ImpostaNomeECartella(const fs::path& percorso, Impostazioni& imp) {
     imp.NomeFile = NomeBase(percorso.string());
     imp.PercorsoDati = percorso.parent_path().string();
+}
+
+// A data file is read into a beam of its own: nothing of the previous beam (its forces, its
+// elastic ends) may stay behind in a file that does not mention it.
+EsitoFile LeggeDati(std::string contenuto, Velcora& trave, Impostazioni& imp, Messaggi& msg) {
+    trave = Velcora{};
+    FileTesto testo = FileTesto::PerLettura(std::move(contenuto));
+    return FileLeggeScrive(Modo::Lettura, testo, trave, imp, msg);
 }
 
 } // namespace
@@ -120,8 +128,7 @@ std::string FiltroFileDati(std::string_view nomeProgramma, std::string_view este
 }
 
 EsitoGestioneFile SalvaConNome(std::string_view nomeFile, std::string_view estensione, DialogoFile& dialogo,
-                               FinestraDati& finestra, std::string_view prefissoTitolo,
-                               std::string_view filtro, Impostazioni& imp, Messaggi& msg) {
+                               Velcora& trave, std::string_view filtro, Impostazioni& imp, Messaggi& msg) {
     RichiestaDialogo richiesta;
     richiesta.ChiediSovrascrittura = true;
     richiesta.Filtro = filtro;
@@ -133,22 +140,18 @@ EsitoGestioneFile SalvaConNome(std::string_view nomeFile, std::string_view esten
     if (!scelto) return {.Annullato = true, .Esito = std::nullopt};
 
     const fs::path percorso = ConEstensione(fs::absolute(*scelto), estensione);
-    const EsitoFile esito = ScriveDati(percorso, finestra, msg);
-    if (esito == EsitoFile::Completo) {
-        ImpostaNomeECartella(percorso, imp);
-        finestra.ImpostaTitolo(std::string(prefissoTitolo) + imp.NomeFile);
-    }
+    const EsitoFile esito = ScriveDati(percorso, trave, imp, msg);
+    if (esito == EsitoFile::Completo) ImpostaNomeECartella(percorso, imp);
     return {.Annullato = false, .Esito = esito};
 }
 
 EsitoGestioneFile GestioneFileDati(AzioneFile azione, std::string_view nomeProgramma,
-                                   std::string_view estensione, DialogoFile& dialogo, FinestraDati& finestra,
-                                   std::string_view prefissoTitolo, Impostazioni& imp, Messaggi& msg,
-                                   const fs::path& percorso) {
+                                   std::string_view estensione, DialogoFile& dialogo, Velcora& trave,
+                                   Impostazioni& imp, Messaggi& msg, const fs::path& percorso,
+                                   const PercorsiFileIni* ini) {
     const std::string filtro = FiltroFileDati(nomeProgramma, estensione);
     switch (azione) {
     case AzioneFile::Nuovo:
-        finestra.ImpostaTitolo(std::string(prefissoTitolo) + imp.NomeFile);
         return {};
 
     case AzioneFile::Apri: {
@@ -169,19 +172,16 @@ EsitoGestioneFile GestioneFileDati(AzioneFile azione, std::string_view nomeProgr
             return {};
         }
         ImpostaNomeECartella(file, imp);
-        finestra.ImpostaTitolo(std::string(prefissoTitolo) + imp.NomeFile);
-        FileTesto testo = FileTesto::PerLettura(std::move(*contenuto));
-        return {.Annullato = false, .Esito = finestra.FileLeggeScrive(Modo::Lettura, testo)};
+        if (ini) FileIniLeggeScrive(Modo::Lettura, imp, msg, *ini);
+        return {.Annullato = false, .Esito = LeggeDati(std::move(*contenuto), trave, imp, msg)};
     }
 
     case AzioneFile::SalvaConNome:
-        return SalvaConNome(imp.NomeFile, estensione, dialogo, finestra, prefissoTitolo, filtro, imp, msg);
+        return SalvaConNome(imp.NomeFile, estensione, dialogo, trave, filtro, imp, msg);
 
     case AzioneFile::Salva:
-        if (SenzaNome(imp.NomeFile))
-            return SalvaConNome(imp.NomeFile, estensione, dialogo, finestra, prefissoTitolo, filtro, imp,
-                                msg);
-        return {.Annullato = false, .Esito = ScriveDati(FileDelSalvataggio(imp, estensione), finestra, msg)};
+        if (SenzaNome(imp.NomeFile)) return SalvaConNome(imp.NomeFile, estensione, dialogo, trave, filtro, imp, msg);
+        return {.Annullato = false, .Esito = ScriveDati(FileDelSalvataggio(imp, estensione), trave, imp, msg)};
     }
     msg.Mostra("Errore nella Sub GestioneFileDati", Icona::Nessuna);
     return {};
@@ -239,10 +239,8 @@ bool LeggeFileDati(const fs::path& percorso, Velcora& trave, Impostazioni& imp, 
             msg.Mostra(MotivoApertura(file, ec), Icona::Nessuna);
         return false;
     }
-    imp.NomeFile = NomeBase(file.string());
-    imp.PercorsoDati = file.parent_path().string();
-    FileTesto testo = FileTesto::PerLettura(std::move(*contenuto));
-    return FileLeggeScrive(Modo::Lettura, testo, trave, imp, msg) != EsitoFile::Incompleto;
+    ImpostaNomeECartella(file, imp);
+    return LeggeDati(std::move(*contenuto), trave, imp, msg) != EsitoFile::Incompleto;
 }
 
 std::vector<std::string> ParoleRigaComando(std::string_view rigaComando, int massimo) {
@@ -263,8 +261,7 @@ std::vector<std::string> ParoleRigaComando(std::string_view rigaComando, int mas
     return parole;
 }
 
-bool ApriFileDaRigaComando(std::string_view rigaComando, FinestraDati& finestra,
-                           std::string_view prefissoTitolo, Impostazioni& imp, Messaggi& msg) {
+bool ApriFileDaRigaComando(std::string_view rigaComando, Velcora& trave, Impostazioni& imp, Messaggi& msg) {
     const auto parole = ParoleRigaComando(rigaComando);
     if (parole.empty()) return false;
     std::string unito;
@@ -283,9 +280,7 @@ bool ApriFileDaRigaComando(std::string_view rigaComando, FinestraDati& finestra,
         imp.NomeFile.clear();
         return false;
     }
-    FileTesto file = FileTesto::PerLettura(std::move(*contenuto));
-    finestra.FileLeggeScrive(Modo::Lettura, file);
-    finestra.ImpostaTitolo(std::string(prefissoTitolo) + imp.NomeFile);
+    LeggeDati(std::move(*contenuto), trave, imp, msg);
     return true;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // The file commands of the program around the data file: choosing a file through the open and
-// save dialogs, reading or writing it through the window's FileLeggeScrive, keeping the current
-// file name and data folder, the report to the printer or to a text file, and the data file
-// named on the command line. The dialogs, the printer and the window are small interfaces the
-// GUI fills in; the logic here needs none of them to be real.
+// save dialogs, reading it into the beam or writing the beam into it, keeping the current file
+// name and data folder, the report to the printer or to a text file, and the data file named on
+// the command line. The dialogs and the printer are small interfaces the GUI fills in; the
+// logic here needs none of them to be real, and it never calls back into a window: the caller
+// shows the file name in its caption and the beam in its fields afterwards.
 
 #include "engine/Impostazioni.h"
 #include "files/FileDati.h"
+#include "files/FileIni.h"
 #include "files/Record.h"
 #include "support/Messaggi.h"
 
@@ -34,32 +36,6 @@ class DialogoFile {
     virtual ~DialogoFile() = default;
     virtual std::optional<std::filesystem::path> Apri(const RichiestaDialogo& richiesta) = 0;
     virtual std::optional<std::filesystem::path> Salva(const RichiestaDialogo& richiesta) = 0;
-};
-
-// The window that owns the beam: it reads and writes the data file and shows the file name in
-// its caption.
-class FinestraDati {
-  public:
-    virtual ~FinestraDati() = default;
-    virtual EsitoFile FileLeggeScrive(Modo modo, FileTesto& file) = 0;
-    virtual void ImpostaTitolo(const std::string& titolo) = 0;
-};
-
-// The window of the command line and of the tests: a beam and the settings, no window at all.
-class FinestraSenzaInterfaccia final : public FinestraDati {
-  public:
-    FinestraSenzaInterfaccia(Velcora& trave, Impostazioni& imp, Messaggi& msg)
-        : trave_(trave), imp_(imp), msg_(msg) {}
-    EsitoFile FileLeggeScrive(Modo modo, FileTesto& file) override {
-        return vc::FileLeggeScrive(modo, file, trave_, imp_, msg_);
-    }
-    void ImpostaTitolo(const std::string& titolo) override { Titolo = titolo; }
-    std::string Titolo;
-
-  private:
-    Velcora& trave_;
-    Impostazioni& imp_;
-    Messaggi& msg_;
 };
 
 // A line printer: text at the current position, the end of a line, and a move to a column.
@@ -118,23 +94,23 @@ std::string NomeBase(std::string_view percorso);
 // "Tutti i Files (*.*)|*.*|Files " + programma + " (*." + estensione + ")|*." + estensione.
 std::string FiltroFileDati(std::string_view nomeProgramma, std::string_view estensione);
 
-// New, open, save as and save of the data file. Open reads the chosen file into the window
-// (the dialog starts in the current directory when the data folder has gone); a file that
-// cannot be opened shows the file and the system's reason. Save writes to
+// New, open, save as and save of the data file. Open reads the chosen file into a new beam
+// (nothing of the previous one stays behind), after the settings file at ini when one is given;
+// the dialog starts in the current directory when the data folder has gone; a file that
+// cannot be opened shows the file and the system's reason. Save writes the beam to
 // PercorsoDati/NomeFile.estensione (save as when there is no name yet, or only the "*" a
 // cancelled dialog may leave), never into another folder. A save replaces the old file only
 // when every record has been written; otherwise the old file stays and "Scrittura incompleta
-// del file" is shown, with the file and the system's reason on the line after. The name, the
-// data folder and the caption change only when the file was read or written.
+// del file" is shown, with the file and the system's reason on the line after. The name and
+// the data folder change only when the file was read or written; New changes nothing.
 EsitoGestioneFile GestioneFileDati(AzioneFile azione, std::string_view nomeProgramma,
-                                   std::string_view estensione, DialogoFile& dialogo, FinestraDati& finestra,
-                                   std::string_view prefissoTitolo, Impostazioni& imp, Messaggi& msg,
-                                   const std::filesystem::path& percorso = {});
+                                   std::string_view estensione, DialogoFile& dialogo, Velcora& trave,
+                                   Impostazioni& imp, Messaggi& msg, const std::filesystem::path& percorso = {},
+                                   const PercorsiFileIni* ini = nullptr);
 
 // The Save-As step: asks for a name (confirming the replacement of an existing file) and writes.
 EsitoGestioneFile SalvaConNome(std::string_view nomeFile, std::string_view estensione, DialogoFile& dialogo,
-                               FinestraDati& finestra, std::string_view prefissoTitolo,
-                               std::string_view filtro, Impostazioni& imp, Messaggi& msg);
+                               Velcora& trave, std::string_view filtro, Impostazioni& imp, Messaggi& msg);
 
 // The report: "STAMPANTE" asks for the number of copies and prints the report once per copy
 // in one print job; "FILE" asks for a text file (extension estensione) and writes the report
@@ -145,7 +121,7 @@ bool StampaSuDispositivo(std::string_view nomeFile, std::string_view estensione,
                          FinestraStampa& finestra, std::string_view destinazione, Stampante* stampante,
                          Impostazioni& imp, Messaggi& msg);
 
-// Reads the data file at percorso into the beam and the settings, as opening it does:
+// Reads the data file at percorso into a new beam and the settings, as opening it does:
 // NomeFile and PercorsoDati follow the path. A file that cannot be opened shows "File " + path +
 // " non trovato " (or the system's reason). True when the beam was read whole, or up to the
 // records a file older than "6.2" lacks; false when a record could not be read (the user has
@@ -157,10 +133,9 @@ bool LeggeFileDati(const std::filesystem::path& percorso, Velcora& trave, Impost
 std::vector<std::string> ParoleRigaComando(std::string_view rigaComando, int massimo = 10);
 
 // Opens the data file named by the command line (its words joined with single blanks): sets
-// PercorsoDati and NomeFile, reads the file and sets the caption. True when the file was read
+// PercorsoDati and NomeFile and reads the file into a new beam. True when the file was read
 // (also partly, or up to the records an old file lacks). A missing file shows "File " + path +
 // " non trovato "; then NomeFile is emptied and false returned.
-bool ApriFileDaRigaComando(std::string_view rigaComando, FinestraDati& finestra,
-                           std::string_view prefissoTitolo, Impostazioni& imp, Messaggi& msg);
+bool ApriFileDaRigaComando(std::string_view rigaComando, Velcora& trave, Impostazioni& imp, Messaggi& msg);
 
 } // namespace vc

@@ -64,7 +64,7 @@ struct AvvioProgramma {
     std::filesystem::path CartellaRecupero;
 };
 
-class FrmMain final : public QMainWindow, public FinestraDati, public FinestraStampa {
+class FrmMain final : public QMainWindow, public FinestraStampa {
     Q_OBJECT
   public:
     // msg and servizi may be given by tests; otherwise the window shows message boxes and the
@@ -91,17 +91,18 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     void FormScriveDati();
     // Empties the window for a new beam and discards the beam.
     void PurgaForm();
-    // Opens a data file through the Open dialog starting in `cartella`; true when one was read.
-    bool ApriFileDati(const std::filesystem::path& cartella);
+    // Opens a data file through the Open dialog starting in `cartella` (with rileggiIni, the
+    // settings file is read again once the file is chosen); true when one was read.
+    bool ApriFileDati(const std::filesystem::path& cartella, bool rileggiIni = false);
     // Sizes both input grids for the span count of the beam (rows already typed are kept).
     void DimensionaGriglie();
     // Fills Grid1 and Grid2 from the solved beam and shows the results frame.
     void ScriveRisultati();
     bool FileIniLeggeScrive(Modo modo);
 
-    // FinestraDati / FinestraStampa.
-    EsitoFile FileLeggeScrive(Modo modo, FileTesto& file) override;
-    void ImpostaTitolo(const std::string& titolo) override;
+    // The caption: the prefix and the data file's name, with the mark of unsaved changes.
+    void ImpostaTitolo(const std::string& titolo);
+    // FinestraStampa.
     void StampaFile(std::string_view destinazione, StampanteRighe& uscita) override;
 
     // The caption without the mark of unsaved changes.
@@ -203,6 +204,8 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     bool PlottaDiagrammi(int scelta);
     void EsportaBlocco();
 
+    EsitoGestioneFile GestioneFileDati(AzioneFile azione, const std::filesystem::path& cartella = {},
+                                       bool rileggiIni = false);
     void DopoLettura();
     void DatiSalvati();
     void AggiornaModifiche();
@@ -224,7 +227,6 @@ class FrmMain final : public QMainWindow, public FinestraDati, public FinestraSt
     std::string didascalia_;
     std::string firmaSalvata_;
     bool salvaConNome_ = false; // a plain save asks for a name (an example was opened)
-    bool rileggiIni_ = false;   // the Open command reads the settings file again
     QPointer<FrmDecalage> finestraDecalage_;
     GestioneTastiDecimali* tastiDecimali_ = nullptr;
     std::unique_ptr<ContestoDisegno> ctx_;

@@ -62,7 +62,9 @@ void FrmMain::Avvia(const AvvioProgramma& avvio) {
         if (!fs::path(riga).is_absolute() && !avvio.CartellaCorrente.empty())
             riga = (avvio.CartellaCorrente / riga).string();
         try {
-            if (ApriFileDaRigaComando(riga, *this, FormCaption, imp_, *msg_)) DopoLettura();
+            const bool letto = ApriFileDaRigaComando(riga, trave_, imp_, *msg_);
+            ImpostaTitolo(FormCaption + imp_.NomeFile);
+            if (letto) DopoLettura();
         } catch (const std::exception&) {
             // A file named on the command line that cannot be used leaves an empty window.
         }
@@ -87,16 +89,11 @@ fs::path FrmMain::CartellaEsempi() const {
 // ---------------------------------------------------------------------------------------------
 // The data file
 
-EsitoFile FrmMain::FileLeggeScrive(Modo modo, FileTesto& file) {
-    if (modo == Modo::Lettura) {
-        // A file is read into a beam of its own: nothing of the previous beam (its forces, its
-        // elastic ends) may stay behind in a file that does not mention it.
-        if (finestraDecalage_) finestraDecalage_->close();
-        trave_ = Velcora{};
-        if (rileggiIni_) FileIniLeggeScrive(Modo::Lettura);
-    }
-    const EsitoFile esito = vc::FileLeggeScrive(modo, file, trave_, imp_, *msg_);
-    if (modo == Modo::Lettura) AggiornaMenuOpzioni();
+EsitoGestioneFile FrmMain::GestioneFileDati(AzioneFile azione, const fs::path& cartella, bool rileggiIni) {
+    const PercorsiFileIni ini = PercorsiFileIniPredefiniti(imp_.PercorsoProgramma);
+    const EsitoGestioneFile esito = vc::GestioneFileDati(azione, NomeProgramma, EstensioneFileDati, servizi_->Dialoghi(),
+                                                         trave_, imp_, *msg_, cartella, rileggiIni ? &ini : nullptr);
+    ImpostaTitolo(FormCaption + imp_.NomeFile);
     return esito;
 }
 
@@ -109,6 +106,7 @@ void FrmMain::ImpostaTitolo(const std::string& titolo) {
 }
 
 void FrmMain::DopoLettura() {
+    AggiornaMenuOpzioni();
     txtTitolo->setText(QString::fromStdString(imp_.Titolo));
     txtTitolo->setCursorPosition(0); // a long title shows its start
     txtCampate->setText(QString::number(trave_.nCampate()));
@@ -121,10 +119,9 @@ void FrmMain::DopoLettura() {
     DatiSalvati();
 }
 
-bool FrmMain::ApriFileDati(const fs::path& cartella) {
+bool FrmMain::ApriFileDati(const fs::path& cartella, bool rileggiIni) {
     if (!ConfermaAbbandono()) return false;
-    const EsitoGestioneFile esito = GestioneFileDati(AzioneFile::Apri, NomeProgramma, EstensioneFileDati, servizi_->Dialoghi(),
-                                                     *this, FormCaption, imp_, *msg_, cartella);
+    const EsitoGestioneFile esito = GestioneFileDati(AzioneFile::Apri, cartella, rileggiIni);
     if (esito.Annullato || !esito.Esito || imp_.NomeFile == "*") return false;
     DopoLettura();
     return true;
@@ -137,8 +134,7 @@ void FrmMain::Nuovo() {
     imp_.DeltaRidist = 0.0f;
     imp_.ClasseCls = 0;
     salvaConNome_ = false;
-    GestioneFileDati(AzioneFile::Nuovo, NomeProgramma, EstensioneFileDati, servizi_->Dialoghi(), *this, FormCaption, imp_,
-                     *msg_);
+    GestioneFileDati(AzioneFile::Nuovo);
     PurgaForm();
     FrDiagrammi->hide();
     txtTitolo->setFocus(Qt::OtherFocusReason);
@@ -148,10 +144,7 @@ void FrmMain::Nuovo() {
 
 void FrmMain::Apri() {
     // The settings file is read again once a file has been chosen, just before reading it.
-    rileggiIni_ = true;
-    const bool letto = ApriFileDati(imp_.PercorsoDati);
-    rileggiIni_ = false;
-    if (letto) FrDiagrammi->show();
+    if (ApriFileDati(imp_.PercorsoDati, true)) FrDiagrammi->show();
 }
 
 void FrmMain::FilesDiEsempio() {
@@ -166,8 +159,7 @@ void FrmMain::FilesDiEsempio() {
 bool FrmMain::Salva() {
     if (!ControllaDatiGriglie()) return false;
     const AzioneFile azione = salvaConNome_ ? AzioneFile::SalvaConNome : AzioneFile::Salva;
-    const EsitoGestioneFile esito = GestioneFileDati(azione, NomeProgramma, EstensioneFileDati, servizi_->Dialoghi(), *this,
-                                                     FormCaption, imp_, *msg_);
+    const EsitoGestioneFile esito = GestioneFileDati(azione);
     if (esito.Esito != EsitoFile::Completo) return false;
     salvaConNome_ = false;
     DatiSalvati();
@@ -176,8 +168,7 @@ bool FrmMain::Salva() {
 
 bool FrmMain::SalvaConNome() {
     if (!ControllaDatiGriglie()) return false;
-    const EsitoGestioneFile esito = GestioneFileDati(AzioneFile::SalvaConNome, NomeProgramma, EstensioneFileDati,
-                                                     servizi_->Dialoghi(), *this, FormCaption, imp_, *msg_);
+    const EsitoGestioneFile esito = GestioneFileDati(AzioneFile::SalvaConNome);
     if (esito.Esito != EsitoFile::Completo) return false;
     salvaConNome_ = false;
     DatiSalvati();

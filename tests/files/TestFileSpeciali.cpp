@@ -71,16 +71,13 @@ TEST(FileSpeciali, FileDeiDatiCheEUnFifo) {
     const Caso casi[] = {
         {"Apri",
          [&](Velcora& trave, Impostazioni& imp, Messaggi& msg) {
-             FinestraSenzaInterfaccia finestra(trave, imp, msg);
              DialogoCheSceglie dialogo(t.Percorso);
-             const auto esito = GestioneFileDati(AzioneFile::Apri, "Velcora", "vlr", dialogo, finestra,
-                                                 "Velcora - File: ", imp, msg);
+             const auto esito = GestioneFileDati(AzioneFile::Apri, "Velcora", "vlr", dialogo, trave, imp, msg);
              EXPECT_FALSE(esito.Esito.has_value());
          }},
         {"riga di comando",
          [&](Velcora& trave, Impostazioni& imp, Messaggi& msg) {
-             FinestraSenzaInterfaccia finestra(trave, imp, msg);
-             EXPECT_FALSE(ApriFileDaRigaComando(t.Percorso.string(), finestra, "Velcora - File: ", imp, msg));
+             EXPECT_FALSE(ApriFileDaRigaComando(t.Percorso.string(), trave, imp, msg));
          }},
         {"calcolo da file", [&](Velcora& trave, Impostazioni& imp,
                                 Messaggi& msg) { EXPECT_FALSE(LeggeFileDati(t.Percorso, trave, imp, msg)); }},

@@ -10,8 +10,6 @@
 namespace vc::test {
 namespace {
 
-const std::string Prefisso = "Velcora - File: ";
-
 // A dialog that answers with a prepared path (or a cancel) and remembers what it was asked.
 class DialogoFinto final : public DialogoFile {
   public:
@@ -34,12 +32,11 @@ struct Ambiente {
     Velcora trave;
     Impostazioni imp;
     MessaggiRegistrati msg;
-    FinestraSenzaInterfaccia finestra{trave, imp, msg};
     DialogoFinto dialogo;
     CartellaTemporanea dir;
     Ambiente() { imp.PercorsoDati = dir.Percorso.string(); }
     EsitoGestioneFile Esegue(AzioneFile a, const fs::path& percorso = {}) {
-        return GestioneFileDati(a, "Velcora", "vlr", dialogo, finestra, Prefisso, imp, msg, percorso);
+        return GestioneFileDati(a, "Velcora", "vlr", dialogo, trave, imp, msg, percorso);
     }
 };
 
@@ -67,22 +64,21 @@ TEST(RigaComando, ApreIlPercorsoConSpaziTraVirgolette) {
     fs::create_directory(a.dir.Percorso / "Dati");
     const auto p = a.dir.Percorso / "Dati" / "trave 1.vlr";
     fs::copy_file(CartellaEsempi() / "tre_campate_appoggi.vlr", p);
-    EXPECT_TRUE(ApriFileDaRigaComando("\"" + p.string() + "\"", a.finestra, Prefisso, a.imp, a.msg));
+    EXPECT_TRUE(ApriFileDaRigaComando("\"" + p.string() + "\"", a.trave, a.imp, a.msg));
     EXPECT_EQ(a.imp.PercorsoDati, (a.dir.Percorso / "Dati").string());
     EXPECT_EQ(a.imp.NomeFile, "trave 1");
-    EXPECT_EQ(a.finestra.Titolo, "Velcora - File: trave 1");
     EXPECT_EQ(a.trave.nCampate(), 3);
     EXPECT_TRUE(a.msg.Voci.empty());
 }
 
 TEST(RigaComando, RigaVuotaFileMancanteEFileVecchio) {
     Ambiente a;
-    EXPECT_FALSE(ApriFileDaRigaComando("   ", a.finestra, Prefisso, a.imp, a.msg));
+    EXPECT_FALSE(ApriFileDaRigaComando("   ", a.trave, a.imp, a.msg));
     EXPECT_TRUE(a.msg.Voci.empty());
 
     const auto manca = a.dir.Percorso / "manca.vlr";
     a.imp.NomeFile = "precedente";
-    EXPECT_FALSE(ApriFileDaRigaComando(manca.string(), a.finestra, Prefisso, a.imp, a.msg));
+    EXPECT_FALSE(ApriFileDaRigaComando(manca.string(), a.trave, a.imp, a.msg));
     EXPECT_EQ(Testi(a.msg), std::vector<std::string>{"File " + manca.string() + " non trovato "});
     EXPECT_EQ(a.imp.NomeFile, "");
 
@@ -92,16 +88,19 @@ TEST(RigaComando, RigaVuotaFileMancanteEFileVecchio) {
     ScriveByte(
         vecchio,
         "\"V\",\"5.0\"\r\n1\r\n5,1,1,1,1,1\r\n0,0\r\n0\r\n0\r\n0\r\n#FALSE#,0,0\r\n#FALSE#\r\n0\r\n0\r\n");
-    EXPECT_TRUE(ApriFileDaRigaComando(vecchio.string(), a.finestra, Prefisso, a.imp, a.msg));
-    EXPECT_EQ(a.finestra.Titolo, "Velcora - File: vecchio");
+    EXPECT_TRUE(ApriFileDaRigaComando(vecchio.string(), a.trave, a.imp, a.msg));
+    EXPECT_EQ(a.imp.NomeFile, "vecchio");
     EXPECT_EQ(Testi(a.msg), std::vector<std::string>{"Lettura incompleta del File"});
 }
 
-TEST(GestioneFileDati, NuovoCambiaSoloLaDidascalia) {
+TEST(GestioneFileDati, NuovoNonToccaNulla) {
     Ambiente a;
     a.imp.NomeFile = "";
-    EXPECT_FALSE(a.Esegue(AzioneFile::Nuovo).Annullato);
-    EXPECT_EQ(a.finestra.Titolo, "Velcora - File: ");
+    a.trave.nCampate(2);
+    const auto esito = a.Esegue(AzioneFile::Nuovo);
+    EXPECT_FALSE(esito.Annullato);
+    EXPECT_FALSE(esito.Esito.has_value());
+    EXPECT_EQ(a.trave.nCampate(), 2);
     EXPECT_TRUE(a.dialogo.Aperture.empty());
 }
 
@@ -121,7 +120,6 @@ TEST(GestioneFileDati, ApreIlFileScelto) {
     EXPECT_EQ(a.dialogo.Ultima.Cartella, a.dir.Percorso / "altra");
     EXPECT_EQ(a.imp.NomeFile, "portale");
     EXPECT_EQ(a.imp.PercorsoDati, a.dir.Percorso.string());
-    EXPECT_EQ(a.finestra.Titolo, "Velcora - File: portale");
     EXPECT_EQ(a.trave.nCarConc(), 3);
 }
 
@@ -171,7 +169,6 @@ TEST(GestioneFileDati, SalvaSenzaNomeChiedeIlNomeEPoiRiusaQuello) {
     const auto p = a.dir.Percorso / "nuova.vlr";
     ASSERT_TRUE(fs::exists(p));
     EXPECT_EQ(a.imp.NomeFile, "nuova");
-    EXPECT_EQ(a.finestra.Titolo, "Velcora - File: nuova");
 
     a.trave.Copriferro = 0.05f;
     esito = a.Esegue(AzioneFile::Salva);

@@ -243,13 +243,11 @@ TEST(SalvataggioDati, GuastoDelDiscoLasciaIlVecchioFile) {
     imp.NomeFile = "trave";
     imp.PercorsoDati = disco.Cartella.string();
     MessaggiRegistrati msg;
-    FinestraSenzaInterfaccia finestra(t, imp, msg);
     NessunDialogo dialogo;
     EsitoGestioneFile esito;
     {
         const auto pieno = disco.Riempie();
-        esito = GestioneFileDati(AzioneFile::Salva, "Velcora", "vlr", dialogo, finestra,
-                                 "Velcora - File: ", imp, msg);
+        esito = GestioneFileDati(AzioneFile::Salva, "Velcora", "vlr", dialogo, t, imp, msg);
     }
     EXPECT_EQ(esito.Esito, EsitoFile::Incompleto);
     const std::vector<std::string> pieno{ScritturaIncompleta(p, std::errc::no_space_on_device)},
@@ -270,10 +268,8 @@ TEST(SalvataggioDati, RecordNonScrittoNonToccaIlDisco) {
     imp.NomeFile = "trave";
     imp.PercorsoDati = dir.Percorso.string();
     MessaggiRegistrati msg;
-    FinestraSenzaInterfaccia finestra(t, imp, msg);
     NessunDialogo dialogo;
-    const auto esito = GestioneFileDati(AzioneFile::Salva, "Velcora", "vlr", dialogo, finestra,
-                                        "Velcora - File: ", imp, msg);
+    const auto esito = GestioneFileDati(AzioneFile::Salva, "Velcora", "vlr", dialogo, t, imp, msg);
     EXPECT_EQ(esito.Esito, EsitoFile::Incompleto);
     EXPECT_EQ(Testi(msg), std::vector<std::string>{"Scrittura incompleta del file"});
     EXPECT_EQ(LeggeByte(p), "vecchio");
@@ -290,10 +286,8 @@ TEST(SalvataggioDati, DestinazioneCheNonPuoEssereSostituita) {
     imp.NomeFile = "trave";
     imp.PercorsoDati = dir.Percorso.string();
     MessaggiRegistrati msg;
-    FinestraSenzaInterfaccia finestra(t, imp, msg);
     NessunDialogo dialogo;
-    const auto esito = GestioneFileDati(AzioneFile::Salva, "Velcora", "vlr", dialogo, finestra,
-                                        "Velcora - File: ", imp, msg);
+    const auto esito = GestioneFileDati(AzioneFile::Salva, "Velcora", "vlr", dialogo, t, imp, msg);
     EXPECT_EQ(esito.Esito, EsitoFile::Incompleto);
     EXPECT_EQ(Testi(msg), std::vector<std::string>{
                               ScritturaIncompleta(dir.Percorso / "trave.vlr", std::errc::is_a_directory)});
