@@ -48,19 +48,19 @@ QJsonObject RisultatiJson(const Velcora& trave) {
     });
     r["campate"] = Serie(n, [&](int i) {
         const Trave& t = trave.CampI(i);
-        return QJsonObject{{"MmaxCam", Numero(t.MmaxCam)},
-                           {"xMmaxCam", Numero(t.xMmaxCam)},
-                           {"MminCam", Numero(t.MminCam)},
-                           {"xMminCam", Numero(t.xMminCam)},
-                           {"FrecciaMax", Numero(t.FrecciaMax)},
-                           {"FrecciaMin", Numero(t.FrecciaMin)},
+        return QJsonObject{{"MmaxCam", Numero(t.MmaxCam())},
+                           {"xMmaxCam", Numero(t.xMmaxCam())},
+                           {"MminCam", Numero(t.MminCam())},
+                           {"xMminCam", Numero(t.xMminCam())},
+                           {"FrecciaMax", Numero(t.FrecciaMax())},
+                           {"FrecciaMin", Numero(t.FrecciaMin())},
                            {"CaricoDistribuitoPermanente", Numero(t.CaricoDistribuitoPermanente)},
                            {"CaricoDistribuitoVariabile", Numero(t.CaricoDistribuitoVariabile)}};
     });
     r["FrecciaMaxTrave"] = Numero(trave.FrecciaMaxTrave());
     r["FrecciaMinTrave"] = Numero(trave.FrecciaMinTrave());
-    r["LunghezzaTotale"] = Numero(trave.LunghezzaTotale);
-    r["PassoPlt"] = Numero(trave.PassoPlt);
+    r["LunghezzaTotale"] = Numero(trave.LunghezzaTotale());
+    r["PassoPlt"] = Numero(trave.PassoPlt());
     return r;
 }
 

@@ -75,7 +75,7 @@ DiagrammiTrave::DiagrammiTrave(const Velcora& trave, const Impostazioni& imp, Co
 void DiagrammiTrave::Prepara(std::shared_ptr<Dispositivo> uscita) {
     if (!uscita) throw std::logic_error("Diagramma senza dispositivo di uscita");
     uscita_ = std::move(uscita);
-    double lunghezza = trave_.LunghezzaTotale;
+    double lunghezza = trave_.LunghezzaTotale();
     if (!trave_.Calcolata()) { // the load diagram needs only the data
         lunghezza = 0;
         for (int i = 1; i <= trave_.nCampate(); ++i)
@@ -448,7 +448,7 @@ void DiagrammiTrave::Plt_Risultati() {
     ctx_.ImpostaColore(7);
     if (tipo_ == TipoDiagramma::Momenti) {
         Plt_Testo_app_camp(y, "M min", Posizione::Appoggi, perAppoggio([&](int k) { return trave_.MminApp(k); }));
-        Plt_Testo_app_camp(y, "M max", Posizione::Campate, perCampata([](const Trave& t) { return t.MmaxCam; }));
+        Plt_Testo_app_camp(y, "M max", Posizione::Campate, perCampata([](const Trave& t) { return t.MmaxCam(); }));
         Plt_Testo_app_camp(y, "R max", Posizione::Appoggi, perAppoggio([&](int k) { return trave_.ReazMax(k); }));
         Plt_Testo_app_camp(y, "R min", Posizione::Appoggi, perAppoggio([&](int k) { return trave_.ReazMin(k); }));
         if (imp_.VisualizzaDeformata) Plt_Testo_deform(y);

@@ -52,8 +52,8 @@ void PreparaXdata(const Velcora& trave, const Impostazioni& imp, std::vector<int
     voce(1040, ScalaT);
     for (int i = 1; i <= n; ++i) {
         const Trave& t = trave.CampataI(i);
-        for (float v : {t.CaricoDistribuitoPermanente, t.CaricoDistribuitoVariabile, t.MmaxCam, t.MminCam, t.xMmaxCam,
-                        t.xMminCam, t.MmaxAppS, t.MmaxAppD, t.MminAppS, t.MminAppD, t.TaglioMaxS, t.TaglioMaxD})
+        for (float v : {t.CaricoDistribuitoPermanente, t.CaricoDistribuitoVariabile, t.MmaxCam(), t.MminCam(), t.xMmaxCam(),
+                        t.xMminCam(), t.MmaxAppS(), t.MmaxAppD(), t.MminAppS(), t.MminAppD(), t.TaglioMaxS(), t.TaglioMaxD()})
             voce(1040, Singola(v));
     }
     voce(1040, Singola(trave.Copriferro));
@@ -93,7 +93,7 @@ void DiagrammiTrave::EsportaInAcadXdataMT(const std::shared_ptr<DisegnoCad>& dis
     PreparaXdata(trave_, imp_, dataType, data, scalaM, scalaT);
 
     d.InserisceBlocco({0, 0}, BloccoMomenti, 1, 1, 1, 0).ImpostaDatiEstesi(dataType, data);
-    d.InserisceBlocco({2 * static_cast<double>(trave_.LunghezzaTotale), 0}, BloccoTagli, 1, 1, 1, 0);
+    d.InserisceBlocco({2 * static_cast<double>(trave_.LunghezzaTotale()), 0}, BloccoTagli, 1, 1, 1, 0);
 
     d.CercaLayer(nomeLayer)->Bloccato = true;
     // The purge takes away an empty layer that was active before: it comes back as it was.

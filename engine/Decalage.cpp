@@ -8,7 +8,7 @@ namespace {
 
 class Decalatore {
 public:
-    Decalatore(const Velcora& t, Messaggi& msg) : t_(t), msg_(msg), n_(t.nCampate()), L_(t.LunghezzaTotale) {
+    Decalatore(const Velcora& t, Messaggi& msg) : t_(t), msg_(msg), n_(t.nCampate()), L_(t.LunghezzaTotale()) {
         // The envelopes as the moment diagram draws them: the positive part of the maximum,
         // the negative part of the minimum; nothing outside the beam.
         const int nPt = t.nPt();

@@ -2,174 +2,220 @@
 // downward; a span between supports is treated as simply supported under its load and its
 // solved end moments, a cantilever as built in at its root, which turns with the end of the
 // neighbouring span or with the elastic restraint it stands on.
+//
+// The permanent condition and the span's own are evaluated at every point. Every other
+// condition reaches a span between supports through its end moments only, and deflects it by
+// x·(L − x)/(6·EJ)·(MB + 2·MA + (MB − MA)·x/L); a cantilever on a support it turns rigidly with
+// its root. Both change sign at most once on the span and are summed by the sweep of
+// SommeLineari.
 
-#include "engine/Trave.h"
-#include "engine/Velcora.h"
+#include "engine/SommeLineari.h"
+#include "engine/StadiCalcolo.h"
 
 #include <algorithm>
 
 namespace vc {
 
-double Trave::IntegraleMomento(double x, double w, double VA, double MA) const {
-    const double x2 = x * x;
-    return (w * x2 * x2 / 24.0 - VA * x2 * x / 6.0 - MA * x2 / 2.0) / EJ;
-}
+namespace {
 
-double Trave::FrecciaCampata(double x, double w, double MA, double MB) const {
-    const double L = Luce;
-    const double VA = w * L / 2.0 + (MB - MA) / L;
-    return IntegraleMomento(x, w, VA, MA) - x * IntegraleMomento(L, w, VA, MA) / L;
-}
+// The rotation of a cantilever's root in one condition (opening sense), from the distributed
+// load and from the forces: the end of the neighbouring span, or the spring of an elastic end
+// under the root moment; zero when the root is built in.
+struct RotazioneRadice {
+    double Distribuito = 0, Forze = 0;
+};
 
-double Trave::FrecciaMensola(double x, double w, double MA) const {
-    return IntegraleMomento(x, w, w * Luce, MA);
-}
-
-double Trave::FrecciaCampataConcentrati(double x, int c) const {
-    const double L = Luce;
-    double v = 0;
-    for (const auto& f : forzeCombinate_) {
-        const double P = ForzaCondizione(f, c);
-        if (P == 0.0) continue;
-        const double a = f.d;
-        const double b = L - a;
-        double vf = P * b * x * (L * L - b * b - x * x) / (6.0 * L);
-        if (x > a) vf += P * (x - a) * (x - a) * (x - a) / 6.0;
-        v += vf;
+RotazioneRadice RotazioneSbalzo(const DatiCalcolo& d, const MomentiAppoggi& M, int i, int c) {
+    const Trave& t = d.Campata(i);
+    if (t.SbalzoDestro()) {
+        if (t.VincoloSinistro == VincoloEstremo::Appoggio) {
+            const Trave& vicina = d.Campata(i - 1);
+            return {vicina.RotazioneEstremo(c, true, MomentiCampata(M, i - 1, c)), vicina.RotazioneEstremoConc(c, true)};
+        }
+        if (t.VincoloSinistro == VincoloEstremo::Elastico && d.kSinistro > 0) return {M(i, c) / d.kSinistro, 0.0};
+        return {};
     }
-    return v / EJ;
+    if (t.VincoloDestro == VincoloEstremo::Appoggio) {
+        const Trave& vicina = d.Campata(i + 1);
+        return {vicina.RotazioneEstremo(c, false, MomentiCampata(M, i + 1, c)), vicina.RotazioneEstremoConc(c, false)};
+    }
+    if (t.VincoloDestro == VincoloEstremo::Elastico && d.kDestro > 0) return {M(i + 1, c) / d.kDestro, 0.0};
+    return {};
 }
 
-// The terms of the forces that complete the root-moment term of FrecciaMensola (the root
-// moment already holds the moment of the forces). Abscissas are measured from the root.
-double Trave::FrecciaMensolaConcentrati(double x, int c, bool radiceDestra) const {
-    const double xr = radiceDestra ? Luce - x : x;
-    double v = 0;
-    for (const auto& f : forzeCombinate_) {
-        const double P = ForzaCondizione(f, c);
-        if (P == 0.0) continue;
-        const double d = radiceDestra ? Luce - f.d : f.d;
-        if (xr <= d)
-            v -= P * xr * xr * xr / 6.0;
-        else
-            v += P * d * d * xr / 2.0 - P * d * xr * xr / 2.0 - P * d * d * d / 6.0;
-    }
-    return v / EJ;
-}
+// The deflection of one span in one condition along the span, the constants of the span and
+// the condition worked out once. A span between supports: simply supported under its load w,
+// its end moments MA, MB and its forces, exactly zero at both supports. A cantilever: built
+// in at its root under w, the root moment and its forces, turning with its root.
+class Deformata {
+public:
+    Deformata(const Trave& t, int c, double MA, double MB, RotazioneRadice radice)
+        : t_(t), c_(c), L_(t.Luce), EJ_(t.EJ), w_(t.CaricoCondizione(c)), MA_(MA), MB_(MB), radice_(radice) {}
 
-double Trave::FrecciaDistribuito(double x, double w, double MA, double MB, int c) const {
-    const int sx = VincoloSinistro;
-    const int dx = VincoloDestro;
-    if (sx != Libero && dx != Libero) return FrecciaCampata(x, w, MA, MB);
-    if (dx == Libero) {
-        const double vC = FrecciaMensola(x, w, MA);
-        if (sx == Appoggio) return vC - x * trave_->CampataI(iCamp - 1).RotazioneEstremo(c, true);
-        // A root on an elastic restraint turns by −MA/k (opening sense) with the root moment.
-        if (sx == Elastico && trave_->kVincoloSinistro > 0) return vC - x * MA / trave_->kVincoloSinistro;
-        return vC;
+    double operator()(double x) const {
+        if (!t_.SbalzoSinistro() && !t_.SbalzoDestro()) return Campata(x) + CampataConcentrati(x);
+        // x from the root: the left end of a right cantilever, the right end of a left one.
+        const bool radiceDestra = t_.SbalzoSinistro();
+        const double xr = radiceDestra ? L_ - x : x;
+        const double vC = Mensola(xr, radiceDestra ? MB_ : MA_) - xr * radice_.Distribuito;
+        return vC + (MensolaConcentrati(xr, radiceDestra) - xr * radice_.Forze);
     }
-    // Left cantilever: its root is the right end, which carries the root moment MB.
-    const double xr = Luce - x;
-    const double vC = FrecciaMensola(xr, w, MB);
-    if (dx == Appoggio) return vC - xr * trave_->CampataI(2).RotazioneEstremo(c, false);
-    if (dx == Elastico && trave_->kVincoloDestro > 0) return vC - xr * MB / trave_->kVincoloDestro;
-    return vC;
-}
 
-double Trave::FrecciaConcentrati(double x, int c) const {
-    const int sx = VincoloSinistro;
-    const int dx = VincoloDestro;
-    if (sx != Libero && dx != Libero) return FrecciaCampataConcentrati(x, c);
-    if (dx == Libero) {
-        const double vC = FrecciaMensolaConcentrati(x, c, false);
-        if (sx == Appoggio) return vC - x * trave_->CampataI(iCamp - 1).RotazioneEstremoConc(c, true);
-        return vC;
+private:
+    // x (L − x) (L² + L x − x²) w / 24 under the load, x (L − x) (MB + 2 MA + (MB − MA) x / L) / 6
+    // under the end moments.
+    double Campata(double x) const {
+        const double L = L_;
+        if (x <= 0.0 || x >= L) return 0.0; // the supports do not move
+        const double forma = x * (L - x) / (24.0 * EJ_);
+        return forma * (w_ * (L * L + L * x - x * x) + 4.0 * (MB_ + 2.0 * MA_) + 4.0 * (MB_ - MA_) * x / L);
     }
-    const double xr = Luce - x;
-    const double vC = FrecciaMensolaConcentrati(x, c, true);
-    if (dx == Appoggio) return vC - xr * trave_->CampataI(2).RotazioneEstremoConc(c, false);
-    return vC;
-}
 
-void Trave::FrecceCondizione(int c, std::vector<double>& out) const {
-    const double MA = MomentoAppoggio(iCamp, c);
-    const double MB = MomentoAppoggio(iCamp + 1, c);
-    const double w = CaricoCondizione(c);
-    const bool forze = !forzeCombinate_.empty() && (c == 1 || c - 1 == iCamp);
-    const bool sbalzoAppoggiato = (SbalzoDestro() && VincoloSinistro == Appoggio) ||
-                                  (SbalzoSinistro() && VincoloDestro == Appoggio);
-    out.resize(xCamp.size());
-    // A condition with no load on this span and no moment at its ends leaves it straight
-    // (a cantilever on a support still turns with its neighbour).
-    if (w == 0.0 && MA == 0.0 && MB == 0.0 && !forze && !sbalzoAppoggiato) {
-        std::fill(out.begin(), out.end(), 0.0);
-        return;
-    }
-    for (std::size_t p = 0; p < xCamp.size(); ++p) {
-        const double x = xCamp[p];
-        double v = FrecciaDistribuito(x, w, MA, MB, c);
-        if (trave_->nCarConc() != 0) v += FrecciaConcentrati(x, c);
-        out[p] = v;
-    }
-}
-
-void Trave::FrecceCalcola() {
-    const std::size_t N = xCamp.size();
-    std::vector<double> fMax(N), f(N);
-    FrecceCondizione(1, fMax);
-    std::vector<double> fMin = fMax;
-    const int n = trave_->nCampate();
-    for (int k = 1; k <= n; ++k) {
-        FrecceCondizione(k + 1, f);
-        for (std::size_t p = 0; p < N; ++p) {
-            if (f[p] >= 0)
-                fMax[p] += f[p];
+    // P at a, b = L − a: P b x (L² − b² − x²) / (6 L) before the force, the same seen from the
+    // right end beyond it.
+    double CampataConcentrati(double x) const {
+        const double L = L_;
+        if (x <= 0.0 || x >= L) return 0.0;
+        double v = 0;
+        for (const auto& f : t_.ForzeCombinate()) {
+            const double P = t_.ForzaCondizione(f, c_);
+            if (P == 0.0) continue;
+            const double a = f.d;
+            const double b = L - a;
+            if (x <= a)
+                v += P * b * x * (L * L - b * b - x * x) / (6.0 * L);
             else
-                fMin[p] += f[p];
+                v += P * a * (L - x) * (L * L - a * a - (L - x) * (L - x)) / (6.0 * L);
+        }
+        return v / EJ_;
+    }
+
+    // Built in at the root (xr = 0) under w with root shear w L and root moment MA.
+    double Mensola(double xr, double MA) const {
+        const double x2 = xr * xr;
+        const double VA = w_ * L_;
+        return (w_ * x2 * x2 / 24.0 - VA * x2 * xr / 6.0 - MA * x2 / 2.0) / EJ_;
+    }
+
+    // The terms of the forces that complete the root-moment term of Mensola (the root moment
+    // already holds the moment of the forces). Abscissas are measured from the root.
+    double MensolaConcentrati(double xr, bool radiceDestra) const {
+        double v = 0;
+        for (const auto& f : t_.ForzeCombinate()) {
+            const double P = t_.ForzaCondizione(f, c_);
+            if (P == 0.0) continue;
+            const double d = radiceDestra ? L_ - f.d : f.d;
+            if (xr <= d)
+                v -= P * xr * xr * xr / 6.0;
+            else
+                v += P * d * d * xr / 2.0 - P * d * xr * xr / 2.0 - P * d * d * d / 6.0;
+        }
+        return v / EJ_;
+    }
+
+    const Trave& t_;
+    int c_;
+    double L_, EJ_, w_, MA_, MB_;
+    RotazioneRadice radice_;
+};
+
+// The deflections of span i in condition c at the points x.
+void FrecceCondizione(const DatiCalcolo& d, const MomentiAppoggi& M, int i, int c, std::span<const double> x,
+                      std::vector<double>& v) {
+    const Trave& t = d.Campata(i);
+    const bool sbalzo = t.SbalzoSinistro() || t.SbalzoDestro();
+    const Deformata deformata(t, c, M(i, c), M(i + 1, c), sbalzo ? RotazioneSbalzo(d, M, i, c) : RotazioneRadice{});
+    v.resize(x.size());
+    std::transform(x.begin(), x.end(), v.begin(), deformata);
+}
+
+// The conditions that are neither the permanent one nor the span's own, summed at every point
+// over those whose end moments are not zero; they multiply the factor of fixed sign of Fattore.
+void RaccoglieContributi(const DatiCalcolo& d, const MomentiAppoggi& M, int i, std::span<const double> x,
+                         SommeLineari& somme) {
+    const Trave& t = d.Campata(i);
+    const double L = t.Luce;
+    const bool sbalzo = t.SbalzoSinistro() || t.SbalzoDestro();
+    somme.Inizia(x, true);
+    // A cantilever turns with its neighbour's end, loaded by the neighbour's own condition too:
+    // every condition is looked at (a beam has two cantilevers at most).
+    const auto [prima, ultima] = sbalzo ? MomentiAppoggi::Intervallo{2, d.n() + 1} : M.NonNulli(i, i + 1);
+    for (int c = std::max(prima, 2); c <= ultima; ++c) {
+        if (c == i + 1) continue;
+        if (!sbalzo) {
+            const double MA = M(i, c);
+            const double MB = M(i + 1, c);
+            somme.Aggiunge(MB + 2.0 * MA, (MB - MA) / L);
+        } else {
+            // A cantilever unloaded in c turns with its root: −θ times the distance from the root.
+            const RotazioneRadice theta = RotazioneSbalzo(d, M, i, c);
+            somme.Aggiunge(-(theta.Distribuito + theta.Forze), 0.0);
         }
     }
-    yFrMaxCamp.insert(yFrMaxCamp.end(), fMax.begin(), fMax.end());
-    yFrMinCamp.insert(yFrMinCamp.end(), fMin.begin(), fMin.end());
-    FrecceMaxMin();
+    somme.Calcola();
 }
 
-void Trave::FrecceMaxMin() {
-    if (yFrMaxCamp.empty() || yFrMinCamp.empty()) {
-        FrecciaMax = FrecciaMin = 0;
-        return;
+// The factor of the linear contributions at x.
+double Fattore(const Trave& t, double x) {
+    const double L = t.Luce;
+    if (t.SbalzoDestro()) return x;
+    if (t.SbalzoSinistro()) return L - x;
+    if (x <= 0.0 || x >= L) return 0.0;
+    return x * (L - x) / (6.0 * t.EJ);
+}
+
+// FrecciaMax: the greatest deflection of the span, or, when that is exactly 0 (a span that
+// never deflects downward), its least; FrecciaMin the converse. Ties keep the first item.
+void FrecceMaxMin(RisultatiCampata& c) {
+    double fmax = *std::max_element(c.yFrMaxCamp.begin(), c.yFrMaxCamp.end());
+    if (fmax == 0.0) fmax = *std::min_element(c.yFrMaxCamp.begin(), c.yFrMaxCamp.end());
+    double fmin = *std::min_element(c.yFrMinCamp.begin(), c.yFrMinCamp.end());
+    if (fmin == 0.0) fmin = *std::max_element(c.yFrMinCamp.begin(), c.yFrMinCamp.end());
+    c.FrecciaMax = static_cast<float>(fmax);
+    c.FrecciaMin = static_cast<float>(fmin);
+}
+
+struct Lavoro {
+    std::vector<double> x, f;
+    SommeLineari somme;
+};
+
+void FrecceCampata(const DatiCalcolo& d, const MomentiAppoggi& M, int i, RisultatiCampata& c, Lavoro& l) {
+    const Trave& t = d.Campata(i);
+    l.x.assign(c.xCamp.begin(), c.xCamp.end());
+    FrecceCondizione(d, M, i, 1, l.x, c.yFrMaxCamp);
+    c.yFrMinCamp = c.yFrMaxCamp;
+    FrecceCondizione(d, M, i, i + 1, l.x, l.f);
+    RaccoglieContributi(d, M, i, l.x, l.somme);
+    for (std::size_t p = 0; p < l.x.size(); ++p) {
+        (l.f[p] >= 0 ? c.yFrMaxCamp[p] : c.yFrMinCamp[p]) += l.f[p];
+        const double fattore = Fattore(t, l.x[p]);
+        c.yFrMaxCamp[p] += fattore * l.somme.Positive(p)(l.x[p]);
+        c.yFrMinCamp[p] += fattore * l.somme.Negative(p)(l.x[p]);
     }
-    // max/min_element keep the first item on ties. A span that never deflects downward
-    // reports its largest upward deflection instead of 0, and conversely.
-    double fmax = *std::max_element(yFrMaxCamp.begin(), yFrMaxCamp.end());
-    if (fmax == 0.0) fmax = *std::min_element(yFrMaxCamp.begin(), yFrMaxCamp.end());
-    double fmin = *std::min_element(yFrMinCamp.begin(), yFrMinCamp.end());
-    if (fmin == 0.0) fmin = *std::max_element(yFrMinCamp.begin(), yFrMinCamp.end());
-    FrecciaMax = static_cast<float>(fmax);
-    FrecciaMin = static_cast<float>(fmin);
+    FrecceMaxMin(c);
 }
 
-void Velcora::InviluppiFR() {
-    const int n = nCampate();
-    frecciaMaxCampata_.assign(static_cast<std::size_t>(n), 0.0f);
-    frecciaMinCampata_.assign(static_cast<std::size_t>(n), 0.0f);
+} // namespace
+
+void InviluppiFR(const DatiCalcolo& d, RisultatiCalcolo& r) {
     double maxTrave = -1e20;
     double minTrave = 1e20;
     std::size_t g = 0;
-    for (int i = 1; i <= n; ++i) {
-        Trave& t = CampataI(i);
-        t.FrecceCalcola();
-        frecciaMaxCampata_[static_cast<std::size_t>(i - 1)] = t.FrecciaMax;
-        frecciaMinCampata_[static_cast<std::size_t>(i - 1)] = t.FrecciaMin;
-        if (t.FrecciaMax > maxTrave) maxTrave = t.FrecciaMax;
-        if (t.FrecciaMin < minTrave) minTrave = t.FrecciaMin;
-        for (std::size_t p = 0; p < t.xCamp.size() && g < yFrMaxPlt_.size(); ++p, ++g) {
-            yFrMaxPlt_[g] = static_cast<float>(t.yFrMaxCamp[p]);
-            yFrMinPlt_[g] = static_cast<float>(t.yFrMinCamp[p]);
+    Lavoro l;
+    for (int i = 1; i <= d.n(); ++i) {
+        RisultatiCampata& c = r.Campate[static_cast<std::size_t>(i - 1)];
+        FrecceCampata(d, r.MiperApp, i, c, l);
+        maxTrave = std::max<double>(maxTrave, c.FrecciaMax);
+        minTrave = std::min<double>(minTrave, c.FrecciaMin);
+        // The spans' lists laid end to end are the diagram points 1..nPt − 1.
+        for (std::size_t p = 0; p < c.xCamp.size() && g < r.yFrMaxPlt.size(); ++p, ++g) {
+            r.yFrMaxPlt[g] = static_cast<float>(c.yFrMaxCamp[p]);
+            r.yFrMinPlt[g] = static_cast<float>(c.yFrMinCamp[p]);
         }
     }
-    frecciaMaxTrave_ = static_cast<float>(maxTrave);
-    frecciaMinTrave_ = static_cast<float>(minTrave);
+    r.FrecciaMaxTrave = static_cast<float>(maxTrave);
+    r.FrecciaMinTrave = static_cast<float>(minTrave);
 }
 
 } // namespace vc
-

@@ -1,6 +1,7 @@
 #include "engine/Trave.h"
 
-#include "engine/Velcora.h"
+#include <stdexcept>
+#include <string>
 
 namespace vc {
 
@@ -14,18 +15,28 @@ void Trave::ImportaCarConc(const std::vector<RigaCarichi>& mat, bool forze, int 
     forzeCombinate_.assign(forze_.size(), ForzaCombinata{});
 }
 
-double Trave::MomentoAppoggio(int appoggio, int c) const { return trave_->MiperAppI(appoggio, c); }
+// ---- Results of the last calculation -----------------------------------------------------
 
-double Trave::CaricoCondizione(int c) const {
-    if (c == 1) return CaricoDistribuitoPermanente;
-    if (c - 1 == iCamp) return CaricoDistribuitoVariabile;
-    return 0.0;
+const RisultatiCampata& Trave::Campata() const {
+    static const RisultatiCampata nessuno;
+    if (!risultati_ || iCamp < 1 || static_cast<std::size_t>(iCamp) > risultati_->Campate.size()) return nessuno;
+    return risultati_->Campate[static_cast<std::size_t>(iCamp - 1)];
 }
 
-double Trave::ForzaCondizione(const ForzaCombinata& f, int c) const {
-    if (c == 1) return f.Perm;
-    if (c - 1 == iCamp) return f.Var;
-    return 0.0;
+// lato 0: the support at the left end, 1: the one at the right end.
+const RisultatiAppoggio& Trave::Appoggio(int lato) const {
+    static const RisultatiAppoggio nessuno;
+    const auto k = static_cast<std::size_t>(iCamp - 1 + lato);
+    if (!risultati_ || iCamp < 1 || k >= risultati_->Appoggi.size()) return nessuno;
+    return risultati_->Appoggi[k];
+}
+
+Trave::MomentiEstremi Trave::MomentiCondizione(int c) const {
+    const int n1 = risultati_ ? risultati_->MiperApp.nCondizioni() : 0;
+    if (iCamp < 1 || iCamp + 1 > n1 || c < 1 || c > n1)
+        throw std::out_of_range("momenti della campata " + std::to_string(iCamp) + ", condizione " +
+                                std::to_string(c) + " inesistenti");
+    return {risultati_->MiperApp(iCamp, c), risultati_->MiperApp(iCamp + 1, c)};
 }
 
 // ---- Flexibilities and end rotations of the simply supported span -------------------------
@@ -88,15 +99,10 @@ double Trave::fi20Variabile_conc() const {
     return s;
 }
 
-double Trave::fi10Permanente_conc_freccia() const { return fi10Permanente_conc(); }
-double Trave::fi10Variabile_conc_freccia() const { return fi10Variabile_conc(); }
-
-double Trave::RotazioneEstremo(int c, bool destro) const {
+double Trave::RotazioneEstremo(int c, bool destro, const MomentiEstremi& m) const {
     const double q = CaricoCondizione(c);
-    const double MA = MomentoAppoggio(iCamp, c);
-    const double MB = MomentoAppoggio(iCamp + 1, c);
-    if (destro) return q * fi10() + MA * fi12() + MB * fi11();
-    return q * fi10() + MA * fi11() + MB * fi12();
+    if (destro) return q * fi10() + m.Sinistro * fi12() + m.Destro * fi11();
+    return q * fi10() + m.Sinistro * fi11() + m.Destro * fi12();
 }
 
 double Trave::RotazioneEstremoConc(int c, bool destro) const {
@@ -132,60 +138,55 @@ double Trave::MomentoIsostaticoConc(double x, int c) const {
 
 // ---- Moment and shear at an abscissa -------------------------------------------------------
 
-double Trave::MomentoX(double x, int c) const {
-    const double L = Luce;
-    const double Ms = MomentoAppoggio(iCamp, c);
-    const double Md = MomentoAppoggio(iCamp + 1, c);
-    const double q = CaricoCondizione(c);
-    double M;
-    if (SbalzoSinistro())
-        M = Ms - q * x * x / 2.0;
-    else if (SbalzoDestro())
-        M = Md - q * (L - x) * (L - x) / 2.0;
-    else
-        M = Ms + x * (Md - Ms) / L + q * x * (L - x) / 2.0;
+Trave::Sollecitazioni::Sollecitazioni(const Trave& t, int c, const MomentiEstremi& m)
+    : t_(t), L_(t.Luce), inversoL_(1.0 / L_), Ms_(m.Sinistro), Md_(m.Destro), q_(t.CaricoCondizione(c)),
+      pendenza_((Md_ - Ms_) / L_), forze_(c == 1 ? Forze::Permanenti : c - 1 == t.iCamp ? Forze::Variabili : Forze::Nessuna) {}
 
-    if (c != 1 && c - 1 != iCamp) return M; // the forces of this span belong to conditions 1 and iCamp + 1
-    for (const auto& f : forzeCombinate_) {
-        const double P = ForzaCondizione(f, c);
+double Trave::Sollecitazioni::P(const ForzaCombinata& f) const { return forze_ == Forze::Permanenti ? f.Perm : f.Var; }
+
+double Trave::Sollecitazioni::Momento(double x) const {
+    const double L = L_;
+    double M;
+    if (t_.SbalzoSinistro())
+        M = Ms_ - q_ * x * x / 2.0;
+    else if (t_.SbalzoDestro())
+        M = Md_ - q_ * (L - x) * (L - x) / 2.0;
+    else
+        M = Ms_ + x * pendenza_ + q_ * x * (L - x) / 2.0;
+    if (forze_ == Forze::Nessuna) return M;
+    for (const auto& f : t_.forzeCombinate_) {
+        const double P = this->P(f);
         const double d = f.d;
-        if (SbalzoSinistro()) {
-            if (x > d) M -= P * (x - d);
-        } else if (SbalzoDestro()) {
-            if (x < d) M -= P * (d - x);
-        } else if (x <= d) {
-            M += P * x * (L - d) / L;
-        } else {
-            M += P * d * (L - x) / L;
-        }
+        if (t_.SbalzoSinistro())
+            M -= x > d ? P * (x - d) : 0.0;
+        else if (t_.SbalzoDestro())
+            M -= x < d ? P * (d - x) : 0.0;
+        else
+            M += x <= d ? P * x * (L - d) * inversoL_ : P * d * (L - x) * inversoL_;
     }
     return M;
 }
 
-double Trave::TaglioX(double x, int c, bool oltreForze) const {
-    const double L = Luce;
-    const double q = CaricoCondizione(c);
+double Trave::Sollecitazioni::Taglio(double x, bool oltreForze) const {
+    const double L = L_;
     double T;
-    if (SbalzoSinistro())
-        T = -q * x;
-    else if (SbalzoDestro())
-        T = q * (L - x);
+    if (t_.SbalzoSinistro())
+        T = -q_ * x;
+    else if (t_.SbalzoDestro())
+        T = q_ * (L - x);
     else
-        T = (MomentoAppoggio(iCamp + 1, c) - MomentoAppoggio(iCamp, c)) / L + q * L / 2.0 - q * x;
-
-    if (c != 1 && c - 1 != iCamp) return T;
-    for (const auto& f : forzeCombinate_) {
-        const double P = ForzaCondizione(f, c);
-        const double d = f.d;
+        T = pendenza_ + q_ * L / 2.0 - q_ * x;
+    if (forze_ == Forze::Nessuna) return T;
+    for (const auto& f : t_.forzeCombinate_) {
+        const double P = this->P(f);
         // "Before the force": x < d, or x = d when the section is taken just to its left.
-        const bool prima = oltreForze ? x < d : x <= d;
-        if (SbalzoSinistro()) {
-            if (!prima) T -= P;
-        } else if (SbalzoDestro()) {
-            if (prima) T += P;
-        } else {
-            T += prima ? P * (L - d) / L : P * (L - d) / L - P;
-        }
+        const bool prima = oltreForze ? x < f.d : x <= f.d;
+        if (t_.SbalzoSinistro())
+            T -= prima ? 0.0 : P;
+        else if (t_.SbalzoDestro())
+            T += prima ? P : 0.0;
+        else
+            T += prima ? P * (L - f.d) * inversoL_ : P * (L - f.d) * inversoL_ - P;
     }
     return T;
 }

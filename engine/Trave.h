@@ -1,20 +1,25 @@
 #pragma once
 // One span of the continuous beam, seen as a simply supported beam (or, at a free end of the
 // beam, as a cantilever). It gives the solver its end rotations and flexibilities, and the
-// envelopes its moment, shear and deflection at any abscissa for any load condition, reading
-// the solved support moments from the beam that owns it.
+// envelopes its moment, shear and deflection at any abscissa for any load condition, from the
+// solved moments at its two ends that the calculation hands it.
+//
+// After a calculation the span shares the beam's results, which it only reads: its own span
+// results, its two supports and its end moments in every condition. It never reaches back
+// into the beam.
 //
 // Abscissa x runs from the left end (0) to the right end (Luce). Loads are positive downward,
-// sagging moments positive, shear T = dM/dx.
+// sagging moments positive, shear T = dM/dx, deflection positive downward.
 
 #include "engine/Impostazioni.h"
+#include "engine/RisultatiCalcolo.h"
+#include "engine/Vincoli.h"
 
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace vc {
-
-class Velcora;
 
 // One row of the beam's table of concentrated forces or couples:
 // [0] span number, [1] g1, [2] g2, [3] q1, [4] q2, [5] distance d from the span's left end.
@@ -34,6 +39,10 @@ public:
     struct ForzaCombinata {
         float Perm = 0, Var = 0, d = 0;
     };
+    // The solved moments at the two ends of the span in one load condition.
+    struct MomentiEstremi {
+        double Sinistro = 0, Destro = 0;
+    };
 
     int iCamp = 0;
     float Luce = 0;
@@ -47,17 +56,31 @@ public:
     float CaricoDistG2 = 0;
     float CaricoDistQ1 = 0;
     float CaricoDistQ2 = 0;
-    int VincoloDestro = 0;
-    int VincoloSinistro = 0;
+    // The span's end restraints: the beam's own at the outer end of the first and last span,
+    // Appoggio (continuity) everywhere else.
+    VincoloEstremo VincoloDestro = VincoloEstremo::Appoggio;
+    VincoloEstremo VincoloSinistro = VincoloEstremo::Appoggio;
 
-    // Results written by the envelopes and the deflections.
-    float MmaxCam = 0, xMmaxCam = 0, MminCam = 0, xMminCam = 0;
-    float MmaxAppS = 0, MmaxAppD = 0, MminAppS = 0, MminAppD = 0;
-    float TaglioMaxS = 0, TaglioMaxD = 0;
-    std::vector<float> xCamp;
-    std::vector<double> yFrMaxCamp, yFrMinCamp;
-    float FrecciaMax = 0, FrecciaMin = 0;
-    int nxCamp() const { return static_cast<int>(xCamp.size()); }
+    bool SbalzoSinistro() const { return VincoloSinistro == VincoloEstremo::Libero; }
+    bool SbalzoDestro() const { return VincoloDestro == VincoloEstremo::Libero; }
+
+    // Results of the last calculation (zero, or empty, before the first one).
+    float MmaxCam() const { return Campata().MmaxCam; }
+    float xMmaxCam() const { return Campata().xMmaxCam; }
+    float MminCam() const { return Campata().MminCam; }
+    float xMminCam() const { return Campata().xMminCam; }
+    float MmaxAppS() const { return Appoggio(0).MmaxApp; }
+    float MmaxAppD() const { return Appoggio(1).MmaxApp; }
+    float MminAppS() const { return Appoggio(0).MminApp; }
+    float MminAppD() const { return Appoggio(1).MminApp; }
+    float TaglioMaxS() const { return Appoggio(0).TaglioDx; }
+    float TaglioMaxD() const { return Appoggio(1).TaglioSx; }
+    const std::vector<float>& xCamp() const { return Campata().xCamp; }
+    int nxCamp() const { return static_cast<int>(xCamp().size()); }
+    const std::vector<double>& yFrMaxCamp() const { return Campata().yFrMaxCamp; }
+    const std::vector<double>& yFrMinCamp() const { return Campata().yFrMinCamp; }
+    float FrecciaMax() const { return Campata().FrecciaMax; }
+    float FrecciaMin() const { return Campata().FrecciaMin; }
 
     // Combined loads of the current combination.
     void CarichiSLU(ModoCombinazione ist, const Impostazioni& imp);
@@ -81,6 +104,8 @@ public:
     double fi20Permanente_conc() const;
     double fi10Variabile_conc() const;
     double fi20Variabile_conc() const;
+    double fi10Permanente_conc_freccia() const { return fi10Permanente_conc(); }
+    double fi10Variabile_conc_freccia() const { return fi10Variabile_conc(); }
 
     // Statically known end moments of a cantilever span; c = 1 permanent part, any other value
     // the variable part.
@@ -91,50 +116,68 @@ public:
     double MomentoConc_Sin(int c) const { return MomentoSinConc(c); }
     double MomentoConc_Des(int c) const { return MomentoDesConc(c); }
 
-    // Moment and shear at x under load condition c (1..n+1). At x = d the shear is taken just
-    // to the left of the force; with oltreForze it is taken just to the right, so that a force
-    // standing at x is already passed (used for the support reactions).
-    double MomentoX(double x, int c) const;
-    double TaglioX(double x, int c, bool oltreForze = false) const;
+    // The distributed load of condition c on this span, and the part of force f in it.
+    double CaricoCondizione(int c) const {
+        if (c == 1) return CaricoDistribuitoPermanente;
+        if (c - 1 == iCamp) return CaricoDistribuitoVariabile;
+        return 0.0;
+    }
+    double ForzaCondizione(const ForzaCombinata& f, int c) const {
+        if (c == 1) return f.Perm;
+        if (c - 1 == iCamp) return f.Var;
+        return 0.0;
+    }
 
-    // The distributed load of condition c on this span.
-    double CaricoCondizione(int c) const;
+    // Moment and shear of load condition c along the span, with end moments m: the constants of
+    // the span and the condition worked out once for all the abscissas asked.
+    class Sollecitazioni {
+    public:
+        Sollecitazioni(const Trave& t, int c, const MomentiEstremi& m);
+        double Momento(double x) const;
+        double Taglio(double x, bool oltreForze = false) const;
 
-    // Deflections at the points of xCamp, and their extremes.
-    void FrecceCalcola();
-    void FrecceMaxMin();
-    double fi10Permanente_conc_freccia() const;
-    double fi10Variabile_conc_freccia() const;
+    private:
+        enum class Forze { Nessuna, Permanenti, Variabili };
+        double P(const ForzaCombinata& f) const;
+        const Trave& t_;
+        double L_, inversoL_, Ms_, Md_, q_, pendenza_;
+        Forze forze_;
+    };
+
+    // Moment and shear at x under load condition c (1..n+1) with end moments m. At x = d the
+    // shear is taken just to the left of the force; with oltreForze it is taken just to the
+    // right, so that a force standing at x is already passed (used for the support reactions).
+    double MomentoX(double x, int c, const MomentiEstremi& m) const { return Sollecitazioni(*this, c, m).Momento(x); }
+    double TaglioX(double x, int c, const MomentiEstremi& m, bool oltreForze = false) const {
+        return Sollecitazioni(*this, c, m).Taglio(x, oltreForze);
+    }
+    // The same with the end moments of the last calculation; throws std::out_of_range before
+    // one, or for a condition outside 1..n+1.
+    double MomentoX(double x, int c) const { return MomentoX(x, c, MomentiCondizione(c)); }
+    double TaglioX(double x, int c, bool oltreForze = false) const {
+        return TaglioX(x, c, MomentiCondizione(c), oltreForze);
+    }
+    MomentiEstremi MomentiCondizione(int c) const;
 
     // Rotation of one end of this span in condition c (opening rotation, positive for
-    // downward loads), from its loads and its solved end moments.
-    double RotazioneEstremo(int c, bool destro) const;
+    // downward loads), from its distributed load and its end moments, and from its forces.
+    double RotazioneEstremo(int c, bool destro, const MomentiEstremi& m) const;
+    double RotazioneEstremo(int c, bool destro) const { return RotazioneEstremo(c, destro, MomentiCondizione(c)); }
     double RotazioneEstremoConc(int c, bool destro) const;
 
 private:
     friend class Velcora;
 
-    bool SbalzoSinistro() const { return VincoloSinistro == 2; }
-    bool SbalzoDestro() const { return VincoloDestro == 2; }
+    const RisultatiCampata& Campata() const;
+    const RisultatiAppoggio& Appoggio(int lato) const;
     double MomentoIsostatico(double x, int c) const;
     double MomentoIsostaticoConc(double x, int c) const;
-    double ForzaCondizione(const ForzaCombinata& f, int c) const;
     double EJreale() const { return static_cast<double>(Young) * static_cast<double>(Inerzia); }
-    double MomentoAppoggio(int appoggio, int c) const;
 
-    void FrecceCondizione(int c, std::vector<double>& out) const;
-    double FrecciaDistribuito(double x, double w, double MA, double MB, int c) const;
-    double FrecciaConcentrati(double x, int c) const;
-    double FrecciaCampata(double x, double w, double MA, double MB) const;
-    double FrecciaCampataConcentrati(double x, int c) const;
-    double IntegraleMomento(double x, double w, double VA, double MA) const;
-    double FrecciaMensola(double x, double w, double MA) const;
-    double FrecciaMensolaConcentrati(double x, int c, bool radiceDestra) const;
-
-    // The beam that owns this span; set again by the beam whenever it hands the span out.
-    mutable const Velcora* trave_ = nullptr;
     std::vector<Forza> forze_;
     std::vector<ForzaCombinata> forzeCombinate_;
+    // The beam's results, shared once the calculation has stored them.
+    std::shared_ptr<const RisultatiCalcolo> risultati_;
 };
 
 } // namespace vc

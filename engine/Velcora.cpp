@@ -16,30 +16,18 @@ std::size_t Posizione(int i, std::size_t quanti, const char* cosa) {
 }
 } // namespace
 
-void Velcora::RicollegaCampate() const {
-    for (const Trave& t : campate_) t.trave_ = this;
-}
-
 // ---- Spans and supports --------------------------------------------------------------------
 
 void Velcora::nCampate(int n) {
     if (n < 0) throw std::out_of_range("numero di campate negativo");
     campate_.assign(static_cast<std::size_t>(n), Trave{});
     larghezzaAppoggi_.assign(static_cast<std::size_t>(n) + 1, 0.0f);
-    RicollegaCampate();
+    risultati_.reset();
 }
 
-Trave& Velcora::CampataI(int i) {
-    Trave& t = campate_[Posizione(i, campate_.size(), "campata")];
-    t.trave_ = this;
-    return t;
-}
+Trave& Velcora::CampataI(int i) { return campate_[Posizione(i, campate_.size(), "campata")]; }
 
-const Trave& Velcora::CampataI(int i) const {
-    const Trave& t = campate_[Posizione(i, campate_.size(), "campata")];
-    t.trave_ = this;
-    return t;
-}
+const Trave& Velcora::CampataI(int i) const { return campate_[Posizione(i, campate_.size(), "campata")]; }
 
 void Velcora::InserisceDatiCampata(int i, float L, float g1, float g2, float q1, float q2, int iSez) {
     Trave& t = CampataI(i);
@@ -206,32 +194,42 @@ bool Velcora::ControllaCampate(const Impostazioni& imp, Messaggi& msg) const {
 
 // ---- Results read back --------------------------------------------------------------------
 
+const RisultatiCalcolo& Velcora::R() const {
+    static const RisultatiCalcolo nessuno;
+    return risultati_ ? *risultati_ : nessuno;
+}
+
+void Velcora::ConservaRisultati(std::shared_ptr<const RisultatiCalcolo> risultati) {
+    risultati_ = std::move(risultati);
+    for (Trave& t : campate_) t.risultati_ = risultati_;
+}
+
 double Velcora::MiperAppI(int s, int c) const {
-    const int n1 = nCondizioni_;
+    const int n1 = R().MiperApp.nCondizioni();
     if (s < 1 || s > n1 || c < 1 || c > n1)
         throw std::out_of_range("momento d'appoggio " + std::to_string(s) + ", condizione " + std::to_string(c) +
                                 " inesistente");
-    return miperApp_[static_cast<std::size_t>(s - 1) * static_cast<std::size_t>(n1) + static_cast<std::size_t>(c - 1)];
+    return R().MiperApp(s, c);
 }
 
 float Velcora::TaglioMaxD(int i) const {
     if (i > nCampate()) return 0.0f;
-    return CampataI(i).TaglioMaxS;
+    return CampataI(i).TaglioMaxS();
 }
 
 float Velcora::TaglioMaxS(int i) const {
     if (i == 1) return 0.0f;
-    return CampataI(i - 1).TaglioMaxD;
+    return CampataI(i - 1).TaglioMaxD();
 }
 
 float Velcora::MmaxApp(int i) const {
-    if (i <= nCampate()) return CampataI(i).MmaxAppS;
-    return CampataI(nCampate()).MmaxAppD;
+    if (i <= nCampate()) return CampataI(i).MmaxAppS();
+    return CampataI(nCampate()).MmaxAppD();
 }
 
 float Velcora::MminApp(int i) const {
-    if (i <= nCampate()) return CampataI(i).MminAppS;
-    return CampataI(nCampate()).MminAppD;
+    if (i <= nCampate()) return CampataI(i).MminAppS();
+    return CampataI(nCampate()).MminAppD();
 }
 
 } // namespace vc

@@ -1,25 +1,40 @@
 #pragma once
 // The continuous beam: its spans (cantilevers included), sections, end restraints, support
 // widths, concentrated forces and couples, elastic-restraint data and options; after a
-// calculation, the solved support moments of every load condition and all the results.
+// calculation, its results (one RisultatiCalcolo, read through the accessors below).
 //
 // Numbering is 1-based at every interface: span i runs from support i to support i + 1;
 // load condition 1 is the permanent part of the loads on every span, condition k + 1 the
 // variable part on span k alone.
 
 #include "engine/Impostazioni.h"
+#include "engine/RisultatiCalcolo.h"
 #include "engine/Trave.h"
+#include "engine/Vincoli.h"
 #include "sections/SezioneCA.h"
 #include "support/Messaggi.h"
+#include "support/Separatori.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace vc {
 
-// End restraint codes of the beam.
-enum CodiceVincolo : int { VincoloNonScelto = -1, Appoggio = 0, Incastro = 1, Libero = 2, Elastico = 3 };
+// The largest beam the calculation takes. Its memory grows with the table of support moments,
+// (n + 1)² singles; the rest (diagram points, spans, working rows) is linear in the spans and
+// the diagram divisions and stays below 64 MB for any beam the data file can hold. The limit
+// keeps the whole calculation within 1 GB.
+inline constexpr long long MemoriaMassimaCalcolo = 1LL << 30;
+inline constexpr long long MemoriaLineareCalcolo = 64LL << 20;
+constexpr int CampateMassime() {
+    int n = 0;
+    const auto tabella = [](long long campate) { return 4 * (campate + 1) * (campate + 1); };
+    while (tabella(n + 1) + MemoriaLineareCalcolo <= MemoriaMassimaCalcolo) ++n;
+    return n;
+}
+inline constexpr int nCampateMassime = CampateMassime();
 
 // Rectangles of a section: row 1 the rectangle or the flange, row 2 the web; column 1 the
 // width, column 2 the depth. For a generic section (1,1) is J and (1,2) the total depth.
@@ -48,19 +63,16 @@ struct ScalePossibili {
 
 class Velcora {
 public:
-    // A beam copies and moves like a value; its spans find their owner again through
-    // CampataI and at the start of every calculation.
+    // A beam copies and moves like a value; a copy shares the results of the original until
+    // either is calculated again.
 
-    // Options and restraints.
+    // Options and restraints (codes of CodiceVincolo).
     bool ArrotondaMomenti = false;
-    float nDivisioniAppoggi = 0;
     int Decala = 0;
     float Copriferro = 0;
     int VincoloSinistro = VincoloNonScelto;
     int VincoloDestro = VincoloNonScelto;
-    float PassoPlt = 0;
     int nDivisioniPlt = 100;
-    float LunghezzaTotale = 0;
     double kVincoloSinistro = 0;
     double kVincoloDestro = 0;
     bool Kutente = false;
@@ -122,78 +134,70 @@ public:
 
     static ScalePossibili ScalePossibiliFissa() { return {}; }
 
-    // The calculation. Throws ErroreCalcolo when the data cannot be solved (zero E·J or length,
-    // a zero pivot, a span shorter than half a diagram step, an end restraint not chosen, a
-    // result that is not finite); the results are then cleared and the beam stays usable.
+    // The calculation. Throws ErroreCalcolo with its reason and the field it concerns when the
+    // data cannot be solved (zero E·J or length, support widths wider than a span, a zero
+    // pivot, an end restraint not chosen, a coefficient outside its range, a beam of more than
+    // nCampateMassime spans, a result that is not finite); the results are then cleared and
+    // the beam stays usable. Numbers in the reasons are written with sep.
     void PreparaCampate();
-    void CalcolaIperstatiche(const Impostazioni& imp);
+    void CalcolaIperstatiche(const Impostazioni& imp, const Separatori& sep = Separatori::Italiani());
+
+    // The results of the last calculation; none before one, or after one that failed.
+    std::shared_ptr<const RisultatiCalcolo> Risultati() const { return risultati_; }
+    // True once a calculation has completed and its results are stored.
+    bool Calcolata() const { return risultati_ != nullptr; }
 
     // Solved support moment at support s (1..n+1) under condition c (1..n+1).
     double MiperAppI(int s, int c) const;
 
+    float LunghezzaTotale() const { return R().LunghezzaTotale; }
+    float PassoPlt() const { return R().PassoPlt; }
+    float nDivisioniAppoggi() const { return R().nDivisioniAppoggi; }
+
     // Diagram abscissas and envelopes, points 1..nPt.
-    int nPt() const { return static_cast<int>(xPlt_.size()); }
-    float xPlt(int j) const { return xPlt_.at(j - 1); }
-    float yMmaxPlt(int j) const { return yMmaxPlt_.at(j - 1); }
-    float yMminPlt(int j) const { return yMminPlt_.at(j - 1); }
-    float yTmaxPlt(int j) const { return yTmaxPlt_.at(j - 1); }
-    float yTminPlt(int j) const { return yTminPlt_.at(j - 1); }
-    float yFrMaxPlt(int j) const { return yFrMaxPlt_.at(j - 1); }
-    float yFrMinPlt(int j) const { return yFrMinPlt_.at(j - 1); }
-    int iFineCampata(int i) const { return iFineCampata_.at(i - 1); }
-    bool AppoggioArrotondato(int k) const { return appoggioArrotondato_.at(k - 1); }
+    int nPt() const { return static_cast<int>(R().xPlt.size()); }
+    float xPlt(int j) const { return R().xPlt.at(Indice(j)); }
+    float yMmaxPlt(int j) const { return R().yMmaxPlt.at(Indice(j)); }
+    float yMminPlt(int j) const { return R().yMminPlt.at(Indice(j)); }
+    float yTmaxPlt(int j) const { return R().yTmaxPlt.at(Indice(j)); }
+    float yTminPlt(int j) const { return R().yTminPlt.at(Indice(j)); }
+    float yFrMaxPlt(int j) const { return R().yFrMaxPlt.at(Indice(j)); }
+    float yFrMinPlt(int j) const { return R().yFrMinPlt.at(Indice(j)); }
+    int iFineCampata(int i) const { return R().iFineCampata.at(Indice(i)); }
+    bool AppoggioArrotondato(int k) const { return AppoggioR(k).Arrotondato; }
 
     // Support results, supports 1..n+1.
-    float ReazMax(int k) const { return reazMax_.at(k - 1); }
-    float ReazMin(int k) const { return reazMin_.at(k - 1); }
+    float ReazMax(int k) const { return AppoggioR(k).ReazMax; }
+    float ReazMin(int k) const { return AppoggioR(k).ReazMin; }
     float TaglioMaxD(int i) const;
     float TaglioMaxS(int i) const;
     float MmaxApp(int i) const;
     float MminApp(int i) const;
-    float TaglioDxAppoggio(int k) const { return taglioDx_.at(k - 1); }
-    float TaglioSxAppoggio(int k) const { return taglioSx_.at(k - 1); }
-    int iPuntoAppoggio(int k) const { return iPuntoAppoggio_.at(k - 1); }
+    float TaglioDxAppoggio(int k) const { return AppoggioR(k).TaglioDx; }
+    float TaglioSxAppoggio(int k) const { return AppoggioR(k).TaglioSx; }
+    int iPuntoAppoggio(int k) const { return AppoggioR(k).iPunto; }
 
     // Span results, spans 1..n.
-    float MmaxCam(int i) const { return CampataI(i).MmaxCam; }
-    float xMmaxCam(int i) const { return CampataI(i).xMmaxCam; }
-    float MminCam(int i) const { return CampataI(i).MminCam; }
-    float xMminCam(int i) const { return CampataI(i).xMminCam; }
-    int iMmaxCampata(int i) const { return iMmaxCampata_.at(i - 1); }
-    int iMminCampata(int i) const { return iMminCampata_.at(i - 1); }
-    float FrecciaMaxCampata(int i) const { return frecciaMaxCampata_.at(i - 1); }
-    float FrecciaMinCampata(int i) const { return frecciaMinCampata_.at(i - 1); }
-    float FrecciaMaxTrave() const { return frecciaMaxTrave_; }
-    float FrecciaMinTrave() const { return frecciaMinTrave_; }
-
-    // True once a calculation has completed and its results are stored.
-    bool Calcolata() const { return !xPlt_.empty(); }
+    float MmaxCam(int i) const { return CampataI(i).MmaxCam(); }
+    float xMmaxCam(int i) const { return CampataI(i).xMmaxCam(); }
+    float MminCam(int i) const { return CampataI(i).MminCam(); }
+    float xMminCam(int i) const { return CampataI(i).xMminCam(); }
+    int iMmaxCampata(int i) const { return CampataR(i).iMmax; }
+    int iMminCampata(int i) const { return CampataR(i).iMmin; }
+    float FrecciaMaxCampata(int i) const { return CampataR(i).FrecciaMax; }
+    float FrecciaMinCampata(int i) const { return CampataR(i).FrecciaMin; }
+    float FrecciaMaxTrave() const { return R().FrecciaMaxTrave; }
+    float FrecciaMinTrave() const { return R().FrecciaMinTrave; }
 
 private:
-    friend class Trave;
+    static std::size_t Indice(int i) { return static_cast<std::size_t>(i - 1); }
+    const RisultatiCalcolo& R() const;
+    const RisultatiAppoggio& AppoggioR(int k) const { return R().Appoggi.at(Indice(k)); }
+    const RisultatiCampata& CampataR(int i) const { return R().Campate.at(Indice(i)); }
 
-    void RicollegaCampate() const;
-    void AzzeraRisultati();
-    void ControllaDatiCalcolo() const;
+    void ControllaDatiCalcolo(const Impostazioni& imp, const Separatori& sep) const;
     void CaricaCombinazione(ModoCombinazione ist, const Impostazioni& imp);
-    void RisolveMomentiAppoggi(double delta);
-    void ControllaRisultatiFiniti() const;
-
-    // Result stages, in the order of a calculation.
-    void AscisseDiagrammi();
-    void SegnaAppoggiArrotondati();
-    void AscisseDiagrammiCampata(int i, std::vector<double>& lista);
-    void InviluppiMT();
-    void InviluppiFR();
-    void TagliAppoggi();
-    void ReazioniCalcola();
-    void ArrotondaMomentiAppoggi();
-    void ArrotondaTagliAppoggi();
-    void CaricaRisultatiInCampate();
-    void RaccordaParabolaInterna(std::vector<float>& y, int s, int e, double xa, double t) const;
-    void RaccordaParabolaIniziale(std::vector<float>& y, int a, int f, double xa, double t) const;
-    void RaccordaParabolaFinale(std::vector<float>& y, int s, int a, double xa, double t) const;
-    int MezzeDivisioni() const;
+    void ConservaRisultati(std::shared_ptr<const RisultatiCalcolo> risultati);
 
     std::vector<Trave> campate_;
     std::vector<float> larghezzaAppoggi_ = std::vector<float>(1, 0.0f); // a beam of no spans has one support
@@ -203,21 +207,7 @@ private:
     std::vector<RigaCarichi> tabCoppie_;
     std::array<std::array<double, 9>, 2> datiVincElast_{};
     std::optional<TabellaVisualCarichi> visualCarichi_;
-
-    // Results.
-    int nCondizioni_ = 0;
-    std::vector<float> miperApp_; // (n+1) × (n+1), row = support
-    std::vector<bool> appoggioArrotondato_;
-    std::vector<float> xPlt_, yMmaxPlt_, yMminPlt_, yTmaxPlt_, yTminPlt_, yFrMaxPlt_, yFrMinPlt_;
-    std::vector<int> iFineCampata_;
-    std::vector<float> taglioInizio_, taglioFine_, taglioDx_, taglioSx_;
-    std::vector<float> mmaxAppoggio_, mminAppoggio_;
-    std::vector<int> iPuntoAppoggio_;
-    std::vector<float> mmaxCampata_, mminCampata_, xMmaxCampata_, xMminCampata_;
-    std::vector<int> iMmaxCampata_, iMminCampata_;
-    std::vector<float> reazMax_, reazMin_;
-    std::vector<float> frecciaMaxCampata_, frecciaMinCampata_;
-    float frecciaMaxTrave_ = 0, frecciaMinTrave_ = 0;
+    std::shared_ptr<const RisultatiCalcolo> risultati_;
 };
 
 } // namespace vc

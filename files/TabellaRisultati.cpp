@@ -94,8 +94,8 @@ TabellaCelle TabellaMomentiFrecce(const Velcora& trave, const Separatori& sep) {
 
         const Trave& campata = trave.CampI(i);
         const int rf = RigaFrecceCampata(trave, i);
-        t.Cella(rf, ColFmax, FormattaScientifico(campata.FrecciaMax, sep));
-        t.Cella(rf, ColFmin, FormattaScientifico(campata.FrecciaMin, sep));
+        t.Cella(rf, ColFmax, FormattaScientifico(campata.FrecciaMax(), sep));
+        t.Cella(rf, ColFmin, FormattaScientifico(campata.FrecciaMin(), sep));
     }
     appoggio(n + 1);
     return t;

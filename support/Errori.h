@@ -1,30 +1,58 @@
 #pragma once
-// The typed error that stops a calculation. It is thrown where the arithmetic would divide
-// by zero or produce a value that is not finite; the calculation driver catches it and tells
-// the user "Errore nei dati".
+// The typed error that stops a calculation. It is thrown where the data cannot be solved or
+// the arithmetic would divide by zero or produce a value that is not finite; it carries the
+// reason (which span, which check) and the part of the input it concerns, and the
+// calculation driver tells the user "Errore nei dati" with that reason.
 
 #include <stdexcept>
 #include <string>
 
 namespace vc {
 
+// The part of the input an error concerns, so that the window can take the user there.
+struct CampoErrore {
+    enum class Tipo {
+        Nessuno,
+        NumeroCampate,        // the count of spans
+        PuntiDiagramma,       // the number of diagram divisions
+        Campata,              // a span: numero is the span, 1..n
+        Appoggio,             // a support: numero is the support, 1..n+1
+        CaricoConcentrato,    // a row of the concentrated forces, 1..nCarConc
+        Vincoli,              // an end restraint: numero 1 the left end, 2 the right end
+        VincoliElastici,      // the elastic restraints window: numero 1 left, 2 right
+        Sezioni,              // the sections window: numero is the section
+        Ridistribuzione,      // the redistribution window
+        Coefficienti,         // the partial factors window: numero is the CoefParz index 0..13
+    };
+    Tipo tipo = Tipo::Nessuno;
+    int numero = 0;
+
+    bool operator==(const CampoErrore&) const = default;
+};
+
 class ErroreCalcolo : public std::runtime_error {
 public:
     enum class Tipo {
-        RigidezzaNulla,    // a span with E·J = 0
-        LuceNulla,         // a span of zero or negative length
-        PivotNullo,        // a zero pivot while inverting a matrix
-        PassoTroppoGrande, // a span shorter than half a diagram step
-        VincoloMancante,   // an end restraint not chosen (-1) or unknown
-        ValoreNonFinito,   // a result that is NaN or infinite
-        DatiNonValidi,     // any other datum the calculation cannot use
+        RigidezzaNulla,     // a span with E·J = 0, an elastic end without stiffness
+        LuceNulla,          // a span of zero or negative length
+        PivotNullo,         // a zero pivot while solving a linear system
+        VincoloMancante,    // an end restraint not chosen (-1) or unknown
+        ValoreNonFinito,    // a result that is NaN or infinite
+        FuoriIntervallo,    // a coefficient outside the range its window allows
+        TraveTroppoGrande,  // more spans than the calculation can hold
+        DatiNonValidi,      // any other datum the calculation cannot use
     };
 
-    ErroreCalcolo(Tipo tipo, const std::string& dettaglio) : std::runtime_error(dettaglio), tipo_(tipo) {}
+    // The reason is a short Italian text saying which check failed and where.
+    ErroreCalcolo(Tipo tipo, const std::string& motivo, CampoErrore campo = {})
+        : std::runtime_error(motivo), tipo_(tipo), campo_(campo) {}
     Tipo tipo() const noexcept { return tipo_; }
+    std::string motivo() const { return what(); }
+    const CampoErrore& campo() const noexcept { return campo_; }
 
 private:
     Tipo tipo_;
+    CampoErrore campo_;
 };
 
 // A typed number too large for a double ("1E+400"): the user's input, not a fault of the

@@ -2,6 +2,7 @@
 
 #include "support/Errori.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vc {
@@ -56,6 +57,64 @@ Matrice RisolveSistema(const Matrice& A, const Matrice& B) {
             X(i, c) = s;
         }
     return X;
+}
+
+SistemaTridiagonale::SistemaTridiagonale(std::vector<double> diagonale, const std::vector<double>& laterale)
+    : moltiplicatori_(diagonale.size(), 0.0), inversi_(diagonale.size(), 0.0), laterale_(laterale) {
+    for (std::size_t i = 0; i < diagonale.size(); ++i) {
+        if (i > 0) {
+            moltiplicatori_[i] = laterale_[i - 1] * inversi_[i - 1];
+            diagonale[i] -= moltiplicatori_[i] * laterale_[i - 1];
+        }
+        if (diagonale[i] == 0.0 || !std::isfinite(diagonale[i])) {
+            pivotNullo_ = i;
+            return;
+        }
+        inversi_[i] = 1.0 / diagonale[i];
+    }
+}
+
+namespace {
+bool Nulla(std::span<const double> riga) {
+    return std::all_of(riga.begin(), riga.end(), [](double v) { return v == 0.0; });
+}
+} // namespace
+
+SistemaTridiagonale::Estensione SistemaTridiagonale::Risolve(std::span<double> blocco, std::size_t colonne,
+                                                        std::size_t primaRiga, std::size_t ultimaRiga) const {
+    const std::size_t n = Righe();
+    const auto riga = [&](std::size_t i) { return blocco.subspan(i * colonne, colonne); };
+    // Forward elimination; beyond the last right-hand side a zero row stays zero below.
+    std::size_t fine = n;
+    for (std::size_t i = primaRiga + 1; i < n; ++i) {
+        const auto sopra = riga(i - 1);
+        const auto r = riga(i);
+        const double m = moltiplicatori_[i];
+        for (std::size_t c = 0; c < colonne; ++c) r[c] -= m * sopra[c];
+        if (i > ultimaRiga && Nulla(r)) {
+            fine = i;
+            break;
+        }
+    }
+    // Back substitution from the last row that is not zero; above the first right-hand side a
+    // zero row stays zero above.
+    std::size_t inizio = 0;
+    for (std::size_t i = fine; i-- > 0;) {
+        const auto r = riga(i);
+        const double inverso = inversi_[i];
+        if (i + 1 < fine) {
+            const auto sotto = riga(i + 1);
+            const double l = laterale_[i];
+            for (std::size_t c = 0; c < colonne; ++c) r[c] = (r[c] - l * sotto[c]) * inverso;
+        } else {
+            for (std::size_t c = 0; c < colonne; ++c) r[c] *= inverso;
+        }
+        if (i < primaRiga && Nulla(r)) {
+            inizio = i + 1;
+            break;
+        }
+    }
+    return {inizio, fine};
 }
 
 Parabola ParabolaPerTrePunti(double x1, double y1, double x2, double y2, double x3, double y3) {

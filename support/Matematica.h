@@ -1,12 +1,14 @@
 #pragma once
-// Numerical helpers shared by the engine: linear systems with many right-hand sides, the
-// inverse of a square matrix, the parabola through three points, a stable ascending sort
-// with a companion index, and the check-box/flag conversions.
+// Numerical helpers shared by the engine: linear systems with many right-hand sides, dense
+// and tridiagonal, the inverse of a square matrix, the parabola through three points, a stable
+// ascending sort with a companion index, and the check-box/flag conversions.
 
 #include "support/Matrice.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -19,6 +21,37 @@ Matrice InverteMatrice(const Matrice& A);
 
 // X = A⁻¹ B, every column of B at once.
 Matrice RisolveSistema(const Matrice& A, const Matrice& B);
+
+// A symmetric tridiagonal matrix factorised once by elimination without row exchanges
+// (Thomas), then solved for any number of right-hand sides. The flexibility matrix of a
+// continuous beam is diagonally dominant and never needs an exchange; a pivot that comes out
+// zero or not finite stops the factorisation, and PivotNullo names its row.
+class SistemaTridiagonale {
+public:
+    // diagonale: the n diagonal terms; laterale: the n − 1 terms beside it.
+    SistemaTridiagonale(std::vector<double> diagonale, const std::vector<double>& laterale);
+
+    std::size_t Righe() const noexcept { return inversi_.size(); }
+    // The row (0-based) of the first zero or non-finite pivot; nothing when the system is solvable.
+    std::optional<std::size_t> PivotNullo() const noexcept { return pivotNullo_; }
+
+    // The rows [Inizio, Fine) of a solved block that may be other than zero.
+    struct Estensione {
+        std::size_t Inizio = 0, Fine = 0;
+    };
+    // Solves in place a block of right-hand sides stored row by row, Righe() × colonne, whose
+    // rows outside [primaRiga, ultimaRiga] are zero. The solution of such a block decays away
+    // from those rows and underflows to exactly zero: the rows where the whole block is zero
+    // are left as they are, and the rows that may hold other values are returned. Only for a
+    // system without a zero pivot.
+    Estensione Risolve(std::span<double> blocco, std::size_t colonne, std::size_t primaRiga, std::size_t ultimaRiga) const;
+
+private:
+    std::vector<double> moltiplicatori_; // row i −= moltiplicatori_[i] × row i − 1
+    std::vector<double> inversi_;        // 1 / pivot of each row
+    std::vector<double> laterale_;
+    std::optional<std::size_t> pivotNullo_;
+};
 
 struct Parabola {
     double a = 0, b = 0, c = 0; // y = a x² + b x + c

@@ -306,8 +306,11 @@ TEST_F(VelcoraCli, FileIncompletoRifiutato) {
 }
 
 TEST_F(VelcoraCli, CalcoloImpossibile) {
-    // One division over 10 m: a span of 5 m is half a step, too short to be drawn.
-    const Esito e = Calcola({QStringLiteral("--punti"), QStringLiteral("1")});
+    // A redistribution of 50 %: a coefficient of 0.5, below what the redistribution allows.
+    std::string testo = FileDueCampate;
+    testo.replace(testo.find("#FALSE#,0,0"), 11, "#FALSE#,50,0");
+    ScriveByte(Dati, testo);
+    const Esito e = Calcola({});
     EXPECT_EQ(e.Codice, 1);
     EXPECT_EQ(e.Uscita, "");
     // The message, then the engine's reason on the line after.

@@ -191,9 +191,9 @@ class Blocco : public Uscite {
         v.push_back("  1040 40");
         for (int c = 1; c <= 3; ++c) {
             const Trave& s = t.CampataI(c);
-            for (float x : {s.CaricoDistribuitoPermanente, s.CaricoDistribuitoVariabile, s.MmaxCam, s.MminCam,
-                            s.xMmaxCam, s.xMminCam, s.MmaxAppS, s.MmaxAppD, s.MminAppS, s.MminAppD, s.TaglioMaxS,
-                            s.TaglioMaxD})
+            for (float x : {s.CaricoDistribuitoPermanente, s.CaricoDistribuitoVariabile, s.MmaxCam(), s.MminCam(),
+                            s.xMmaxCam(), s.xMminCam(), s.MmaxAppS(), s.MmaxAppD(), s.MminAppS(), s.MminAppD(), s.TaglioMaxS(),
+                            s.TaglioMaxD()})
                 r(x);
         }
         r(0.035f);

@@ -399,15 +399,15 @@ int ConfrontaTrave(const TraveCasuale& t, const Impostazioni& imp, const std::st
         const int primo = v.iFineCampata(i) + 1, ultimo = v.iFineCampata(i + 1);
         const int spostamento = i == 1 ? 0 : 1;
         if (campata.nxCamp() != ultimo - primo + 1 + (i == 1 ? 1 : 0) ||
-            campata.xCamp.back() != campata.Luce ||
-            campata.xCamp[static_cast<std::size_t>(1 - spostamento)] != 0.0f) {
+            campata.xCamp().back() != campata.Luce ||
+            campata.xCamp()[static_cast<std::size_t>(1 - spostamento)] != 0.0f) {
             ADD_FAILURE() << "ascisse locali della campata " << i << " inattese: " << descrizione;
             return 1;
         }
         for (int j = primo; j <= ultimo; ++j) {
             Punto p;
             p.campata = i;
-            p.x = campata.xCamp[static_cast<std::size_t>(j - primo + 1 - spostamento)];
+            p.x = campata.xCamp()[static_cast<std::size_t>(j - primo + 1 - spostamento)];
             const bool estremo = j == primo || j == ultimo;
             for (const ForzaCombinata& f : forze)
                 if (f.campata == i && !estremo && std::abs(f.d - p.x) < 1e-4) p.ambiguo = true;

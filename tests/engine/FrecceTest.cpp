@@ -17,8 +17,8 @@ TEST(Frecce, CampataSempliceCinqueTrecentottantaquattresimi) {
     Velcora t = Costruisci({{6, 10}}, Appoggio, Appoggio, 100);
     t.CalcolaIperstatiche(prova::Rara());
     const double atteso = 5 * w * L * L * L * L / (384 * EJ);
-    EXPECT_NEAR(t.CampataI(1).FrecciaMax, atteso, Tol(atteso));
-    EXPECT_NEAR(t.CampataI(1).FrecciaMin, atteso, Tol(atteso));
+    EXPECT_NEAR(t.CampataI(1).FrecciaMax(), atteso, Tol(atteso));
+    EXPECT_NEAR(t.CampataI(1).FrecciaMin(), atteso, Tol(atteso));
     EXPECT_NEAR(t.FrecciaMaxTrave(), atteso, Tol(atteso));
     for (int j = 1; j <= t.nPt(); ++j) EXPECT_EQ(t.yFrMaxPlt(j), t.yFrMinPlt(j));
     EXPECT_NEAR(t.yFrMaxPlt(prova::PuntoPiuVicino(t, 1, 3.0)), atteso, Tol(atteso));
@@ -58,7 +58,7 @@ TEST(Frecce, MensolaRuotaConLaCampataVicina) {
     Velcora dx = Costruisci({{6, 10}, {2, 0}}, Appoggio, Libero);
     dx.CalcolaIperstatiche(prova::Rara());
     EXPECT_NEAR(dx.yFrMaxPlt(dx.nPt() - 1), -c * theta, Tol(c * theta));
-    EXPECT_NEAR(dx.CampataI(2).FrecciaMax, -c * theta, Tol(c * theta)); // never downward: the most negative
+    EXPECT_NEAR(dx.CampataI(2).FrecciaMax(), -c * theta, Tol(c * theta)); // never downward: the most negative
     // The same on the left.
     Velcora sx = Costruisci({{2, 0}, {6, 10}}, Libero, Appoggio);
     sx.CalcolaIperstatiche(prova::Rara());
@@ -69,11 +69,29 @@ TEST(Frecce, DueCampateSoloCaricoVariabile) {
     Velcora t = Costruisci({{5, 0, 0, 10}, {5, 0, 0, 10}}, Appoggio, Appoggio);
     t.CalcolaIperstatiche(prova::Rara());
     for (int i = 1; i <= 2; ++i) {
-        EXPECT_GT(t.CampataI(i).FrecciaMax, 0.0f);
-        EXPECT_LT(t.CampataI(i).FrecciaMin, 0.0f); // lifted by loading the other span
+        EXPECT_GT(t.CampataI(i).FrecciaMax(), 0.0f);
+        EXPECT_LT(t.CampataI(i).FrecciaMin(), 0.0f); // lifted by loading the other span
     }
     EXPECT_FLOAT_EQ(t.FrecciaMaxCampata(1), t.FrecciaMaxCampata(2));
     EXPECT_EQ(t.FrecciaMaxTrave(), std::max(t.FrecciaMaxCampata(1), t.FrecciaMaxCampata(2)));
+}
+
+TEST(Frecce, NulleEsattamenteSugliAppoggi) {
+    // A symmetric beam whose end spans never lift: the least of their minimum envelope is the
+    // zero at the supports, exactly, on both sides, so both report their greatest value.
+    Velcora t = Costruisci({{5, 30, 0, 2}, {6, 30, 0, 2}, {5, 30, 0, 2}}, Appoggio, Appoggio, 64);
+    t.Dati_Fconc({{1, 20, 0, 5, 0, 2.0f}, {3, 20, 0, 5, 0, 3.0f}}, true);
+    t.CalcolaIperstatiche(prova::Rara());
+    for (int k = 1; k <= 4; ++k) {
+        const int a = t.iFineCampata(k);
+        for (int j : {a, a + 1}) {
+            EXPECT_EQ(t.yFrMaxPlt(j), 0.0f) << j;
+            EXPECT_EQ(t.yFrMinPlt(j), 0.0f) << j;
+        }
+    }
+    EXPECT_GT(t.FrecciaMinCampata(1), 0.0f);
+    EXPECT_FLOAT_EQ(t.FrecciaMinCampata(1), t.FrecciaMinCampata(3));
+    EXPECT_FLOAT_EQ(t.FrecciaMaxCampata(1), t.FrecciaMaxCampata(3));
 }
 
 } // namespace

@@ -21,7 +21,7 @@ TEST(Ascisse, UnaCampataSenzaLarghezze) {
     EXPECT_EQ(t.xPlt(13), 5.0f);
     EXPECT_EQ(t.iFineCampata(1), 1);
     EXPECT_EQ(t.iFineCampata(2), 12);
-    const auto& xc = t.CampataI(1).xCamp;
+    const auto& xc = t.CampataI(1).xCamp();
     ASSERT_EQ(xc.size(), 12u);
     EXPECT_EQ(xc[0], 0.0f);
     EXPECT_EQ(xc[1], 0.0f);
@@ -37,7 +37,7 @@ TEST(Ascisse, AppoggiInterniCompaionoDueVolteEPuntiDiArrotondamento) {
     t.LarghezzaAppoggi(2, 0.3);
     t.ArrotondaMomenti = true;
     t.CalcolaIperstatiche(prova::Rara());
-    EXPECT_EQ(t.nDivisioniAppoggi, 6.0f);
+    EXPECT_EQ(t.nDivisioniAppoggi(), 6.0f);
     EXPECT_FALSE(t.AppoggioArrotondato(1));
     EXPECT_TRUE(t.AppoggioArrotondato(2));
     const int a = t.iFineCampata(2);
@@ -50,6 +50,58 @@ TEST(Ascisse, AppoggiInterniCompaionoDueVolteEPuntiDiArrotondamento) {
     }
     // m = round(4.85 / 0.5) = 10 steps in between: span 1 has 1 + 10 + 3 points, plus the outside one.
     EXPECT_EQ(a, 1 + 1 + 10 + 3);
+}
+
+// The points of span i that are steps of its own (neither the start nor rounding points).
+int PassiCampata(const Velcora& t, int i) {
+    const int punti = t.iFineCampata(i + 1) - t.iFineCampata(i);
+    return punti - 1 - 3 * (t.AppoggioArrotondato(i) ? 1 : 0) - 3 * (t.AppoggioArrotondato(i + 1) ? 1 : 0);
+}
+
+TEST(Ascisse, OgniCampataHaAlmenoDieciPassi) {
+    // 120 spans of 4 to 8 m at 100 divisions: the global step of 7.2 m would leave every span
+    // its two end points alone. Each gets ten steps of its own, and its extremes.
+    Velcora t;
+    t.nCampate(120);
+    t.nSezioni(1);
+    t.CreaArraySezioni();
+    t.InserisceDatiSezione(1, SezRettangolare, {{{prova::B, prova::H}, {0, 0}}}, prova::E);
+    for (int i = 1; i <= 120; ++i) t.InserisceDatiCampata(i, 4.0f + static_cast<float>(i % 5), 10, 0, 8, 0, 1);
+    t.VincoloSinistro = Appoggio;
+    t.VincoloDestro = Appoggio;
+    t.nDivisioniPlt = 100;
+    t.CalcolaIperstatiche(prova::Rara());
+    Velcora fine = t;
+    fine.nDivisioniPlt = 30000;
+    fine.CalcolaIperstatiche(prova::Rara());
+    for (int i = 1; i <= 120; ++i) {
+        const float L = t.CampataI(i).Luce;
+        ASSERT_EQ(PassiCampata(t, i), 10) << i;
+        const auto& x = t.CampataI(i).xCamp();
+        EXPECT_FLOAT_EQ(x[i == 1 ? 2 : 1], L / 10) << i;
+        // The span moment found on ten steps is close to the one found on a fine division.
+        EXPECT_GT(t.MmaxCam(i), 0.0f) << i;
+        EXPECT_NEAR(t.MmaxCam(i), fine.MmaxCam(i), 0.02 * fine.MmaxCam(i)) << i;
+        EXPECT_GT(t.FrecciaMaxCampata(i), 1e-5f) << i;
+    }
+}
+
+TEST(Ascisse, IlPassoGlobaleRestaDoveDivideInAlmenoDieciPassi) {
+    // 22 m in 11 divisions: step 2 m. The 20 m span keeps it (10 steps), the 2 m span, which it
+    // would divide into one, gets its own tenth; a cantilever too.
+    Velcora t = Costruisci({{2, 10}, {20, 10}}, Libero, Appoggio, 11);
+    t.CalcolaIperstatiche(prova::Rara());
+    EXPECT_EQ(PassiCampata(t, 1), 10);
+    EXPECT_EQ(PassiCampata(t, 2), 10);
+    const int p1 = t.iFineCampata(1) + 1, p2 = t.iFineCampata(2) + 1;
+    EXPECT_FLOAT_EQ(t.xPlt(p1 + 1) - t.xPlt(p1), 0.2f);
+    EXPECT_FLOAT_EQ(t.xPlt(p2 + 1) - t.xPlt(p2), 2.0f);
+    EXPECT_FLOAT_EQ(t.PassoPlt(), 2.0f);
+    // With more divisions the short span is divided by the global step again.
+    Velcora u = Costruisci({{2, 10}, {20, 10}}, Libero, Appoggio, 220);
+    u.CalcolaIperstatiche(prova::Rara());
+    EXPECT_EQ(PassiCampata(u, 1), 20);
+    EXPECT_EQ(PassiCampata(u, 2), 200);
 }
 
 TEST(Inviluppi, DueCampateCaricoVariabile) {

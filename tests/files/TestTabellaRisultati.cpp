@@ -129,8 +129,8 @@ TEST_P(RigheFrecce, SbalzoAllEstremoLiberoSullaRigaDellEstremo) {
     for (int i = 1; i <= c.n; ++i) {
         const int r = RigaFrecceCampata(t, i);
         EXPECT_TRUE(c.righe.contains(r));
-        EXPECT_EQ(g.Cella(r, ColFmax), FormattaScientifico(t.CampI(i).FrecciaMax, Separatori::Italiani()));
-        EXPECT_EQ(g.Cella(r, ColFmin), FormattaScientifico(t.CampI(i).FrecciaMin, Separatori::Italiani()));
+        EXPECT_EQ(g.Cella(r, ColFmax), FormattaScientifico(t.CampI(i).FrecciaMax(), Separatori::Italiani()));
+        EXPECT_EQ(g.Cella(r, ColFmin), FormattaScientifico(t.CampI(i).FrecciaMin(), Separatori::Italiani()));
         EXPECT_FALSE(g.Cella(2 * i, ColXMmax).empty()); // the span row keeps its moments
     }
 }
