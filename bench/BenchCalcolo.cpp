@@ -50,3 +50,10 @@ BENCHMARK(Calcolo)
     ->Args({200, 30000, 400})
     ->Args({1000, 30000, 2000})
     ->Unit(benchmark::kMillisecond);
+
+// The largest beam the calculation takes, with as many diagram divisions and forces as the data
+// file can hold: what any beam may cost at most.
+BENCHMARK(Calcolo)
+    ->Args({vc::nCampateMassime, 32767, 32767})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);

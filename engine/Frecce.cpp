@@ -136,7 +136,7 @@ void RaccoglieContributi(const DatiCalcolo& d, const MomentiAppoggi& M, int i, s
     const Trave& t = d.Campata(i);
     const double L = t.Luce;
     const bool sbalzo = t.SbalzoSinistro() || t.SbalzoDestro();
-    somme.Inizia(x, true);
+    somme.Inizia(x, L, true);
     // A cantilever turns with its neighbour's end, loaded by the neighbour's own condition too:
     // every condition is looked at (a beam has two cantilevers at most).
     const auto [prima, ultima] = sbalzo ? MomentiAppoggi::Intervallo{2, d.n() + 1} : M.NonNulli(i, i + 1);
@@ -145,11 +145,12 @@ void RaccoglieContributi(const DatiCalcolo& d, const MomentiAppoggi& M, int i, s
         if (!sbalzo) {
             const double MA = M(i, c);
             const double MB = M(i + 1, c);
-            somme.Aggiunge(MB + 2.0 * MA, (MB - MA) / L);
+            somme.Aggiunge(MB + 2.0 * MA, 2.0 * MB + MA);
         } else {
             // A cantilever unloaded in c turns with its root: −θ times the distance from the root.
             const RotazioneRadice theta = RotazioneSbalzo(d, M, i, c);
-            somme.Aggiunge(-(theta.Distribuito + theta.Forze), 0.0);
+            const double rotazione = -(theta.Distribuito + theta.Forze);
+            somme.Aggiunge(rotazione, rotazione);
         }
     }
     somme.Calcola();
@@ -190,8 +191,8 @@ void FrecceCampata(const DatiCalcolo& d, const MomentiAppoggi& M, int i, Risulta
     for (std::size_t p = 0; p < l.x.size(); ++p) {
         (l.f[p] >= 0 ? c.yFrMaxCamp[p] : c.yFrMinCamp[p]) += l.f[p];
         const double fattore = Fattore(t, l.x[p]);
-        c.yFrMaxCamp[p] += fattore * l.somme.Positive(p)(l.x[p]);
-        c.yFrMinCamp[p] += fattore * l.somme.Negative(p)(l.x[p]);
+        c.yFrMaxCamp[p] += fattore * l.somme.Positive(p);
+        c.yFrMinCamp[p] += fattore * l.somme.Negative(p);
     }
     FrecceMaxMin(c);
 }

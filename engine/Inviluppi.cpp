@@ -50,7 +50,7 @@ struct ContributiLineari {
 
 void RaccoglieContributi(const DatiCalcolo& d, const MomentiAppoggi& M, int i, std::span<const double> x,
                          ContributiLineari& lin) {
-    lin.Momenti.Inizia(x, false);
+    lin.Momenti.Inizia(x, d.Campata(i).Luce, false);
     lin.Tagli = {};
     const Trave& t = d.Campata(i);
     // A cantilever is statically determined: only its own loads act on it.
@@ -63,9 +63,8 @@ void RaccoglieContributi(const DatiCalcolo& d, const MomentiAppoggi& M, int i, s
             if (c == i + 1) continue; // the span's own
             const double Ms = sinistra[static_cast<std::size_t>(c - 1)];
             const double Md = destra[static_cast<std::size_t>(c - 1)];
-            const double T = (Md - Ms) / L;
-            lin.Momenti.Aggiunge(Ms, T);
-            lin.Tagli.Aggiunge(T);
+            lin.Momenti.Aggiunge(Ms, Md);
+            lin.Tagli.Aggiunge((Md - Ms) / L);
         }
     }
     lin.Momenti.Calcola();
@@ -123,8 +122,8 @@ void InviluppoCampata(const DatiCalcolo& d, int i, RisultatiCalcolo& r, Lavoro& 
         M.Aggiunge(l.proprie.Mi[p]);
         T.Aggiunge(l.proprie.Ti[p]);
         const auto J = static_cast<std::size_t>(j - 1);
-        r.yMmaxPlt[J] = static_cast<float>(M.Max + l.lin.Momenti.Positive(p)(xl));
-        r.yMminPlt[J] = static_cast<float>(M.Min + l.lin.Momenti.Negative(p)(xl));
+        r.yMmaxPlt[J] = static_cast<float>(M.Max + l.lin.Momenti.Positive(p));
+        r.yMminPlt[J] = static_cast<float>(M.Min + l.lin.Momenti.Negative(p));
         r.yTmaxPlt[J] = static_cast<float>(T.Max + l.lin.Tagli.Max);
         r.yTminPlt[J] = static_cast<float>(T.Min + l.lin.Tagli.Min);
         ValoriCampata(r, j, xl, c, r.Appoggi[static_cast<std::size_t>(i - 1)], primo, ultimo);

@@ -1,11 +1,15 @@
 #pragma once
 // The envelope of many linear contributions at the points of a span. Every load condition
 // other than the permanent one and the span's own acts on a span through its two end moments
-// only, so its contribution there is α + β·x times a factor of fixed sign: it changes sign at
-// most once on the span. Each contribution is counted at each point on the side of its sign
-// there (positive, or negative and zero; with ZeroPositivo zero counts as positive), and the
-// two sums at every point come from one sweep over the points: O(points + contributions ×
-// log points) instead of points × contributions.
+// only, so its contribution there is a straight line (times a factor of fixed sign): it
+// changes sign at most once on the span. Each contribution is counted at each point on the
+// side of its sign there (positive, or negative and zero; with zeroPositivo zero counts as
+// positive), and the two sums at every point come from one sweep over the points:
+// O(points + contributions × log points) instead of points × contributions.
+//
+// A contribution is given by its values at the two ends of the span and taken at x as
+// inizio·(L − x)/L + fine·x/L, which is exactly its end value at either end: a sum of end
+// moments that are all zero is exactly zero there.
 
 #include <cstddef>
 #include <span>
@@ -15,26 +19,28 @@ namespace vc {
 
 class SommeLineari {
 public:
-    struct Somma {
-        double Alfa = 0, Beta = 0;
-        double operator()(double x) const { return Alfa + Beta * x; }
-    };
-
-    // x: the abscissas of the span's points, non-decreasing.
-    void Inizia(std::span<const double> x, bool zeroPositivo);
-    void Aggiunge(double alfa, double beta);
+    // x: the abscissas of the span's points, non-decreasing, within 0..L.
+    void Inizia(std::span<const double> x, double L, bool zeroPositivo);
+    void Aggiunge(double inizio, double fine);
     // After the last Aggiunge: the sums of the positive and of the other contributions at each point.
     void Calcola();
-    Somma Positive(std::size_t p) const { return positive_[p]; }
-    Somma Negative(std::size_t p) const { return negative_[p]; }
+    double Positive(std::size_t p) const { return Valore(positive_[p], p); }
+    double Negative(std::size_t p) const { return Valore(negative_[p], p); }
 
 private:
+    struct Somma {
+        double Inizio = 0, Fine = 0;
+    };
+    double Valore(Somma s, std::size_t p) const { return s.Inizio * daFine_[p] + s.Fine * daInizio_[p]; }
     bool Positivo(double v) const { return zeroPositivo_ ? v >= 0 : v > 0; }
-    // Contributions on one side at the first point that change side at point p.
-    void Passa(std::vector<Somma>& verso, std::size_t p, double alfa, double beta);
+    static void Accumula(Somma& a, Somma b) {
+        a.Inizio += b.Inizio;
+        a.Fine += b.Fine;
+    }
 
-    std::span<const double> x_;
     bool zeroPositivo_ = false;
+    // (L − x)/L and x/L at each point.
+    std::vector<double> daFine_, daInizio_;
     Somma sempreP_, sempreN_;
     // At point p: the contributions that become positive there, and those that become negative.
     std::vector<Somma> diventanoP_, diventanoN_;

@@ -152,7 +152,7 @@ double Trave::Sollecitazioni::Momento(double x) const {
     else if (t_.SbalzoDestro())
         M = Md_ - q_ * (L - x) * (L - x) / 2.0;
     else
-        M = Ms_ + x * pendenza_ + q_ * x * (L - x) / 2.0;
+        M = Ms_ + x * (Md_ - Ms_) / L + q_ * x * (L - x) / 2.0;
     if (forze_ == Forze::Nessuna) return M;
     for (const auto& f : t_.forzeCombinate_) {
         const double P = this->P(f);
@@ -162,7 +162,7 @@ double Trave::Sollecitazioni::Momento(double x) const {
         else if (t_.SbalzoDestro())
             M -= x < d ? P * (d - x) : 0.0;
         else
-            M += x <= d ? P * x * (L - d) * inversoL_ : P * d * (L - x) * inversoL_;
+            M += x <= d ? P * x * (L - d) / L : P * d * (L - x) / L;
     }
     return M;
 }

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
 namespace vc {
 namespace {
 
@@ -58,31 +63,97 @@ int PassiCampata(const Velcora& t, int i) {
     return punti - 1 - 3 * (t.AppoggioArrotondato(i) ? 1 : 0) - 3 * (t.AppoggioArrotondato(i + 1) ? 1 : 0);
 }
 
-TEST(Ascisse, OgniCampataHaAlmenoDieciPassi) {
-    // 120 spans of 4 to 8 m at 100 divisions: the global step of 7.2 m would leave every span
-    // its two end points alone. Each gets ten steps of its own, and its extremes.
+// n spans of 4 to 8 m between two simple supports, as a long floor beam.
+Velcora TraveLunga(int n, int divisioni) {
     Velcora t;
-    t.nCampate(120);
+    t.nCampate(n);
     t.nSezioni(1);
     t.CreaArraySezioni();
     t.InserisceDatiSezione(1, SezRettangolare, {{{prova::B, prova::H}, {0, 0}}}, prova::E);
-    for (int i = 1; i <= 120; ++i) t.InserisceDatiCampata(i, 4.0f + static_cast<float>(i % 5), 10, 0, 8, 0, 1);
+    for (int i = 1; i <= n; ++i) t.InserisceDatiCampata(i, 4.0f + static_cast<float>(i % 5), 10, 0, 8, 0, 1);
     t.VincoloSinistro = Appoggio;
     t.VincoloDestro = Appoggio;
-    t.nDivisioniPlt = 100;
-    t.CalcolaIperstatiche(prova::Rara());
-    Velcora fine = t;
-    fine.nDivisioniPlt = 30000;
-    fine.CalcolaIperstatiche(prova::Rara());
-    for (int i = 1; i <= 120; ++i) {
-        const float L = t.CampataI(i).Luce;
-        ASSERT_EQ(PassiCampata(t, i), 10) << i;
-        const auto& x = t.CampataI(i).xCamp();
-        EXPECT_FLOAT_EQ(x[i == 1 ? 2 : 1], L / 10) << i;
-        // The span moment found on ten steps is close to the one found on a fine division.
-        EXPECT_GT(t.MmaxCam(i), 0.0f) << i;
-        EXPECT_NEAR(t.MmaxCam(i), fine.MmaxCam(i), 0.02 * fine.MmaxCam(i)) << i;
-        EXPECT_GT(t.FrecciaMaxCampata(i), 1e-5f) << i;
+    t.nDivisioniPlt = divisioni;
+    return t;
+}
+
+// The point of span i in t at the local abscissa x, or 0.
+int PuntoAllAscissa(const Velcora& t, int i, float x) {
+    const int j = prova::PuntoPiuVicino(t, i, x);
+    return std::abs(t.xPlt(j) - t.xPlt(t.iFineCampata(i)) - x) < 1e-4f ? j : 0;
+}
+
+float ScalaDiagramma(const Velcora& t, float (Velcora::*y)(int) const) {
+    float s = 0;
+    for (int j = 1; j <= t.nPt(); ++j) s = std::max(s, std::abs((t.*y)(j)));
+    return s;
+}
+
+TEST(Ascisse, IDiagrammiNonDipendonoDalPasso) {
+    // Each beam on a coarse division, where the global step would leave some span (cantilevers
+    // included) fewer than ten steps, or less than half a step, and on a fine one whose points
+    // include the coarse ones. Every span gets ten steps at least, and the diagrams at the
+    // coarse points are the fine ones there: a span's extremes never depend on the step.
+    struct Caso {
+        const char* nome;
+        Velcora trave;
+        int fine;
+    };
+    const std::vector<Caso> casi = {
+        {"120 campate a 100 divisioni", TraveLunga(120, 100), 14400},
+        {"200 campate, campate piu corte di mezzo passo", TraveLunga(200, 100), 24000},
+        {"mensole alle due estremita", Costruisci({{1.5f, 10, 0, 5}, {6, 10, 0, 8}, {5, 10, 0, 8}, {1, 10, 0, 5}}, Libero, Libero, 10), 270},
+        {"campata cortissima", Costruisci({{0.2f, 10, 0, 8}, {20, 10, 0, 8}, {20, 10, 0, 8}}, Incastro, Appoggio, 100), 2010},
+    };
+    const std::array diagrammi = {&Velcora::yMmaxPlt, &Velcora::yMminPlt, &Velcora::yTmaxPlt,
+                                  &Velcora::yTminPlt, &Velcora::yFrMaxPlt, &Velcora::yFrMinPlt};
+    for (Caso c : casi) {
+        SCOPED_TRACE(c.nome);
+        Velcora& t = c.trave;
+        ASSERT_NO_THROW(t.CalcolaIperstatiche(prova::Rara()));
+        Velcora fine = t;
+        fine.nDivisioniPlt = c.fine;
+        ASSERT_NO_THROW(fine.CalcolaIperstatiche(prova::Rara()));
+        const int n = t.nCampate();
+        std::array<float, diagrammi.size()> scale{};
+        for (std::size_t k = 0; k < diagrammi.size(); ++k) scale[k] = 2e-6f * ScalaDiagramma(fine, diagrammi[k]);
+        for (int i = 1; i <= n; ++i) {
+            ASSERT_GE(PassiCampata(t, i), 10) << i;
+            // The span moment of the coarse division is the fine diagram's at its abscissa,
+            // and the fine division finds little more.
+            const int jm = PuntoAllAscissa(fine, i, t.xMmaxCam(i));
+            ASSERT_NE(jm, 0) << i;
+            EXPECT_NEAR(t.MmaxCam(i), fine.yMmaxPlt(jm), 2e-6 * std::abs(fine.MmaxCam(i)) + 1e-6) << i;
+            EXPECT_GE(fine.MmaxCam(i), t.MmaxCam(i) - 1e-4f) << i;
+            EXPECT_LE(fine.MmaxCam(i), t.MmaxCam(i) + 0.03f * std::abs(fine.MmaxCam(i))) << i;
+            for (int j = t.iFineCampata(i) + 1; j <= t.iFineCampata(i + 1); ++j) {
+                const int jf = PuntoAllAscissa(fine, i, t.xPlt(j) - t.xPlt(t.iFineCampata(i)));
+                ASSERT_NE(jf, 0) << i << " " << j;
+                for (std::size_t k = 0; k < diagrammi.size(); ++k)
+                    ASSERT_NEAR((t.*diagrammi[k])(j), (fine.*diagrammi[k])(jf), scale[k]) << i << " " << j << " " << k;
+            }
+        }
+        // No span is reduced to its end points: one that sags shows it.
+        for (int i = 1; i <= n; ++i)
+            EXPECT_TRUE(fine.MmaxCam(i) <= 0 || t.MmaxCam(i) > 0) << i;
+        if (c.trave.VincoloSinistro == Appoggio) {
+            EXPECT_GT(t.MmaxCam(1), 0.0f);
+            EXPECT_GT(t.xMmaxCam(1), 0.0f);
+        }
+        // Deflections exactly zero at every support, not at a free end.
+        for (int k = 1; k <= n + 1; ++k) {
+            const bool libero = (k == 1 && t.VincoloSinistro == Libero) || (k == n + 1 && t.VincoloDestro == Libero);
+            const int a = t.iFineCampata(k);
+            for (int j : {a, a + 1}) {
+                if (j < 1 || j >= t.nPt()) continue; // the last point is outside the beam
+                if (libero) {
+                    EXPECT_NE(t.yFrMaxPlt(j), 0.0f) << k;
+                } else {
+                    EXPECT_EQ(t.yFrMaxPlt(j), 0.0f) << k;
+                    EXPECT_EQ(t.yFrMinPlt(j), 0.0f) << k;
+                }
+            }
+        }
     }
 }
 
