@@ -381,7 +381,7 @@ Disegno Striscia::Frecce() const {
             if (t_.yFrMaxPlt(j) > t_.yFrMaxPlt(jMax)) jMax = j;
             if (t_.yFrMinPlt(j) < t_.yFrMinPlt(jMin)) jMin = j;
         }
-        const double fmax = 1000.0 * t_.CampI(i).FrecciaMax, fmin = 1000.0 * t_.CampI(i).FrecciaMin;
+        const double fmax = 1000.0 * t_.CampI(i).FrecciaMax(), fmin = 1000.0 * t_.CampI(i).FrecciaMin();
         if (std::abs(fmax) >= 0.01)
             e.Aggiunge(X(t_.xPlt(jMax)), y(fmax), fmax >= 0 ? -1 : 1, Allineamento::Centro,
                        FrecciaMm(fmax / 1000, sep_), ColoreMax);

@@ -155,7 +155,7 @@ void DatiTrave(RelazioneCalcolo& r, const Velcora& trave, const Separatori& sep)
     r.Blocchi.emplace_back(Capitolo{"1. Dati della trave"});
     std::string campate = "Campate: ";
     campate.append(std::to_string(trave.nCampate())).append("; lunghezza totale ");
-    campate.append(NumeroRelazione(trave.LunghezzaTotale, sep))
+    campate.append(NumeroRelazione(trave.LunghezzaTotale(), sep))
         .append(" m. Carichi distribuiti caratteristici G1, G2 ");
     campate += "(permanenti) e Q1, Q2 (variabili), positivi verso il basso.";
     r.Blocchi.emplace_back(Paragrafo{std::move(campate)});
@@ -298,8 +298,8 @@ TabellaRelazione TabellaMomenti(const Velcora& trave, const Separatori& sep) {
                 "",
                 ""};
         auto& frecce = t.Righe[static_cast<std::size_t>(RigaFrecceCampata(trave, i) - 1)];
-        frecce[5] = FrecciaMm(trave.CampI(i).FrecciaMax, sep);
-        frecce[6] = FrecciaMm(trave.CampI(i).FrecciaMin, sep);
+        frecce[5] = FrecciaMm(trave.CampI(i).FrecciaMax(), sep);
+        frecce[6] = FrecciaMm(trave.CampI(i).FrecciaMin(), sep);
     }
     return t;
 }
