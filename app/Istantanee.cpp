@@ -83,7 +83,7 @@ bool SalvaIstantanee(FrmMain& finestra, const QString& cartella) {
     for (const auto& [tipo, nome] : {std::pair{TipoDiagramma::Momenti, "DiagrammaMomenti"},
                                      std::pair{TipoDiagramma::Tagli, "DiagrammaTagli"},
                                      std::pair{TipoDiagramma::Carichi, "DiagrammaCarichi"}}) {
-        FrmDiagramma d(tipo, finestra.TraveAttiva(), finestra.Imp(), finestra.Contesto(), finestra.Sep(),
+        FrmDiagramma d(tipo, finestra.TraveAttiva(), finestra.Imp(), finestra.Sep(),
                        finestra.Msg(), &finestra);
         d.resize(1100, 650);
         d.show();

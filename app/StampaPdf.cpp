@@ -19,10 +19,8 @@ std::optional<std::string> DocumentoDiagrammiPdf(const std::filesystem::path& fi
         QPainter pittore;
         // A page that could not begin leaves a document that is not complete.
         if (pittore.begin(&carta)) {
-            ContestoDisegno ctx(msg);
-            DiagrammiTrave d(trave, imp, ctx, sep);
-            d.PlottaStamp(std::make_shared<DispositivoStampante>(pittore, carta.resolution()));
-            ctx.ImpostaUscita(1, nullptr);
+            DispositivoStampante stampante(pittore, carta.resolution());
+            PlottaStamp(trave, imp, sep, stampante, msg);
             pittore.end();
         }
     }

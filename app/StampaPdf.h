@@ -2,7 +2,6 @@
 // The "M + T" page printed into a PDF file, for batch work: the moment diagram on the upper
 // half of the page, the shear diagram on the lower half, as the main window prints them.
 
-#include "drawing/core/ContestoDisegno.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
 #include "support/Messaggi.h"

@@ -13,7 +13,6 @@
 #include "app/StampaPdf.h"
 #include "drawing/RelazioneCalcolo.h"
 #include "drawing/UsciteDiagrammi.h"
-#include "drawing/core/ContestoDisegno.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
@@ -316,8 +315,9 @@ bool PreparaUscite(const Uscite& u, const vc::Velcora& trave, const vc::Impostaz
     };
     const auto cad = [&](auto disegna) {
         return [&, disegna](const std::filesystem::path&) -> std::optional<std::string> {
-            vc::ContestoDisegno ctx(msg);
-            return disegna(trave, imp, ctx, sep)->TestoDxf();
+            vc::DisegnoCad disegno;
+            disegna(trave, imp, sep, disegno, msg);
+            return disegno.TestoDxf();
         };
     };
     try {
@@ -328,8 +328,7 @@ bool PreparaUscite(const Uscite& u, const vc::Velcora& trave, const vc::Impostaz
                    return QJsonDocument(vc::RisultatiJson(trave)).toJson(QJsonDocument::Indented).toStdString();
                }) &&
                aggiunge(u.Dxf, [&](const auto&) -> std::optional<std::string> {
-                   vc::ContestoDisegno ctx(msg);
-                   return vc::TestoDiagrammiDxf(trave, imp, ctx, sep);
+                   return vc::TestoDiagrammiDxf(trave, imp, sep, msg);
                }) &&
                aggiunge(u.Dwg, cad(vc::DisegnaDiagrammiInCad)) && aggiunge(u.Blocco, cad(vc::EsportaBloccoDiagrammi)) &&
                aggiunge(u.Pdf, [&](const auto& f) { return vc::DocumentoDiagrammiPdf(f, trave, imp, sep, msg); }) &&

@@ -1,7 +1,8 @@
 // The load diagram: the beam with its supports and the loads the user chose to see.
 
 #include "drawing/DiagrammiTrave.h"
-
+#include "drawing/PartiDiagrammi.h"
+#include "drawing/core/DisegnoSuDispositivo.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "support/Errori.h"
 #include "support/Formattazione.h"
@@ -12,9 +13,12 @@
 #include <map>
 #include <new>
 #include <numbers>
+#include <optional>
 #include <stdexcept>
 
 namespace vc {
+
+using parti::xAppoggio;
 
 namespace {
 
@@ -28,9 +32,15 @@ constexpr std::array<int, nFamiglie> ColoreFamiglia = {5, 3, 1, 6};
 constexpr int CifreCarichi = 4;
 
 // The label texts of the loads.
-std::string LabelQ() { return "kN/m"; }
-std::string FormForceFunz() { return "kN"; }
-std::string FormMomentoFunz() { return "kNm"; }
+std::string LabelQ() {
+    return "kN/m";
+}
+std::string FormForceFunz() {
+    return "kN";
+}
+std::string FormMomentoFunz() {
+    return "kNm";
+}
 
 std::string SenzaSpaziIniziali(std::string s) {
     s.erase(0, s.find_first_not_of(' '));
@@ -54,33 +64,256 @@ struct Pila {
     double& Per(double valore) { return valore >= 0 ? Sopra : Sotto; }
 };
 
+bool Mostra(const Velcora& t, int famiglia, int tipo) {
+    return t.Info_VisualCar(famiglia + 1, tipo).value_or(false);
+}
+
+double CaricoDistribuito(const Trave& t, int famiglia) {
+    const std::array<double, nFamiglie> q = {t.CaricoDistG1, t.CaricoDistG2, t.CaricoDistQ1, t.CaricoDistQ2};
+    return q[static_cast<std::size_t>(famiglia)];
+}
+
+// The value of family f of a row of the forces or couples table (span, g1, g2, q1, q2, d).
+double Valore(const RigaCarichi& r, int famiglia) {
+    return r[static_cast<std::size_t>(famiglia + 1)];
+}
+
+// The couple a half circle stands for: the largest displayed one.
+double CoppiaMezzoGiro(const Velcora& t) {
+    double mezzoGiro = 0;
+    for (const RigaCarichi& r : t.TabCoppie())
+        for (int f = 0; f < nFamiglie; ++f)
+            if (Mostra(t, f, Coppie)) mezzoGiro = std::max(mezzoGiro, std::fabs(Valore(r, f)));
+    return mezzoGiro;
+}
+
+// The scales of the diagram: the frame scale on the governing height, then the load scales
+// by the case that governs (PlottaC).
+struct ScaleCarichi {
+    parti::RisultatoScala Cornice;
+    double Trapezi = 0, Concentrati = 0;
+};
+
+ScaleCarichi ScaleDi(const Velcora& t, const parti::Base& b) {
+    const double Fc = MaxConcentratiCalcola(t);
+    const double Fq = MaxTrapeziCalcola(t);
+    const double L10 = static_cast<double>(b.xMax - b.xMin) / 10;
+    int caso = 3;
+    double H = L10;
+    if (Fc > Fq) {
+        if (Fc > L10) caso = 2, H = Fc;
+    } else if (Fq > L10) {
+        caso = 1, H = Fq;
+    }
+    ScaleCarichi s;
+    s.Cornice = parti::ScalaYcalcola(b.hTesto, b.xMin, b.xMax, -H, H);
+    const double S = s.Cornice.Scala;
+    switch (caso) {
+    case 1:
+        s.Trapezi = S;
+        s.Concentrati = 0.8 * S * Fc / Fq;
+        break;
+    case 2:
+        s.Concentrati = S;
+        s.Trapezi = 1.2 * S * Fq / Fc;
+        break;
+    default:
+        s.Trapezi = 2 * S * Fq / L10;
+        s.Concentrati = S * Fc / L10;
+        break;
+    }
+    return s;
+}
+
+// The loads of the diagram (PlottaCarichi), in this order: distributed loads, forces, the
+// legend, couples.
+class Carichi {
+  public:
+    Carichi(Disegno& d, const Velcora& t, const Separatori& sep, const parti::Base& b, const ScaleCarichi& s)
+        : d_(d), t_(t), sep_(sep), L_(static_cast<double>(b.xMax - b.xMin)), x0_(b.xMin), h_(b.hTesto),
+          scalaTrapezi_(s.Trapezi), scalaConcentrati_(s.Concentrati), raggioCoppie_(L_ / 10),
+          mezzoGiro_(CoppiaMezzoGiro(t)) {}
+
+    double MezzoGiro() const { return mezzoGiro_; }
+
+    // Distributed loads, one band per family standing on the bands of the families before.
+    void Bande() {
+        if (!(scalaTrapezi_ > 0)) return;
+        std::vector<Pila> bande(static_cast<std::size_t>(t_.nCampate()), Pila{L_ / 40, -L_ / 40});
+        for (int f = 0; f < nFamiglie; ++f) {
+            if (!Mostra(t_, f, Distribuiti)) continue;
+            for (int i = 1; i <= t_.nCampate(); ++i) {
+                const double v = CaricoDistribuito(t_.CampataI(i), f);
+                if (v == 0) continue;
+                double& base = bande[static_cast<std::size_t>(i - 1)].Per(v);
+                PlottaCaricoTrapezio(v, v, x0_ + xAppoggio(t_, i), x0_ + xAppoggio(t_, i + 1), base,
+                                     ColoreFamiglia[static_cast<std::size_t>(f)]);
+                base += v / scalaTrapezi_;
+            }
+        }
+    }
+
+    // Forces: arrows onto the axis (onto the arrow before, at the same point), pointing down for
+    // a downward force, up from under the axis for an upward one.
+    void Frecce() {
+        if (!(scalaConcentrati_ > 0)) return;
+        std::map<double, Pila> pile;
+        for (int f = 0; f < nFamiglie; ++f) {
+            if (!Mostra(t_, f, Forze)) continue;
+            for (const RigaCarichi& r : t_.TabForze()) {
+                const double v = Valore(r, f);
+                const auto x = Ascissa(r);
+                if (!x || v == 0) continue;
+                double& punta = pile[*x].Per(v);
+                Forza(*x, punta, v, ColoreFamiglia[static_cast<std::size_t>(f)]);
+                punta += v / scalaConcentrati_;
+            }
+        }
+    }
+
+    // The legend of the scales, a line for each kind of load drawn, at (x, y) going down; only
+    // the devices that show legends draw it.
+    void Legenda(double x, double y) {
+        const auto riga = [&](std::string testo) {
+            d_.Testo({.Posizione = {x, y}, .Altezza = h_, .Testo = std::move(testo), .Legenda = true});
+            y -= 2 * h_;
+        };
+        if (scalaTrapezi_ > 0)
+            riga("Scala carichi trapezi 1:" + FormattaNumero(4, 10, scalaTrapezi_, true, sep_));
+        if (scalaConcentrati_ > 0)
+            riga("Scala carichi concentrati 1:" + FormattaNumero(4, 10, scalaConcentrati_, true, sep_));
+        if (mezzoGiro_ > 0) riga("Scala coppie: 180° =" + FormattaNumero(4, 10, mezzoGiro_, false, sep_));
+    }
+
+    // Couples: an arc about the point of application, the largest couple a half circle, with
+    // its arrowhead at the end a positive (clockwise) couple turns towards; couples at the same
+    // point on wider arcs.
+    void Archi() {
+        if (!(mezzoGiro_ > 0)) return;
+        std::map<double, int> giaDisegnate;
+        for (int f = 0; f < nFamiglie; ++f) {
+            if (!Mostra(t_, f, Coppie)) continue;
+            for (const RigaCarichi& r : t_.TabCoppie()) {
+                const double w = Valore(r, f);
+                const auto x = Ascissa(r);
+                if (!x || w == 0) continue;
+                const double raggio = raggioCoppie_ * (1 + 0.25 * giaDisegnate[*x]++);
+                Coppia(*x, raggio, w, ColoreFamiglia[static_cast<std::size_t>(f)]);
+            }
+        }
+    }
+
+  private:
+    // The abscissa of a concentrated load; nothing when its span does not exist.
+    std::optional<double> Ascissa(const RigaCarichi& r) const {
+        const int campata = static_cast<int>(r[0]);
+        if (campata < 1 || campata > t_.nCampate()) return std::nullopt;
+        return x0_ + xAppoggio(t_, campata) + static_cast<double>(r[5]);
+    }
+
+    // Texts hang from their point (lowered by 1.5 heights in the files and the CAD drawing):
+    // a label above y has its base just above it, one below y its top just below it.
+    double yTestoDwg(double y, bool sopra) const { return sopra ? y + 1.6 * h_ : y - 0.3 * h_; }
+
+    std::string Etichetta(double valore, const std::string& unita) const {
+        return SenzaSpaziIniziali(FormattaEtichettaCarico(CifreCarichi, valore, sep_)) + " " + unita;
+    }
+
+    // One distributed load between d1 and d2 with end intensities q1 and q2, standing on base.
+    void PlottaCaricoTrapezio(double q1, double q2, double d1, double d2, double base, int colore) {
+        const double y1 = base + q1 / scalaTrapezi_;
+        const double y2 = base + q2 / scalaTrapezi_;
+        const double x[] = {d1, d2, d2, d1, d1};
+        const double y[] = {base, base, y2, y1, base};
+        d_.Polilinea(x, y, {colore, 2});
+        d_.Tratteggia(std::span(x, 4), std::span(y, 4), 90, -L_ / 100, {colore, 1});
+
+        d_.Testo({.Posizione = {d1 + 0.5 * h_, yTestoDwg(y1, q1 >= 0)},
+                  .Altezza = h_,
+                  .Testo = Etichetta(q1, LabelQ())},
+                 colore);
+        // A uniform load needs one label; the other corner of a trapezoid gets its own, ending
+        // at the corner.
+        if (q2 == q1) return;
+        std::string destra = Etichetta(q2, LabelQ());
+        const double larghezza = 0.9 * h_ * static_cast<double>(LunghezzaTesto(destra));
+        d_.Testo({.Posizione = {d2 - 0.5 * h_ - larghezza, yTestoDwg(y2, q2 >= 0)},
+                  .Altezza = h_,
+                  .Testo = std::move(destra)},
+                 colore);
+    }
+
+    void Forza(double xf, double punta, double v, int colore) {
+        const double coda = punta + v / scalaConcentrati_;
+        d_.Linea(xf, punta, xf, coda, {colore, 2});
+        d_.Freccia({.Punta = {xf, punta},
+                    .Dimensione = h_ / 2,
+                    .Angolo = v >= 0 ? 0.0 : std::numbers::pi,
+                    .Piena = true},
+                   {colore, 1});
+        d_.Testo({.Posizione = {xf + 0.4 * h_, (punta + coda) / 2 + 0.5 * h_},
+                  .Altezza = h_,
+                  .Testo = Etichetta(v, FormForceFunz())},
+                 colore);
+    }
+
+    void Coppia(double xc, double raggio, double w, int colore) {
+        const double apertura = std::numbers::pi * std::fabs(w) / mezzoGiro_;
+        const double a1 = std::numbers::pi / 2 - apertura / 2;
+        const double a2 = std::numbers::pi / 2 + apertura / 2;
+        d_.Linea(xc, 0, xc, raggio, {colore, 1});
+        d_.Arco(xc, 0, raggio, a1, a2, {colore, 2});
+        const double a = w > 0 ? a1 : a2;
+        d_.Freccia({.Punta = {xc + raggio * std::cos(a), raggio * std::sin(a)},
+                    .Dimensione = h_ / 2,
+                    .Angolo = w > 0 ? a1 : a2 + std::numbers::pi,
+                    .Piena = true},
+                   {colore, 1});
+        std::string testo(1, '(');
+        testo += Etichetta(w, FormMomentoFunz()) + ")";
+        d_.Testo(
+            {.Posizione = {xc + 0.4 * h_, yTestoDwg(raggio, true)}, .Altezza = h_, .Testo = std::move(testo)},
+            colore);
+    }
+
+    Disegno& d_;
+    const Velcora& t_;
+    const Separatori& sep_;
+    double L_, x0_, h_;
+    double scalaTrapezi_, scalaConcentrati_, raggioCoppie_, mezzoGiro_;
+};
+
+void ErrorePlottaggio(Messaggi& msg, int numero, const std::string& descrizione) {
+    msg.Mostra("Errore " + std::to_string(numero) + " \"" + descrizione + "\"\n" +
+                   "in PlottaCarichi. Controllare i dati",
+               Icona::Domanda);
+}
+
 } // namespace
 
-double DiagrammiTrave::MaxTrapeziCalcola() const {
+double MaxTrapeziCalcola(const Velcora& trave) {
     double massimo = 0;
-    for (int i = 1; i <= trave_.nCampate(); ++i) {
-        const Trave& t = trave_.CampataI(i);
-        const std::array<double, nFamiglie> q = {t.CaricoDistG1, t.CaricoDistG2, t.CaricoDistQ1, t.CaricoDistQ2};
-        double sopra = 0, sotto = 0;
+    for (int i = 1; i <= trave.nCampate(); ++i) {
+        Pila p;
         for (int f = 0; f < nFamiglie; ++f) {
-            if (!trave_.Info_VisualCar(f + 1, Distribuiti).value_or(false)) continue;
-            const double v = q[static_cast<std::size_t>(f)];
-            (v >= 0 ? sopra : sotto) += std::fabs(v);
+            if (!Mostra(trave, f, Distribuiti)) continue;
+            const double v = CaricoDistribuito(trave.CampataI(i), f);
+            p.Per(v) += std::fabs(v);
         }
-        massimo = std::max({massimo, sopra, sotto});
+        massimo = std::max({massimo, p.Sopra, p.Sotto});
     }
     return massimo;
 }
 
-double DiagrammiTrave::MaxConcentratiCalcola() const {
+double MaxConcentratiCalcola(const Velcora& trave) {
     std::map<double, Pila> pile;
-    for (const RigaCarichi& r : trave_.TabForze()) {
+    for (const RigaCarichi& r : trave.TabForze()) {
         const int campata = static_cast<int>(r[0]);
-        if (campata < 1 || campata > trave_.nCampate()) continue;
-        Pila& p = pile[xAppoggio(campata) + static_cast<double>(r[5])];
+        if (campata < 1 || campata > trave.nCampate()) continue;
+        Pila& p = pile[xAppoggio(trave, campata) + static_cast<double>(r[5])];
         for (int f = 0; f < nFamiglie; ++f) {
-            if (!trave_.Info_VisualCar(f + 1, Forze).value_or(false)) continue;
-            const double v = r[static_cast<std::size_t>(f + 1)];
+            if (!Mostra(trave, f, Forze)) continue;
+            const double v = Valore(r, f);
             p.Per(v) += std::fabs(v);
         }
     }
@@ -90,200 +323,39 @@ double DiagrammiTrave::MaxConcentratiCalcola() const {
     return massimo;
 }
 
-void DiagrammiTrave::ErrorePlottaggio(int numero, const std::string& descrizione) const {
-    ctx_.Avvisi().Mostra("Errore " + std::to_string(numero) + " \"" + descrizione + "\"\n" +
-                             "in PlottaCarichi. Controllare i dati",
-                         Icona::Domanda);
+DiagrammaTrave DiagrammaCarichi(const Velcora& trave, const Separatori& sep) {
+    DiagrammaTrave dt;
+    dt.Tipo = TipoDiagramma::Carichi;
+    const parti::Base b = parti::BaseDi(trave);
+    dt.hTesto = b.hTesto;
+    if (trave.nCampate() < 1 || !(b.xMax > b.xMin)) return dt; // no beam, nothing to draw
+    const ScaleCarichi s = ScaleDi(trave, b);
+    dt.Scala = s.Cornice.Scala;
+    dt.ScalaTrapezi = s.Trapezi;
+    dt.ScalaConcentrati = s.Concentrati;
+
+    Disegno& d = dt.Figura;
+    d.Campo = {b.xMin, b.xMax, static_cast<float>(s.Cornice.yMin), static_cast<float>(s.Cornice.yMax)};
+    d.SuFinestra = {{0.1f, 0.07f, 0.9f, 0.95f}, false};
+    d.SuPagina = {{0.15f, 0.1f, 0.9f, 0.9f}, true};
+    // The supports keep their own size: a frame scale of tens would flatten them.
+    parti::PlottaTrave(d, trave, b.xMin, b.xMax, 1);
+    Carichi carichi(d, trave, sep, b, s);
+    carichi.Bande();
+    carichi.Frecce();
+    carichi.Legenda(b.xMin, d.Campo.yMax);
+    carichi.Archi();
+    dt.CoppiaMezzoGiro = carichi.MezzoGiro();
+    return dt;
 }
 
-void DiagrammiTrave::PlottaC(float dxf_yorig, bool GiroPieno) {
-    tipo_ = TipoDiagramma::Carichi;
+void parti::PlottaC(const Velcora& trave, const Separatori& sep, Dispositivo& uscita, Messaggi& msg) {
     try {
-        if (!uscita_) throw std::logic_error("Diagramma senza dispositivo di uscita");
-        if (trave_.nCampate() < 1 || !(xMax_ > xMin_)) return; // no beam, nothing to draw
-        const double Fc = MaxConcentratiCalcola();
-        const double Fq = MaxTrapeziCalcola();
-        const double L10 = static_cast<double>(xMax_ - xMin_) / 10;
-
-        int caso = 3;
-        double H = L10;
-        if (Fc > Fq) {
-            if (Fc > L10) caso = 2, H = Fc;
-        } else if (Fq > L10) {
-            caso = 1, H = Fq;
-        }
-        const RisultatoScala r = ScalaYcalcola(xMin_, xMax_, -H, H);
-        const double S = r.Scala;
-        yMin_ = static_cast<float>(r.yMin);
-        yMax_ = static_cast<float>(r.yMax);
-        yDiagrammaMin_ = r.yMin + 12 * hTesto_;
-        switch (caso) {
-        case 1:
-            scalaTrapezi_ = S;
-            scalaConcentrati_ = 0.8 * S * Fc / Fq;
-            break;
-        case 2:
-            scalaConcentrati_ = S;
-            scalaTrapezi_ = 1.2 * S * Fq / Fc;
-            break;
-        default:
-            scalaTrapezi_ = 2 * S * Fq / L10;
-            scalaConcentrati_ = S * Fc / L10;
-            break;
-        }
-        if (!GiroPieno) return;
-
-        PltInizializza(xMin_, xMax_, yMin_, yMax_, dxf_yorig);
-        // The supports keep their own size: a frame scale of tens would flatten them.
-        PlottaTrave(xMin_, xMax_, 1);
-        ctx_.ImpostaSpessore(2);
-        PlottaCarichi(scalaTrapezi_, scalaConcentrati_, L10, hTesto_, yMax_, xMin_);
+        const DiagrammaTrave c = DiagrammaCarichi(trave, sep);
+        if (!c.Figura.Elementi.empty()) DisegnaSu(c.Figura, uscita, msg);
     } catch (const std::exception& e) {
-        ErrorePlottaggio(NumeroErrore(e), e.what());
+        ErrorePlottaggio(msg, NumeroErrore(e), e.what());
     }
-}
-
-double DiagrammiTrave::yTestoDwg(double y, bool sopra) const {
-    // Texts hang from their point (lowered by 1.5 heights in the files and the CAD drawing):
-    // a label above y has its base just above it, one below y its top just below it.
-    return sopra ? y + 1.6 * hTesto_ : y - 0.3 * hTesto_;
-}
-
-void DiagrammiTrave::PlottaCaricoTrapezio(double q1, double q2, double d1, double d2, double ScalaTrapezi, bool SigmaT,
-                                          double base) {
-    const double L = static_cast<double>(xMax_ - xMin_);
-    const double y1 = base + q1 / ScalaTrapezi;
-    const double y2 = base + q2 / ScalaTrapezi;
-    const double x[] = {d1, d2, d2, d1, d1};
-    const double y[] = {base, base, y2, y1, base};
-    ctx_.ImpostaSpessore(2);
-    ctx_.Polilinea(x, y, 1);
-    ctx_.ImpostaSpessore(1);
-    ctx_.TratteggiaPoligono(std::span(x, 4), std::span(y, 4), 90, -L / 100);
-    if (SigmaT) return;
-
-    const auto etichetta = [&](double q) { return SenzaSpaziIniziali(FormattaEtichettaCarico(CifreCarichi, q, sep_)) + " " + LabelQ(); };
-    const double h = hTesto_;
-    const std::string sinistra = etichetta(q1);
-    ctx_.Testo(d1 + 0.5 * h, yTestoDwg(y1, q1 >= 0), h, sinistra, 1, true);
-    // A uniform load needs one label; the other corner of a trapezoid gets its own, ending
-    // at the corner.
-    if (q2 != q1) {
-        const std::string destra = etichetta(q2);
-        const double larghezza = 0.9 * h * static_cast<double>(LunghezzaTesto(destra));
-        ctx_.Testo(d2 - 0.5 * h - larghezza, yTestoDwg(y2, q2 >= 0), h, destra, 1, true);
-    }
-}
-
-void DiagrammiTrave::PlottaCarichi(double ScalaTrapezi, double ScalaConcentrati, double RaggioCoppie, double hTesto,
-                                   double yTesto, double x) {
-    const int n = trave_.nCampate();
-    const double L = static_cast<double>(xMax_ - xMin_);
-    const double x0 = xMin_;
-    const auto mostra = [&](int famiglia, int tipo) { return trave_.Info_VisualCar(famiglia + 1, tipo).value_or(false); };
-
-    // 1. Distributed loads, one band per family standing on the bands of the families before.
-    std::vector<Pila> bande(static_cast<std::size_t>(n));
-    for (auto& b : bande)
-        b = {L / 40, -L / 40};
-    if (ScalaTrapezi > 0) {
-        for (int f = 0; f < nFamiglie; ++f) {
-            ctx_.ImpostaColore(ColoreFamiglia[static_cast<std::size_t>(f)]);
-            for (int i = 1; i <= n; ++i) {
-                if (!mostra(f, Distribuiti)) continue;
-                const Trave& t = trave_.CampataI(i);
-                const std::array<double, nFamiglie> q = {t.CaricoDistG1, t.CaricoDistG2, t.CaricoDistQ1,
-                                                         t.CaricoDistQ2};
-                const double v = q[static_cast<std::size_t>(f)];
-                if (v == 0) continue;
-                double& base = bande[static_cast<std::size_t>(i - 1)].Per(v);
-                PlottaCaricoTrapezio(v, v, x0 + xAppoggio(i), x0 + xAppoggio(i + 1), ScalaTrapezi, false, base);
-                base += v / ScalaTrapezi;
-            }
-        }
-    }
-
-    // 2. Forces: arrows onto the axis (onto the arrow before, at the same point), pointing
-    // down for a downward force, up from under the axis for an upward one.
-    std::map<double, Pila> pile;
-    if (ScalaConcentrati > 0) {
-        for (int f = 0; f < nFamiglie; ++f) {
-            if (!mostra(f, Forze)) continue;
-            ctx_.ImpostaColore(ColoreFamiglia[static_cast<std::size_t>(f)]);
-            for (const RigaCarichi& r : trave_.TabForze()) {
-                const int campata = static_cast<int>(r[0]);
-                const double v = r[static_cast<std::size_t>(f + 1)];
-                if (campata < 1 || campata > n || v == 0) continue;
-                const double xf = x0 + xAppoggio(campata) + static_cast<double>(r[5]);
-                double& punta = pile[xf].Per(v);
-                const double coda = punta + v / ScalaConcentrati;
-                ctx_.ImpostaSpessore(2);
-                ctx_.Linea(xf, punta, xf, coda);
-                ctx_.ImpostaSpessore(1);
-                ctx_.Freccia(xf, punta, hTesto / 2, v >= 0 ? 0.0 : std::numbers::pi, true);
-                const std::string testo =
-                    SenzaSpaziIniziali(FormattaEtichettaCarico(CifreCarichi, v, sep_)) + " " + FormForceFunz();
-                ctx_.Testo(xf + 0.4 * hTesto, (punta + coda) / 2 + 0.5 * hTesto, hTesto, testo, 1, true);
-                punta = coda;
-            }
-        }
-    }
-
-    // The couple a half circle stands for: the largest displayed one.
-    double mezzoGiro = 0;
-    for (const RigaCarichi& r : trave_.TabCoppie())
-        for (int f = 0; f < nFamiglie; ++f)
-            if (mostra(f, Coppie)) mezzoGiro = std::max(mezzoGiro, std::fabs(static_cast<double>(r[static_cast<std::size_t>(f + 1)])));
-    coppiaMezzoGiro_ = mezzoGiro;
-
-    // 3. The legend, in the files and the CAD drawing only; a scale line for each kind of load
-    // drawn.
-    if (SuDispositivo(Uscita::Dxf) || SuDispositivo(Uscita::Dwg)) {
-        ctx_.ImpostaColore(7);
-        double y = yTesto;
-        const auto riga = [&](const std::string& testo) {
-            ctx_.Testo(x, y, hTesto, testo, 1, true);
-            y -= 2 * hTesto;
-        };
-        if (ScalaTrapezi > 0) riga("Scala carichi trapezi 1:" + FormattaNumero(4, 10, ScalaTrapezi, true, sep_));
-        if (ScalaConcentrati > 0)
-            riga("Scala carichi concentrati 1:" + FormattaNumero(4, 10, ScalaConcentrati, true, sep_));
-        if (mezzoGiro > 0) riga("Scala coppie: 180° =" + FormattaNumero(4, 10, mezzoGiro, false, sep_));
-    }
-
-    // 4. Couples: an arc about the point of application, the largest couple a half circle,
-    // with its arrowhead at the end a positive (clockwise) couple turns towards; couples at
-    // the same point on wider arcs.
-    if (mezzoGiro > 0) {
-        std::map<double, int> giaDisegnate;
-        for (int f = 0; f < nFamiglie; ++f) {
-            if (!mostra(f, Coppie)) continue;
-            ctx_.ImpostaColore(ColoreFamiglia[static_cast<std::size_t>(f)]);
-            for (const RigaCarichi& r : trave_.TabCoppie()) {
-                const int campata = static_cast<int>(r[0]);
-                const double w = r[static_cast<std::size_t>(f + 1)];
-                if (campata < 1 || campata > n || w == 0) continue;
-                const double xc = x0 + xAppoggio(campata) + static_cast<double>(r[5]);
-                const double raggio = RaggioCoppie * (1 + 0.25 * giaDisegnate[xc]++);
-                const double apertura = std::numbers::pi * std::fabs(w) / mezzoGiro;
-                const double a1 = std::numbers::pi / 2 - apertura / 2;
-                const double a2 = std::numbers::pi / 2 + apertura / 2;
-                ctx_.ImpostaSpessore(1);
-                ctx_.Linea(xc, 0, xc, raggio);
-                ctx_.ImpostaSpessore(2);
-                ctx_.Arco(xc, 0, raggio, a1, a2);
-                ctx_.ImpostaSpessore(1);
-                const double a = w > 0 ? a1 : a2;
-                ctx_.Freccia(xc + raggio * std::cos(a), raggio * std::sin(a), hTesto / 2,
-                             w > 0 ? a1 : a2 + std::numbers::pi, true);
-                std::string testo(1, '(');
-                testo += SenzaSpaziIniziali(FormattaEtichettaCarico(CifreCarichi, w, sep_)) + " " + FormMomentoFunz() + ")";
-                ctx_.Testo(xc + 0.4 * hTesto, yTestoDwg(raggio, true), hTesto, testo, 1, true);
-            }
-        }
-    }
-    ctx_.ImpostaColore(7);
-    ctx_.ImpostaSpessore(1);
 }
 
 } // namespace vc

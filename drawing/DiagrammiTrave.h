@@ -1,44 +1,41 @@
 #pragma once
 // The drawings of a solved beam: the envelope diagrams of bending moment and shear with the
-// beam axis, its supports, the titles with the scales and the rows of the main results; the
-// load diagram; the block export with its extended data. Everything is drawn through the
-// drawing context in world coordinates (x in metres along the beam, y in metres of drawing:
-// values divided by their scales), so the same code serves the window, the printer, the DXF
-// file and the CAD drawing.
-//
-// A DiagrammiTrave reads the beam and the settings it is given and keeps the plot state of the
-// last drawing (kind, extents, text height, scales) and its own Plottaggio. It is cheap: make
-// one for each drawing (a window's paint, an export), or keep one beside the beam and make a
-// new one when the beam is replaced, since it holds references to the beam and the settings.
+// beam axis, its supports, the titles with the scales and the rows of the main results, and
+// the load diagram. Each is made in two steps:
+//  - the layout: DiagrammaMomenti, DiagrammaTagli, DiagrammaCarichi compute from the beam,
+//    its results and the settings a Disegno (drawing/core/Disegno.h) in world coordinates
+//    (x in metres along the beam, y in metres of drawing: values divided by their scales),
+//    with the scales it was drawn with; nothing is drawn yet, and a test or a report can read
+//    every item;
+//  - the device step: DisegnaSu (drawing/core/DisegnoSuDispositivo.h) puts it on the window,
+//    the printer, a DXF file or the CAD drawing.
+// The entry points below do both for the window, the printer and the files.
 //
 // From a window (device "VIDEO", a QPainter device made for the paint):
-//     vc::DiagrammiTrave d(trave, imp, ctx, sep);
-//     d.PlottaMT(vc::TipoDiagramma::Momenti, dispositivo);    // or Tagli, Carichi
-//     if (!imp.ScalePreimpostate) { box 0 ← *d.ScalaM(), box 2 ← *d.ScalaFR() }  // box 1 ← ScalaT
-// On the printer: d.PlottaStamp(stampante) (moment on the upper half of the page, shear on
-// the lower half). A DXF file, the CAD drawing and the block: UsciteDiagrammi.h.
+//     vc::DispositivoVideo video(pittore);
+//     const vc::ScaleDisegnate s = vc::PlottaMT(vc::TipoDiagramma::Momenti, trave, imp, sep, video, msg);
+//     if (!imp.ScalePreimpostate) { box 0 ← *s.M, box 2 ← *s.FR }  // box 1 ← *s.T for shears
+// On the printer: PlottaStamp (moment on the upper half of the page, shear on the lower half).
+// A DXF file, the CAD drawing and the block export: UsciteDiagrammi.h, EsportazioneBlocchi.h.
 //
 // Positive moments and shears are drawn below the axis (y = −value / scale), positive
-// deflections too. The text height is a hundredth of the beam length.
+// deflections too. The text height is a hundredth of the beam length; every text hangs from
+// its point.
 //
-// Errors: a value that is not finite never reaches a device (the context throws
-// ErroreDisegno); a fixed scale that is not above zero throws ErroreDisegno (DatiNonValidi)
-// with the main window's message; a beam without results throws ErroreDisegno (DatiNonValidi).
-// The load diagram reports its own errors (see PlottaC).
+// Errors: a value that is not finite never reaches a device (the layout throws ErroreDisegno);
+// a fixed scale that is not above zero throws ErroreDisegno (DatiNonValidi) with the main
+// window's message; a beam without results throws ErroreDisegno (DatiNonValidi). The load
+// diagram reports its own errors (see PlottaMT).
 
-#include "drawing/core/ContestoDisegno.h"
-#include "drawing/core/DisegnoCad.h"
+#include "drawing/core/Disegno.h"
 #include "drawing/core/Dispositivo.h"
-#include "drawing/core/Plottaggio.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
+#include "support/Messaggi.h"
 #include "support/Separatori.h"
 
-#include <memory>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace vc {
 
@@ -59,174 +56,74 @@ inline constexpr const char* TestoScalaFissaNulla =
 // ErroreDisegno (ValoreNonFinito).
 double ScalaArrotondata(double scala);
 
-// A scale chosen for a diagram and the y extents of the drawing, already with the room for
-// the texts; ScalaFR is the deflection scale (moment diagram only, else 0).
-struct RisultatoScala {
+// One diagram as a drawing, with what it was drawn with. Figura.Campo holds its extents: x
+// 0..LunghezzaTotale, y the diagram with 8 text heights above it (titles) and 12 below (rows).
+struct DiagrammaTrave {
+    TipoDiagramma Tipo = TipoDiagramma::Momenti;
+    Disegno Figura;
+    double hTesto = 0; // text height: a hundredth of the beam length
+    // kNm (moments) or kN (shears) per metre of drawing; the frame scale of the loads.
     double Scala = 1;
-    double yMin = 0, yMax = 0;
-    double ScalaFR = 0;
+    // Moment diagram: metres of deflection per metre of drawing.
+    std::optional<double> ScalaFR;
+    // Load diagram: kN/m and kN per metre of drawing, and the couple a half circle stands for
+    // (0 when no couple is displayed).
+    double ScalaTrapezi = 0, ScalaConcentrati = 0, CoppiaMezzoGiro = 0;
 };
 
-// The two curves of an envelope as they are drawn, points 1..nPt stored from index 0: the
-// upper one the maximum envelope where it is positive (0 elsewhere), the lower one the minimum
-// envelope where it is negative (0 elsewhere); point 1 of both is 0, so each curve starts on
-// the axis.
-struct InviluppoDisegnato {
-    std::vector<float> Superiore, Inferiore;
+// The moment diagram: envelopes in coloreInviluppi (1; the block export draws them in 4), the
+// decalage lines per the beam's Decala (only them with 1, both with 2), beam and supports, the
+// deflected shape when asked (maximum in colour 7, minimum in colour 6), the titles and the rows
+// "M min", "M max", "R max", "R min" (and "f max", "f min"). Scales as the main window chooses
+// them: fixed (ScalaFissaM, ScalaFissaFreccia) or automatic, the diagram two thirds of the
+// beam length high and the deflected shape a fifth of it, rounded by ScalaArrotondata. On a
+// window it takes x 0.1..0.9 and y 0.07..0.95 with proportions free; on a page x 0.15..0.9 and
+// y 0.5..0.9 with proportions kept. msg receives the decalage's own messages.
+DiagrammaTrave DiagrammaMomenti(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                                Messaggi& msg, int coloreInviluppi = 1);
+// The shear diagram, likewise (fixed scale ScalaFissaT, no deflection, no decalage; rows
+// "T maxs", "T maxd", "Luci", "G1", "G2", "Q1", "Q2"); on a page y 0.1..0.5.
+DiagrammaTrave DiagrammaTagli(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                              int coloreInviluppi = 1);
+// The load diagram (the beam need not be solved): the displayed loads, distributed loads as
+// hatched bands over their spans (the families G1, G2, Q1, Q2 of a span stacked, in colours 5,
+// 3, 1, 6; upward loads under the axis), forces as arrows onto the axis, couples as arcs of a
+// tenth of the beam (the largest displayed couple a half circle) with an arrowhead; each
+// labelled with its value; the legend of the scales at the top left. Frame scale as the
+// automatic shear scale on the largest load or a tenth of the beam. On a page x 0.15..0.9, y
+// 0.1..0.9. A beam without spans or length has no item.
+DiagrammaTrave DiagrammaCarichi(const Velcora& trave, const Separatori& sep);
+
+// The moment diagram above the shear diagram, the shear's texts 6 text heights under the
+// moment's rows: the drawing of the DXF file and of the CAD drawing.
+Disegno MomentiSopraTagli(const DiagrammaTrave& momenti, const DiagrammaTrave& tagli);
+
+// The largest total of the displayed distributed loads of one span and of the displayed forces
+// at one abscissa (the loads of a span, and the forces at one point, are drawn one on top of
+// the other), as magnitudes.
+double MaxTrapeziCalcola(const Velcora& trave);
+double MaxConcentratiCalcola(const Velcora& trave);
+
+// ---- On a device ------------------------------------------------------------------------------
+
+// The scales of the diagrams just drawn (nothing for a diagram not drawn); the main window
+// shows them in its scale boxes (moment in box 0, shear in box 1, deflection in box 2) when the
+// scales are automatic.
+struct ScaleDisegnate {
+    std::optional<double> M, T, FR;
 };
 
-class DiagrammiTrave {
-  public:
-    DiagrammiTrave(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx, Separatori sep = {});
-    // The beam and the settings are kept by reference: temporaries would not outlive the object.
-    DiagrammiTrave(Velcora&&, const Impostazioni&, ContestoDisegno&, Separatori = {}) = delete;
-    DiagrammiTrave(const Velcora&, Impostazioni&&, ContestoDisegno&, Separatori = {}) = delete;
-
-    // ---- What the windows, the printer and the exports call --------------------------------------
-
-    // One diagram alone (moment or shear window, load window): x range 0..LunghezzaTotale,
-    // text height LunghezzaTotale / 100, y origin 0.
-    void PlottaMT(TipoDiagramma tipo, std::shared_ptr<Dispositivo> uscita);
-    // The moment diagram, then the shear diagram, both with y origin 0: on the printer the page
-    // bands keep them apart (moment on 0.5..0.9 of the height, shear on 0.1..0.5).
-    void PlottaStamp(std::shared_ptr<Dispositivo> uscita);
-    // The moment diagram at y origin 0 and the shear diagram below it, its texts 6 text heights
-    // under the moment's: the DXF file and the CAD drawing.
-    void PlottaDWG(std::shared_ptr<Dispositivo> uscita);
-    // The block export into the CAD drawing (see EsportazioneBlocchi.h): the moment and shear
-    // diagrams drawn into the blocks "DiagrammaM" and "DiagrammaT" on the layer
-    // "DIAGRAMMI-VELCORA", inserted at (0,0,0) and (2·LunghezzaTotale,0,0), the extended data
-    // of "VELCORA" on the moment block reference, the layer locked, the previously active
-    // layer active again, the view zoomed to the extents. Errors of the drawing (a locked
-    // layer elsewhere, a value that is not finite) propagate, leaving the layer state of the
-    // failing step.
-    void EsportaInAcadXdataMT(const std::shared_ptr<DisegnoCad>& disegno);
-
-    // ---- The steps of a drawing ------------------------------------------------------------------
-
-    // The moment diagram: envelopes, scales and extents; with GiroPieno also the drawing, with
-    // y origin dxf_yorig (envelopes in colour 1, colour 4 in a block; decalage lines per the
-    // beam's Decala; beam and supports; deflected shape when asked; titles; result rows).
-    void PlottaM(float dxf_yorig, bool GiroPieno);
-    // The shear diagram, likewise (no deflection, no decalage).
-    void PlottaT(float dxf_yorig, bool GiroPieno);
-    // The load diagram. Any error while computing or drawing the loads is caught here and
-    // reported with the question icon as "Errore <n> \"<description>\"" + LF +
-    // "in PlottaCarichi. Controllare i dati"; nothing more is drawn.
-    void PlottaC(float dxf_yorig, bool GiroPieno);
-
-    InviluppoDisegnato PulisceDiagrammaM() const;
-    InviluppoDisegnato PulisceDiagrammaT() const;
-
-    // Scale and extents of the moment diagram from the y range of the moments as drawn
-    // (yMinIN = −largest value of the upper curve, yMaxIN = −smallest of the lower) and of the
-    // deflections as drawn (likewise negated). Both ranges are widened to hold the axis.
-    // Fixed scales: ScalaFissaM and ScalaFissaFreccia. Automatic: the moment scale is
-    // 1.5·(range)/(xMax − xMin) rounded (the diagram two thirds of the beam length high), the
-    // deflection scale makes the deflected shape a fifth of the moment diagram's height,
-    // rounded likewise. A diagram with no height (nothing loads the beam) gets the scale 1; no
-    // deflection, the deflection scale 1. With the deflected shape shown, the extents hold it
-    // too. Room for the texts: RidimensionaPerTesto.
-    RisultatoScala ScalaMcalcola(double xMin, double xMax, double yMinIN, double yMaxIN, double yfMin,
-                                 double yfMax) const;
-    // The same for the shear diagram (fixed scale ScalaFissaT, no deflection).
-    RisultatoScala ScalaTcalcola(double xMin, double xMax, double yMinIN, double yMaxIN) const;
-    // The frame scale of the load diagram: as the automatic shear scale, never fixed.
-    RisultatoScala ScalaYcalcola(double xMin, double xMax, double yMinIN, double yMaxIN) const;
-    // yMax += 8·hTesto (titles), yMin −= 12·hTesto (result rows).
-    void RidimensionaPerTesto(double& yMin, double& yMax) const;
-
-    // The mapping of the drawing onto the device: on a window x 0.1..0.9 and y 0.07..0.95 of
-    // its area, proportions free; on the printer x 0.15..0.9 and y 0.5..0.9 for the moment
-    // diagram, 0.1..0.5 for the shear diagram, 0.1..0.9 for the loads, proportions kept; files
-    // and the CAD drawing keep world coordinates. y scale 1, y origin yOrigine.
-    void PltInizializza(float xMin, float xMax, float yMin, float yMax, float yOrigine);
-
-    // The beam axis and its supports (AppoggiIncastri), in colour 7, the vertical sizes divided
-    // by ScalaY. D = (xMax − xMin)/50. A fixed end is a vertical line from −D to D at the end; a
-    // free end has no symbol; a simple support, and an elastic end, an equilateral triangle of
-    // side D with its apex on the axis and its base below; an elastic end also a spring: a half
-    // circle of radius 2·D over the axis starting at the end and going outwards, and a line 2·D
-    // long on the axis centred 4·D outside the end. Every inner support has a triangle. Each
-    // span's axis is drawn as two lines, start to middle and middle to end.
-    void PlottaTrave(double xMin, double xMax, double ScalaY);
-
-    // The titles at x = xMin, the first one text height under the upper extent, each next one
-    // two text heights higher: "Scala Frecce 1:" (moment diagram with the deflected shape),
-    // "Scala momenti 1:" or "Scala tagli 1:" with the combination, "File : " name " - " title.
-    void Plt_Titoli();
-    // The rows of results under the diagram, two text heights apart, the row name left of the
-    // beam and each value starting at its support or at the middle of its span.
-    void Plt_Risultati();
-
-    // The largest total of the displayed distributed loads of one span and of the displayed
-    // forces at one abscissa (the loads of a span, and the forces at one point, are drawn one
-    // on top of the other), as magnitudes.
-    double MaxTrapeziCalcola() const;
-    double MaxConcentratiCalcola() const;
-    // The displayed loads: distributed loads as hatched bands over their spans (the families
-    // G1, G2, Q1, Q2 of a span stacked, upward loads under the axis), forces as arrows onto the
-    // axis, couples as arcs of radius RaggioCoppie (the largest displayed couple a half circle)
-    // with an arrowhead; each labelled with its value; on "DXF" and "DWG" the legend of the
-    // scales at (x, yTesto) going down.
-    void PlottaCarichi(double ScalaTrapezi, double ScalaConcentrati, double RaggioCoppie, double hTesto, double yTesto,
-                       double x);
-
-    // ---- Plot state of the last drawing ------------------------------------------------------------
-
-    TipoDiagramma Tipo() const noexcept { return tipo_; }
-    double hTesto() const noexcept { return hTesto_; }
-    float xMin() const noexcept { return xMin_; }
-    float xMax() const noexcept { return xMax_; }
-    // The y extents of the diagram just computed, with the room for the texts.
-    float yMin() const noexcept { return yMin_; }
-    float yMax() const noexcept { return yMax_; }
-    // The scales computed by this object (nothing before the first diagram of that kind):
-    // kNm, kN and metres of deflection per metre of drawing. The main window shows them in its
-    // scale boxes (moment in box 0, shear in box 1, deflection in box 2) when the scales are
-    // automatic.
-    std::optional<double> ScalaM() const noexcept { return scalaM_; }
-    std::optional<double> ScalaT() const noexcept { return scalaT_; }
-    std::optional<double> ScalaFR() const noexcept { return scalaFR_; }
-    // The load scales of the last load diagram.
-    double ScalaTrapezi() const noexcept { return scalaTrapezi_; }
-    double ScalaConcentrati() const noexcept { return scalaConcentrati_; }
-    // The couple a half circle stands for (0 when no couple is displayed).
-    double CoppiaMezzoGiro() const noexcept { return coppiaMezzoGiro_; }
-
-    const Plottaggio& Plt() const noexcept { return plt_; }
-    const std::shared_ptr<Dispositivo>& DispositivoUscita() const noexcept { return uscita_; }
-
-  private:
-    enum class Posizione { Appoggi, Campate };
-
-    void Prepara(std::shared_ptr<Dispositivo> uscita);
-    void RichiedeRisultati() const;
-    bool SuDispositivo(Uscita u) const;
-    double xAppoggio(int k) const;
-    double ScalaFissa(double scala) const;
-    void PlottaInviluppo(const InviluppoDisegnato& inv, double scala);
-    void Plt_Testo_app_camp(double& y, std::string_view etichetta, Posizione dove, const std::vector<double>& valori);
-    void Plt_Testo_deform(double& y);
-    std::string Etichetta(double valore) const;
-    double yTestoDwg(double y, bool sopra) const;
-    void PlottaCaricoTrapezio(double q1, double q2, double d1, double d2, double ScalaTrapezi, bool SigmaT,
-                              double base);
-    void ErrorePlottaggio(int numero, const std::string& descrizione) const;
-
-    const Velcora& trave_;
-    const Impostazioni& imp_;
-    ContestoDisegno& ctx_;
-    Separatori sep_;
-    Plottaggio plt_;
-    std::shared_ptr<Dispositivo> uscita_;
-
-    TipoDiagramma tipo_ = TipoDiagramma::Momenti;
-    float xMin_ = 0, xMax_ = 0, yMin_ = 0, yMax_ = 0;
-    double yDiagrammaMin_ = 0; // lower y of the diagram itself, above the result rows
-    double hTesto_ = 0;
-    std::optional<double> scalaM_, scalaT_, scalaFR_;
-    double scalaTrapezi_ = 0, scalaConcentrati_ = 0, coppiaMezzoGiro_ = 0;
-};
+// One diagram alone (moment or shear window, load window). For the loads any error while
+// computing or drawing them is reported with the question icon as
+// "Errore <n> \"<description>\"" + LF + "in PlottaCarichi. Controllare i dati" and nothing is
+// drawn; the other diagrams let their errors through.
+ScaleDisegnate PlottaMT(TipoDiagramma tipo, const Velcora& trave, const Impostazioni& imp,
+                        const Separatori& sep, Dispositivo& uscita, Messaggi& msg);
+// The moment diagram, then the shear diagram, each fitted to its band of the page.
+ScaleDisegnate PlottaStamp(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                           Dispositivo& uscita, Messaggi& msg);
+// MomentiSopraTagli on the device: the DXF file and the CAD drawing.
+ScaleDisegnate PlottaDWG(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                         Dispositivo& uscita, Messaggi& msg);
 
 } // namespace vc

@@ -1,10 +1,10 @@
 #include "drawing/EsportazioneBlocchi.h"
 
 #include "drawing/DiagrammiTrave.h"
+#include "drawing/core/DisegnoSuDispositivo.h"
 #include "drawing/core/DispositivoCad.h"
 #include "files/FileDati.h"
 
-#include <stdexcept>
 #include <string>
 
 namespace vc {
@@ -12,11 +12,15 @@ namespace vc {
 namespace {
 
 // The values of code 1040 are the single-precision reals the beam keeps.
-double Singola(float v) { return static_cast<double>(v); }
+double Singola(float v) {
+    return static_cast<double>(v);
+}
 
 } // namespace
 
-int UltimoIndiceXdata(const Velcora& trave) { return 15 * trave.nCampate() + 5 * trave.nSezioni() + 13; }
+int UltimoIndiceXdata(const Velcora& trave) {
+    return 15 * trave.nCampate() + 5 * trave.nSezioni() + 13;
+}
 
 void PreparaXdata(const Velcora& trave, const Impostazioni& imp, std::vector<int>& dataType,
                   std::vector<ValoreEsteso>& data, double ScalaM, double ScalaT) {
@@ -52,8 +56,9 @@ void PreparaXdata(const Velcora& trave, const Impostazioni& imp, std::vector<int
     voce(1040, ScalaT);
     for (int i = 1; i <= n; ++i) {
         const Trave& t = trave.CampataI(i);
-        for (float v : {t.CaricoDistribuitoPermanente, t.CaricoDistribuitoVariabile, t.MmaxCam(), t.MminCam(), t.xMmaxCam(),
-                        t.xMminCam(), t.MmaxAppS(), t.MmaxAppD(), t.MminAppS(), t.MminAppD(), t.TaglioMaxS(), t.TaglioMaxD()})
+        for (float v : {t.CaricoDistribuitoPermanente, t.CaricoDistribuitoVariabile, t.MmaxCam(), t.MminCam(),
+                        t.xMmaxCam(), t.xMminCam(), t.MmaxAppS(), t.MmaxAppD(), t.MminAppS(), t.MminAppD(),
+                        t.TaglioMaxS(), t.TaglioMaxD()})
             voce(1040, Singola(v));
     }
     voce(1040, Singola(trave.Copriferro));
@@ -64,10 +69,10 @@ void PreparaXdata(const Velcora& trave, const Impostazioni& imp, std::vector<int
         voce(1040, Singola(imp.CoefParz[i]));
 }
 
-void DiagrammiTrave::EsportaInAcadXdataMT(const std::shared_ptr<DisegnoCad>& disegno) {
-    if (!disegno) throw std::invalid_argument("Esportazione dei blocchi senza disegno");
-    DisegnoCad& d = *disegno;
-    Messaggi& msg = ctx_.Avvisi();
+void EsportaInAcadXdataMT(const Velcora& trave, const Impostazioni& imp, const Separatori& sep, DisegnoCad& d,
+                          Messaggi& msg) {
+    const DiagrammaTrave momenti = DiagrammaMomenti(trave, imp, sep, msg, 4);
+    const DiagrammaTrave tagli = DiagrammaTagli(trave, imp, sep, 4);
 
     // The layer of the diagrams becomes active and unlocked; the drawing is purged, so that
     // definitions of the two blocks no reference uses any more disappear.
@@ -80,20 +85,17 @@ void DiagrammiTrave::EsportaInAcadXdataMT(const std::shared_ptr<DisegnoCad>& dis
 
     d.AggiungeBlocco({0, 0}, BloccoMomenti);
     d.AggiungeBlocco({0, 0}, BloccoTagli);
-
-    Prepara(std::make_shared<DispositivoCad>(d, BloccoMomenti, msg));
-    PlottaM(0, true);
-    const double scalaM = *scalaM_;
-    Prepara(std::make_shared<DispositivoCad>(d, BloccoTagli, msg));
-    PlottaT(0, true);
-    const double scalaT = *scalaT_;
+    DispositivoCad bloccoM(d, BloccoMomenti, msg);
+    DisegnaSu(momenti.Figura, bloccoM, msg);
+    DispositivoCad bloccoT(d, BloccoTagli, msg);
+    DisegnaSu(tagli.Figura, bloccoT, msg);
 
     std::vector<int> dataType;
     std::vector<ValoreEsteso> data;
-    PreparaXdata(trave_, imp_, dataType, data, scalaM, scalaT);
+    PreparaXdata(trave, imp, dataType, data, momenti.Scala, tagli.Scala);
 
     d.InserisceBlocco({0, 0}, BloccoMomenti, 1, 1, 1, 0).ImpostaDatiEstesi(dataType, data);
-    d.InserisceBlocco({2 * static_cast<double>(trave_.LunghezzaTotale()), 0}, BloccoTagli, 1, 1, 1, 0);
+    d.InserisceBlocco({2 * static_cast<double>(trave.LunghezzaTotale()), 0}, BloccoTagli, 1, 1, 1, 0);
 
     d.CercaLayer(nomeLayer)->Bloccato = true;
     // The purge takes away an empty layer that was active before: it comes back as it was.

@@ -30,6 +30,8 @@
 #include "drawing/core/DisegnoCad.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
+#include "support/Messaggi.h"
+#include "support/Separatori.h"
 
 #include <vector>
 
@@ -47,5 +49,16 @@ int UltimoIndiceXdata(const Velcora& trave);
 // solved beam, the settings and the two drawing scales.
 void PreparaXdata(const Velcora& trave, const Impostazioni& imp, std::vector<int>& dataType,
                   std::vector<ValoreEsteso>& data, double ScalaM, double ScalaT);
+
+// The export into the CAD drawing: the moment and shear diagrams (envelopes in colour 4) drawn
+// into the blocks "DiagrammaM" and "DiagrammaT" on the layer "DIAGRAMMI-VELCORA", inserted at
+// (0,0,0) and (2·LunghezzaTotale,0,0), the record above on the moment block reference, the
+// layer locked, the previously active layer active again, the view zoomed to the extents.
+// The diagrams are made first, so that one that cannot be made (a fixed scale of 0) changes
+// nothing in the drawing; errors of the drawing itself (a value it refuses) propagate, leaving
+// the layer state of the failing step. Solids would go to model space (Dispositivo::Solido);
+// these diagrams have none.
+void EsportaInAcadXdataMT(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                          DisegnoCad& disegno, Messaggi& msg);
 
 } // namespace vc

@@ -1,43 +1,41 @@
 #include "drawing/UsciteDiagrammi.h"
 
 #include "drawing/DiagrammiTrave.h"
+#include "drawing/EsportazioneBlocchi.h"
 #include "drawing/core/DispositivoCad.h"
 #include "drawing/core/DispositivoDxf.h"
 #include "drawing/core/FormatoDxf.h"
 
 namespace vc {
 
-void EsportaDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx, const Separatori& sep,
-                         const std::filesystem::path& percorso) {
-    ScriveFileSicuro(percorso, TestoDiagrammiDxf(trave, imp, ctx, sep));
+void EsportaDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                         const std::filesystem::path& percorso, Messaggi& msg) {
+    ScriveFileSicuro(percorso, TestoDiagrammiDxf(trave, imp, sep, msg));
 }
 
-std::string TestoDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx,
-                              const Separatori& sep) {
-    auto dxf = std::make_shared<DispositivoDxf>();
-    dxf->ApreFileDxf({});
+std::string TestoDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                              Messaggi& msg) {
+    DispositivoDxf dxf;
+    dxf.ApreFileDxf({});
     try {
-        DiagrammiTrave(trave, imp, ctx, sep).PlottaDWG(dxf);
+        PlottaDWG(trave, imp, sep, dxf, msg);
     } catch (...) {
-        dxf->File().Abbandona();
+        dxf.File().Abbandona();
         throw;
     }
-    return dxf->File().Conclude();
+    return dxf.File().Conclude();
 }
 
-std::shared_ptr<DisegnoCad> DisegnaDiagrammiInCad(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx,
-                                                  const Separatori& sep) {
-    auto disegno = ctx.ApriAutocad();
-    DiagrammiTrave(trave, imp, ctx, sep).PlottaDWG(std::make_shared<DispositivoCad>(*disegno, ctx.Avvisi()));
-    disegno->ZoomEstensioni();
-    return disegno;
+void DisegnaDiagrammiInCad(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                           DisegnoCad& disegno, Messaggi& msg) {
+    DispositivoCad modello(disegno, msg);
+    PlottaDWG(trave, imp, sep, modello, msg);
+    disegno.ZoomEstensioni();
 }
 
-std::shared_ptr<DisegnoCad> EsportaBloccoDiagrammi(const Velcora& trave, const Impostazioni& imp,
-                                                   ContestoDisegno& ctx, const Separatori& sep) {
-    auto disegno = ctx.ApriAutocad();
-    DiagrammiTrave(trave, imp, ctx, sep).EsportaInAcadXdataMT(disegno);
-    return disegno;
+void EsportaBloccoDiagrammi(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                            DisegnoCad& disegno, Messaggi& msg) {
+    EsportaInAcadXdataMT(trave, imp, sep, disegno, msg);
 }
 
 } // namespace vc

@@ -3,45 +3,43 @@
 // drawing (model space), and the block export with its extended data. The main window runs
 // the calculation first; these read the solved beam as it is.
 //
-//   "E&xporta DXF"          EsportaDiagrammiDxf(trave, imp, ctx, sep, percorso)
-//   "&Disegna in Autocad"   DisegnaDiagrammiInCad(trave, imp, ctx, sep), then save
-//                           ctx.DisegnoCadAperto() where the user wants it
-//   "&Esporta Blocco"       EsportaBloccoDiagrammi(trave, imp, ctx, sep), likewise
+//   "E&xporta DXF"          EsportaDiagrammiDxf(trave, imp, sep, percorso, msg)
+//   "&Disegna in Autocad"   DisegnaDiagrammiInCad(trave, imp, sep, disegno, msg), then save
+//                           the drawing where the user wants it
+//   "&Esporta Blocco"       EsportaBloccoDiagrammi(trave, imp, sep, disegno, msg), likewise
 //
-// The CAD drawing is the one the context keeps (ContestoDisegno::ApriAutocad): later outputs
-// go on in the same drawing, as they would in a running AutoCAD.
+// The CAD drawing is the caller's: the window keeps one, so that later outputs go on in the
+// same drawing as they would in a running AutoCAD; the command line makes a new one each time.
 //
 // Errors: ErroreDisegno (a file that cannot be written, a value that is not finite, a fixed
 // scale of 0, a locked layer); a DXF file that fails is not written at all and an existing
 // one is left as it was.
 
-#include "drawing/core/ContestoDisegno.h"
 #include "drawing/core/DisegnoCad.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
+#include "support/Messaggi.h"
 #include "support/Separatori.h"
 
 #include <filesystem>
-#include <memory>
 #include <string>
 
 namespace vc {
 
 // The moment diagram above the shear diagram as a plain DXF file.
-void EsportaDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx, const Separatori& sep,
-                         const std::filesystem::path& percorso);
+void EsportaDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                         const std::filesystem::path& percorso, Messaggi& msg);
 // The same file as text, for a caller that writes several files all or none.
-std::string TestoDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx,
-                              const Separatori& sep);
+std::string TestoDiagrammiDxf(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                              Messaggi& msg);
 
 // The moment diagram above the shear diagram in model space of the CAD drawing, on its active
-// layer, and the view zoomed to the extents. Returns the drawing.
-std::shared_ptr<DisegnoCad> DisegnaDiagrammiInCad(const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx,
-                                                  const Separatori& sep);
+// layer, and the view zoomed to the extents.
+void DisegnaDiagrammiInCad(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                           DisegnoCad& disegno, Messaggi& msg);
 
-// The block export (DiagrammiTrave::EsportaInAcadXdataMT) into the CAD drawing. Returns the
-// drawing.
-std::shared_ptr<DisegnoCad> EsportaBloccoDiagrammi(const Velcora& trave, const Impostazioni& imp,
-                                                   ContestoDisegno& ctx, const Separatori& sep);
+// The block export (EsportaInAcadXdataMT) into the CAD drawing.
+void EsportaBloccoDiagrammi(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                            DisegnoCad& disegno, Messaggi& msg);
 
 } // namespace vc

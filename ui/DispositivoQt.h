@@ -5,8 +5,8 @@
 //   "STAMPANTE"  a printer page (or a PDF file), line widths in units of 0.2 mm on paper,
 //                texts in "Times New Roman", 8 points.
 // A device lives for one paint: it holds the painter of that paintEvent or print job, which
-// must outlive it. World coordinates arrive from the drawing context; this device maps them
-// onto the painter's area with the user coordinates Plottaggio sets.
+// must outlive it. World coordinates arrive from the device step (DisegnaSu); this device maps
+// them onto the painter's area with the user coordinates Plottaggio sets.
 
 #include "drawing/core/Dispositivo.h"
 

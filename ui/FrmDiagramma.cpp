@@ -6,15 +6,14 @@
 #include <QPainter>
 #include <QPalette>
 #include <QTimer>
-
 #include <cmath>
 #include <exception>
 
 namespace vc {
 
-FrmDiagramma::FrmDiagramma(TipoDiagramma tipo, const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx,
+FrmDiagramma::FrmDiagramma(TipoDiagramma tipo, const Velcora& trave, const Impostazioni& imp,
                            const Separatori& sep, Messaggi& msg, QWidget* genitore)
-    : QWidget(genitore, Qt::Window), tipo_(tipo), trave_(trave), imp_(imp), ctx_(ctx), sep_(sep), msg_(msg) {
+    : QWidget(genitore, Qt::Window), tipo_(tipo), trave_(trave), imp_(imp), sep_(sep), msg_(msg) {
     setObjectName(tipo == TipoDiagramma::Momenti ? QStringLiteral("frmDiagrammaM")
                   : tipo == TipoDiagramma::Tagli ? QStringLiteral("frmDiagrammaT")
                                                  : QStringLiteral("frmDiagrammaC"));
@@ -41,22 +40,18 @@ QString FrmDiagramma::Didascalia(TipoDiagramma tipo) {
     return QStringLiteral("Diagramma Carichi");
 }
 
-void FrmDiagramma::Disegna(const std::shared_ptr<Dispositivo>& uscita) {
-    DiagrammiTrave diagrammi(trave_, imp_, ctx_, sep_);
-    diagrammi.PlottaMT(tipo_, uscita);
+void FrmDiagramma::Disegna(Dispositivo& uscita) {
+    const ScaleDisegnate scale = PlottaMT(tipo_, trave_, imp_, sep_, uscita, msg_);
     if (imp_.ScalePreimpostate) return;
     auto annuncia = [this](int casella, std::optional<double> scala) {
         if (scala && std::isfinite(*scala)) emit ScalaCalcolata(casella, *scala);
     };
-    if (tipo_ == TipoDiagramma::Momenti) {
-        annuncia(0, diagrammi.ScalaM());
-        annuncia(2, diagrammi.ScalaFR());
-    } else if (tipo_ == TipoDiagramma::Tagli) {
-        annuncia(1, diagrammi.ScalaT());
-    }
+    annuncia(0, scale.M);
+    annuncia(1, scale.T);
+    annuncia(2, scale.FR);
 }
 
-void FrmDiagramma::PlottaInOggetto(const std::shared_ptr<Dispositivo>& uscita) {
+void FrmDiagramma::PlottaInOggetto(Dispositivo& uscita) {
     Disegna(uscita);
 }
 
@@ -64,12 +59,11 @@ void FrmDiagramma::paintEvent(QPaintEvent* /*evento*/) {
     QPainter pittore(this);
     std::string errore;
     try {
-        Disegna(std::make_shared<DispositivoVideo>(pittore));
+        DispositivoVideo video(pittore);
+        Disegna(video);
     } catch (const std::exception& e) {
         errore = e.what();
     }
-    // The painter ends with this paint: the context must not keep a device that uses it.
-    ctx_.ImpostaUscita(1, nullptr);
     // A drawing that fails is told once, after the paint, not at every repaint.
     if (!errore.empty() && errore != ultimoErrore_)
         QTimer::singleShot(0, this, [this, errore] { msg_.Mostra(errore, Icona::Avviso); });

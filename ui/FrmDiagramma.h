@@ -1,11 +1,10 @@
 #pragma once
 // The diagram windows: "Diagramma Momenti", "Diagramma Tagli" and the load diagram. Each one
-// redraws the solved beam on every paint (and so on every resize) through the drawing
-// context with the "VIDEO" device, reading the beam and the settings as they are at that
-// moment; the main window recomputes the beam before showing or refreshing them.
+// redraws the solved beam on every paint (and so on every resize) with the "VIDEO" device,
+// reading the beam and the settings as they are at that moment; the main window recomputes the
+// beam before showing or refreshing them.
 
 #include "drawing/DiagrammiTrave.h"
-#include "drawing/core/ContestoDisegno.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
 #include "support/Messaggi.h"
@@ -13,7 +12,6 @@
 #include "ui/PlottaDisegno.h"
 
 #include <QWidget>
-
 #include <memory>
 #include <string>
 
@@ -22,17 +20,17 @@ namespace vc {
 class FrmDiagramma final : public QWidget, public FinestraDisegno {
     Q_OBJECT
   public:
-    // A top-level window owned by genitore (the main window), which also owns the beam, the
-    // settings and the context it draws with.
-    FrmDiagramma(TipoDiagramma tipo, const Velcora& trave, const Impostazioni& imp, ContestoDisegno& ctx,
-                 const Separatori& sep, Messaggi& msg, QWidget* genitore);
+    // A top-level window owned by genitore (the main window), which also owns the beam and the
+    // settings.
+    FrmDiagramma(TipoDiagramma tipo, const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                 Messaggi& msg, QWidget* genitore);
 
     TipoDiagramma Tipo() const noexcept { return tipo_; }
     // "Diagramma Momenti", "Diagramma Tagli", "Diagramma Carichi".
     static QString Didascalia(TipoDiagramma tipo);
 
     // The window's diagram on another device.
-    void PlottaInOggetto(const std::shared_ptr<Dispositivo>& uscita) override;
+    void PlottaInOggetto(Dispositivo& uscita) override;
 
   signals:
     // After a moment or shear diagram was drawn with automatic scales: the scale for the main
@@ -44,12 +42,11 @@ class FrmDiagramma final : public QWidget, public FinestraDisegno {
     void resizeEvent(QResizeEvent* evento) override;
 
   private:
-    void Disegna(const std::shared_ptr<Dispositivo>& uscita);
+    void Disegna(Dispositivo& uscita);
 
     TipoDiagramma tipo_;
     const Velcora& trave_;
     const Impostazioni& imp_;
-    ContestoDisegno& ctx_;
     Separatori sep_;
     Messaggi& msg_;
     std::string ultimoErrore_;

@@ -2,7 +2,6 @@
 
 #include "calcolo/Calcolo.h"
 #include "engine/CopriferroDecalage.h"
-#include "drawing/core/ContestoDisegno.h"
 #include "files/FileIni.h"
 #include "files/TabellaRisultati.h"
 #include "support/Errori.h"
@@ -59,8 +58,7 @@ FrmMain::FrmMain(const Separatori& sep, Messaggi* msg, ServiziFinestra* servizi,
     msg_ = msg ? msg : msgPropri_.get();
     if (servizi == nullptr) serviziPropri_ = std::make_unique<ServiziQt>(this);
     servizi_ = servizi ? servizi : serviziPropri_.get();
-    ctx_ = std::make_unique<ContestoDisegno>(*msg_);
-    uscite_ = std::make_unique<UscitaDisegni>(*servizi_, *ctx_, *msg_);
+    uscite_ = std::make_unique<UscitaDisegni>(*servizi_, *msg_);
 
     setObjectName(QStringLiteral("frmMain"));
     CreaControlli();

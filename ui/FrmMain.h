@@ -45,7 +45,6 @@ class QToolBar;
 
 namespace vc {
 
-class ContestoDisegno;
 class FrmDecalage;
 class FrmDiagramma;
 class GestioneTastiDecimali;
@@ -125,9 +124,7 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     bool ControllaDatiGriglie();
     bool ControllaScaleFisse();
 
-    // The drawing context of the program's drawings and the output driver that prints them,
-    // writes them as DXF and keeps the CAD drawing.
-    ContestoDisegno& Contesto() { return *ctx_; }
+    // The output driver that prints the drawings, writes them as DXF and keeps the CAD drawing.
     UscitaDisegni& Uscite() { return *uscite_; }
     // The open diagram window: 0 moments, 1 shears, 2 loads; nothing when it is closed.
     FrmDiagramma* FinestraDiagramma(int indice) const;
@@ -229,7 +226,6 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     bool salvaConNome_ = false; // a plain save asks for a name (an example was opened)
     QPointer<FrmDecalage> finestraDecalage_;
     GestioneTastiDecimali* tastiDecimali_ = nullptr;
-    std::unique_ptr<ContestoDisegno> ctx_;
     std::unique_ptr<UscitaDisegni> uscite_;
     std::array<QPointer<FrmDiagramma>, 3> finestreDiagramma_;
     std::unique_ptr<Recupero> recupero_;

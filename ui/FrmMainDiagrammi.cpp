@@ -1,17 +1,14 @@
 // The main window's diagrams: the moment, shear and load windows, the printed page with both
 // diagrams, the DXF file, the CAD drawing and the block export.
 
-#include "ui/FrmMain.h"
-
 #include "drawing/DiagrammiTrave.h"
 #include "drawing/UsciteDiagrammi.h"
-#include "drawing/core/ContestoDisegno.h"
 #include "support/Formattazione.h"
 #include "ui/FrmDiagramma.h"
+#include "ui/FrmMain.h"
 #include "ui/PlottaDisegno.h"
 
 #include <QLineEdit>
-
 #include <cmath>
 #include <functional>
 
@@ -23,12 +20,11 @@ namespace {
 // diagram (on the printer, the upper and the lower half of the page).
 class DiagrammiDellaTrave final : public FinestraDisegno {
   public:
-    explicit DiagrammiDellaTrave(std::function<void(const std::shared_ptr<Dispositivo>&)> disegna)
-        : disegna_(std::move(disegna)) {}
-    void PlottaInOggetto(const std::shared_ptr<Dispositivo>& uscita) override { disegna_(uscita); }
+    explicit DiagrammiDellaTrave(std::function<void(Dispositivo&)> disegna) : disegna_(std::move(disegna)) {}
+    void PlottaInOggetto(Dispositivo& uscita) override { disegna_(uscita); }
 
   private:
-    std::function<void(const std::shared_ptr<Dispositivo>&)> disegna_;
+    std::function<void(Dispositivo&)> disegna_;
 };
 
 } // namespace
@@ -39,10 +35,11 @@ FrmDiagramma* FrmMain::FinestraDiagramma(int indice) const {
 }
 
 void FrmMain::MostraDiagramma(int indice) {
-    static constexpr TipoDiagramma tipi[] = {TipoDiagramma::Momenti, TipoDiagramma::Tagli, TipoDiagramma::Carichi};
+    static constexpr TipoDiagramma tipi[] = {TipoDiagramma::Momenti, TipoDiagramma::Tagli,
+                                             TipoDiagramma::Carichi};
     QPointer<FrmDiagramma>& finestra = finestreDiagramma_.at(static_cast<std::size_t>(indice));
     if (!finestra) {
-        finestra = new FrmDiagramma(tipi[indice], trave_, imp_, *ctx_, sep_, *msg_, this);
+        finestra = new FrmDiagramma(tipi[indice], trave_, imp_, sep_, *msg_, this);
         connect(finestra, &FrmDiagramma::ScalaCalcolata, this, &FrmMain::ScriveScala);
     }
     // The beam was just recomputed: every open diagram shows the new results.
@@ -59,7 +56,8 @@ void FrmMain::ChiudeDiagrammi() {
 }
 
 void FrmMain::ScriveScala(int casella, double scala) {
-    if (imp_.ScalePreimpostate || casella < 0 || casella >= static_cast<int>(txtscala.size()) || !std::isfinite(scala))
+    if (imp_.ScalePreimpostate || casella < 0 || casella >= static_cast<int>(txtscala.size()) ||
+        !std::isfinite(scala))
         return;
     QLineEdit* campo = txtscala[static_cast<std::size_t>(casella)];
     const QString testo = QString::fromStdString(TestoNumero(scala, sep_));
@@ -73,15 +71,14 @@ void FrmMain::ScriveScala(int casella, double scala) {
 
 bool FrmMain::PlottaDiagrammi(int scelta) {
     if (uscite_->PercorsoDisegni().empty()) uscite_->PercorsoDisegni(imp_.PercorsoDati);
-    DiagrammiDellaTrave diagrammi([this](const std::shared_ptr<Dispositivo>& uscita) {
-        DiagrammiTrave d(trave_, imp_, *ctx_, sep_);
-        if (uscita->Tipo() == Uscita::Stampante)
-            d.PlottaStamp(uscita);
-        else
-            d.PlottaDWG(uscita);
-        if (const auto s = d.ScalaM()) ScriveScala(0, *s);
-        if (const auto s = d.ScalaT()) ScriveScala(1, *s);
-        if (const auto s = d.ScalaFR()) ScriveScala(2, *s);
+    DiagrammiDellaTrave diagrammi([this](Dispositivo& uscita) {
+        // The page has the two diagrams in its two halves; the files one above the other.
+        const ScaleDisegnate s = uscita.Tipo() == Uscita::Stampante
+                                     ? PlottaStamp(trave_, imp_, sep_, uscita, *msg_)
+                                     : PlottaDWG(trave_, imp_, sep_, uscita, *msg_);
+        if (s.M) ScriveScala(0, *s.M);
+        if (s.T) ScriveScala(1, *s.T);
+        if (s.FR) ScriveScala(2, *s.FR);
     });
     return uscite_->PlottaDisegno(scelta, imp_.NomeFile, diagrammi);
 }
@@ -89,13 +86,11 @@ bool FrmMain::PlottaDiagrammi(int scelta) {
 void FrmMain::EsportaBlocco() {
     if (uscite_->PercorsoDisegni().empty()) uscite_->PercorsoDisegni(imp_.PercorsoDati);
     try {
-        EsportaBloccoDiagrammi(trave_, imp_, *ctx_, sep_);
+        EsportaBloccoDiagrammi(trave_, imp_, sep_, uscite_->ApriAutocad(), *msg_);
     } catch (const std::exception& e) {
-        ctx_->ImpostaUscita(1, nullptr);
         uscite_->ErroreUscita(e);
         return;
     }
-    ctx_->ImpostaUscita(1, nullptr);
     // The blocks are for the reinforcement drawing: once the drawing is kept, this program has
     // done its part and closes (asking first about unsaved data).
     if (uscite_->SalvaEMostraCad(imp_.NomeFile)) close();

@@ -28,13 +28,6 @@ class StampanteNonDisponibile final : public std::runtime_error {
     StampanteNonDisponibile() : std::runtime_error(TestoStampanteAssente) {}
 };
 
-// Whatever the output, the drawing context must not keep a device that painted on a painter
-// that is going away.
-struct RilasciaDispositivo {
-    ContestoDisegno& ctx;
-    ~RilasciaDispositivo() { ctx.ImpostaUscita(1, nullptr); }
-};
-
 fs::path ConEstensioneDxf(fs::path p) {
     if (p.extension().empty()) p += ".dxf";
     return p;
@@ -83,12 +76,10 @@ bool UscitaDisegni::Stampa(FinestraDisegno& finestra) {
     {
         QPainter pittore;
         if (!pittore.begin(&carta)) throw StampanteNonDisponibile();
-        RilasciaDispositivo rilascia{*ctx_};
         for (int copia = 0; copia < *copie; ++copia) {
             if (copia > 0) carta.newPage();
-            auto uscita = std::make_shared<DispositivoStampante>(pittore, carta.resolution());
+            DispositivoStampante uscita(pittore, carta.resolution());
             finestra.PlottaInOggetto(uscita);
-            ctx_->ImpostaUscita(1, nullptr);
         }
         pittore.end();
     }
@@ -117,26 +108,28 @@ std::optional<fs::path> UscitaDisegni::ChiedeFileDxf(const std::string& NomeFile
 bool UscitaDisegni::FileDxf(const std::string& NomeFile, FinestraDisegno& finestra) {
     const auto percorso = ChiedeFileDxf(NomeFile);
     if (!percorso) return false;
-    RilasciaDispositivo rilascia{*ctx_};
-    auto uscita = std::make_shared<DispositivoDxf>();
-    uscita->ApreFileDxf(*percorso);
+    DispositivoDxf uscita;
+    uscita.ApreFileDxf(*percorso);
     finestra.PlottaInOggetto(uscita);
-    uscita->ChiudeFileDxf();
+    uscita.ChiudeFileDxf();
     return true;
 }
 
 bool UscitaDisegni::Autocad(const std::string& NomeFile, FinestraDisegno& finestra) {
-    std::shared_ptr<DisegnoCad> disegno = ctx_->ApriAutocad();
-    {
-        RilasciaDispositivo rilascia{*ctx_};
-        finestra.PlottaInOggetto(std::make_shared<DispositivoCad>(*disegno, *msg_));
-    }
-    disegno->ZoomEstensioni();
+    DisegnoCad& disegno = ApriAutocad();
+    DispositivoCad modello(disegno, *msg_);
+    finestra.PlottaInOggetto(modello);
+    disegno.ZoomEstensioni();
     return SalvaEMostraCad(NomeFile);
 }
 
+DisegnoCad& UscitaDisegni::ApriAutocad() {
+    if (!disegnoCad_) disegnoCad_ = std::make_unique<DisegnoCad>();
+    return *disegnoCad_;
+}
+
 bool UscitaDisegni::SalvaEMostraCad(const std::string& NomeFile) {
-    const std::shared_ptr<DisegnoCad>& disegno = ctx_->DisegnoCadAperto();
+    const DisegnoCad* disegno = disegnoCad_.get();
     if (!disegno) return false;
     const bool primaVolta = !fileCad_;
     try {

@@ -1,10 +1,10 @@
 #pragma once
 // The output driver of the drawings: a window's drawing printed (with copies), saved as a DXF
-// file, or drawn into the CAD drawing that stands in for AutoCAD. The CAD drawing lives in the
-// drawing context and grows with every output; after each one it is saved (the first time
-// where the user chooses) and shown with the desktop's viewer for DXF files.
+// file, or drawn into the CAD drawing that stands in for AutoCAD. The CAD drawing is kept here
+// and grows with every output; after each one it is saved (the first time where the user
+// chooses) and shown with the desktop's viewer for DXF files.
 
-#include "drawing/core/ContestoDisegno.h"
+#include "drawing/core/DisegnoCad.h"
 #include "drawing/core/Dispositivo.h"
 #include "support/Messaggi.h"
 
@@ -23,7 +23,7 @@ class FinestraDisegno {
   public:
     virtual ~FinestraDisegno() = default;
     // Draws the window's drawing on the device (printer page, DXF file, CAD model space).
-    virtual void PlottaInOggetto(const std::shared_ptr<Dispositivo>& uscita) = 0;
+    virtual void PlottaInOggetto(Dispositivo& uscita) = 0;
 };
 
 // The outputs by their number: 0 printer, 1 DXF file, 2 the CAD drawing.
@@ -33,13 +33,16 @@ inline constexpr const char* FiltroDisegni = "All Files (*.*)|*.*|Files per Auto
 
 class UscitaDisegni {
   public:
-    UscitaDisegni(ServiziFinestra& servizi, ContestoDisegno& ctx, Messaggi& msg)
-        : servizi_(&servizi), ctx_(&ctx), msg_(&msg) {}
+    UscitaDisegni(ServiziFinestra& servizi, Messaggi& msg) : servizi_(&servizi), msg_(&msg) {}
 
     // Sends the window's drawing to the chosen output; NomeFile (the data file's name, without
     // folder and extension) proposes the file names. True when the output was made; false
     // when the user cancelled a dialog or an error was reported. Any other scelta does nothing.
     bool PlottaDisegno(int scelta, const std::string& NomeFile, FinestraDisegno& finestra);
+
+    // The CAD drawing that "DWG" output and the block export draw into: made on first use and
+    // kept, so that later outputs go on in the same drawing.
+    DisegnoCad& ApriAutocad();
 
     // Saves the CAD drawing (asking where the first time) and shows it. False when the user
     // cancelled the dialog (the drawing stays in memory) or the file could not be written.
@@ -62,10 +65,10 @@ class UscitaDisegni {
     std::optional<std::filesystem::path> ChiedeFileDxf(const std::string& NomeFile);
 
     ServiziFinestra* servizi_;
-    ContestoDisegno* ctx_;
     Messaggi* msg_;
     std::filesystem::path percorsoDisegni_;
     std::optional<std::filesystem::path> fileCad_;
+    std::unique_ptr<DisegnoCad> disegnoCad_;
 };
 
 } // namespace vc

@@ -11,7 +11,6 @@
 #include "calcolo/Calcolo.h"
 #include "drawing/RelazioneCalcolo.h"
 #include "drawing/UsciteDiagrammi.h"
-#include "drawing/core/ContestoDisegno.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
@@ -220,17 +219,16 @@ void ScriveUscite(const Uscite& u, TraveLetta& l, const Separatori& sep) {
         return DaTesto(t.empty() ? "Scrittura incompleta del file" : t.back(), file.string());
     };
     try {
-        if (u.Dxf) {
-            ContestoDisegno ctx(msg);
-            EsportaDiagrammiDxf(l.Trave, l.Imp, ctx, sep, *u.Dxf);
-        }
+        if (u.Dxf) EsportaDiagrammiDxf(l.Trave, l.Imp, sep, *u.Dxf, msg);
         if (u.Dwg) {
-            ContestoDisegno ctx(msg);
-            DisegnaDiagrammiInCad(l.Trave, l.Imp, ctx, sep)->Salva(*u.Dwg);
+            DisegnoCad disegno;
+            DisegnaDiagrammiInCad(l.Trave, l.Imp, sep, disegno, msg);
+            disegno.Salva(*u.Dwg);
         }
         if (u.Blocco) {
-            ContestoDisegno ctx(msg);
-            EsportaBloccoDiagrammi(l.Trave, l.Imp, ctx, sep)->Salva(*u.Blocco);
+            DisegnoCad disegno;
+            EsportaBloccoDiagrammi(l.Trave, l.Imp, sep, disegno, msg);
+            disegno.Salva(*u.Blocco);
         }
         if (u.Pdf && !StampaDiagrammiPdf(*u.Pdf, l.Trave, l.Imp, sep, msg)) throw fallita(*u.Pdf);
         if (u.Relazione && !ScriveRelazioneCalcolo(*u.Relazione, l, sep, msg)) throw fallita(*u.Relazione);

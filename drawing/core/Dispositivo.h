@@ -62,10 +62,6 @@ enum class Uscita { Video, Stampante, Dxf, Dwg, Blocco };
 std::string_view NomeUscita(Uscita u);
 // The device of a name; nothing for any other text.
 std::optional<Uscita> UscitaDaNome(std::string_view nome);
-// File and CAD devices keep colour numbers; screen and printer draw in RGB.
-inline bool UscitaVettoriale(Uscita u) {
-    return u == Uscita::Dxf || u == Uscita::Dwg || u == Uscita::Blocco;
-}
 
 // An AutoCAD colour number as RGB written 0xBBGGRR: 0 white, 1 red, 2 yellow, 3 green, 4 cyan,
 // 5 blue, 6 magenta, 7 black, 8 grey, 11 dark red, 13 green (0x00C000); any other black.

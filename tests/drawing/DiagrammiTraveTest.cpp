@@ -1,16 +1,16 @@
 // The moment and shear diagrams of a solved beam, as a recording device receives them.
 
-#include "TraviDisegno.h"
-
 #include "drawing/DiagrammiTrave.h"
+
+#include "TraviDisegno.h"
+#include "drawing/core/DisegnoSuDispositivo.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "engine/Decalage.h"
 #include "support/Formattazione.h"
 
+#include <cmath>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <cmath>
 #include <numbers>
 
 namespace vc {
@@ -19,8 +19,8 @@ namespace {
 using prova::Di;
 using prova::Elemento;
 using prova::Registratore;
-using prova::TestoEsatto;
 using prova::Testi;
+using prova::TestoEsatto;
 using prova::TraveDiProva;
 using ::testing::Contains;
 using ::testing::ElementsAre;
@@ -42,9 +42,20 @@ TEST(ScalaArrotondata, MantisseUnoDueCinqueDieciConTolleranza) {
 class Diagrammi : public ::testing::Test {
   protected:
     MessaggiRegistrati msg;
-    ContestoDisegno ctx{msg};
     Impostazioni imp = prova::Rara();
     std::shared_ptr<Registratore> dxf = std::make_shared<Registratore>(Uscita::Dxf);
+
+    // The diagram drawn on a recording device.
+    DiagrammaTrave Momenti(const Velcora& t, Registratore& r, Separatori sep = {}) {
+        DiagrammaTrave m = DiagrammaMomenti(t, imp, sep, msg);
+        DisegnaSu(m.Figura, r, msg);
+        return m;
+    }
+    DiagrammaTrave Tagli(const Velcora& t, Registratore& r, Separatori sep = {}) {
+        DiagrammaTrave d = DiagrammaTagli(t, imp, sep);
+        DisegnaSu(d.Figura, r, msg);
+        return d;
+    }
 
     // Simply supported span of 6 m under 10 kN/m: M max 45 at mid-span, reactions and end
     // shears 30, deflection 5wL⁴/384EJ = 1.8 mm.
@@ -58,16 +69,14 @@ class Diagrammi : public ::testing::Test {
 
 TEST_F(Diagrammi, ScalaEstremiDelMomentoConSpazioPerITesti) {
     const Velcora t = Semplice();
-    DiagrammiTrave d(t, imp, ctx, Separatori::Italiani());
-    d.PlottaMT(TipoDiagramma::Momenti, dxf);
+    const DiagrammaTrave m = Momenti(t, *dxf, Separatori::Italiani());
     // 1.5 · 45 / 6 = 11.25 rounds to 20; 8 text heights above, 12 below.
-    EXPECT_DOUBLE_EQ(*d.ScalaM(), 20);
-    EXPECT_DOUBLE_EQ(d.hTesto(), 0.06);
-    EXPECT_NEAR(d.yMin(), -45.0 / 20 - 12 * 0.06, 1e-6);
-    EXPECT_NEAR(d.yMax(), 8 * 0.06, 1e-6);
-    EXPECT_EQ(d.xMin(), 0);
-    EXPECT_EQ(d.xMax(), 6);
-    EXPECT_FALSE(d.ScalaT());
+    EXPECT_DOUBLE_EQ(m.Scala, 20);
+    EXPECT_DOUBLE_EQ(m.hTesto, 0.06);
+    EXPECT_NEAR(m.Figura.Campo.yMin, -45.0 / 20 - 12 * 0.06, 1e-6);
+    EXPECT_NEAR(m.Figura.Campo.yMax, 8 * 0.06, 1e-6);
+    EXPECT_EQ(m.Figura.Campo.xMin, 0);
+    EXPECT_EQ(m.Figura.Campo.xMax, 6);
 
     // The envelopes: positive moments below the axis, starting and ending on it.
     const auto curve = Di(*dxf, "Polilinea", 1);
@@ -78,21 +87,84 @@ TEST_F(Diagrammi, ScalaEstremiDelMomentoConSpazioPerITesti) {
     EXPECT_NEAR(prova::MinimoY(curve[0]), -45.0 / 20, 1e-6);
     EXPECT_EQ(prova::MassimoY(curve[1]), 0); // no hogging moment
 
-    d.PlottaMT(TipoDiagramma::Tagli, dxf);
-    EXPECT_DOUBLE_EQ(*d.ScalaT(), 20); // 1.5 · 60 / 6 = 15 → 20
-    EXPECT_NEAR(d.yMax(), 30.0 / 20 + 8 * 0.06, 1e-6);
-    EXPECT_NEAR(d.yMin(), -30.0 / 20 - 12 * 0.06, 1e-6);
+    const DiagrammaTrave d = Tagli(t, *dxf);
+    EXPECT_DOUBLE_EQ(d.Scala, 20); // 1.5 · 60 / 6 = 15 → 20
+    EXPECT_NEAR(d.Figura.Campo.yMax, 30.0 / 20 + 8 * 0.06, 1e-6);
+    EXPECT_NEAR(d.Figura.Campo.yMin, -30.0 / 20 - 12 * 0.06, 1e-6);
+}
+
+// The drawing as values, before any device: texts where the values belong, the curves' extreme
+// points, colours and widths on the items.
+TEST_F(Diagrammi, IlDisegnoDeiMomentiComeValori) {
+    Velcora t = TraveDiProva({{4, 10}, {5, 10}}, Appoggio, Appoggio);
+    t.CalcolaIperstatiche(imp);
+    const Separatori sep = Separatori::Italiani();
+    const DiagrammaTrave m = DiagrammaMomenti(t, imp, sep, msg);
+    std::vector<Scritta> scritte;
+    std::vector<vc::Elemento> curve;
+    for (const vc::Elemento& e : m.Figura.Elementi) {
+        if (const auto* s = std::get_if<Scritta>(&e.Forma)) scritte.push_back(*s);
+        if (std::holds_alternative<Spezzata>(e.Forma) && e.Aspetto.Colore == 1) curve.push_back(e);
+    }
+    // The row of the support moments: its name left of the beam, a value at each support.
+    const auto riga =
+        std::find_if(scritte.begin(), scritte.end(), [](const Scritta& s) { return s.Testo == "M min"; });
+    ASSERT_LE(riga + 4, scritte.end());
+    const double h = 0.09;
+    EXPECT_NEAR(riga->Posizione.x, -10 * h, 1e-12);
+    const double x[] = {0, 4, 9};
+    for (int k = 1; k <= 3; ++k) {
+        const Scritta& v = *(riga + k);
+        EXPECT_EQ(v.Testo, FormattaEtichetta(4, t.MminApp(k), sep)) << k;
+        EXPECT_EQ(v.Posizione.x, x[k - 1]);
+        EXPECT_EQ(v.Posizione.y, riga->Posizione.y);
+        EXPECT_EQ(v.Altezza, h);
+        EXPECT_TRUE(v.Appesa);
+    }
+    EXPECT_EQ((riga + 2)->Testo, FormattaEtichetta(4, t.MminApp(2), sep));
+    EXPECT_LT(t.MminApp(2), -20); // hogging over the inner support
+
+    // Two envelopes in colour 1, width 2: the sagging one down to the largest moment, the
+    // hogging one up to the support moment, right over the inner support.
+    ASSERT_EQ(curve.size(), 2u);
+    double mMax = 0, mMin = 0;
+    for (int j = 1; j <= t.nPt(); ++j)
+        mMax = std::max(mMax, static_cast<double>(t.yMmaxPlt(j))),
+        mMin = std::min(mMin, static_cast<double>(t.yMminPlt(j)));
+    for (const auto& c : curve)
+        EXPECT_EQ(c.Aspetto.Spessore, 2);
+    const auto& giu = std::get<Spezzata>(curve[0].Forma).Vertici;
+    const auto& su = std::get<Spezzata>(curve[1].Forma).Vertici;
+    const auto piuBasso =
+        std::min_element(giu.begin(), giu.end(), [](Punto a, Punto b) { return a.y < b.y; });
+    const auto piuAlto = std::max_element(su.begin(), su.end(), [](Punto a, Punto b) { return a.y < b.y; });
+    EXPECT_NEAR(piuBasso->y, -mMax / m.Scala, 1e-6);
+    EXPECT_NEAR(piuAlto->y, -mMin / m.Scala, 1e-6);
+    EXPECT_NEAR(piuAlto->x, 4, 1e-6);
+    EXPECT_EQ(giu.front(), (Punto{0, 0}));
+
+    // In a block the same curves in colour 4.
+    const DiagrammaTrave b = DiagrammaMomenti(t, imp, sep, msg, 4);
+    ASSERT_EQ(b.Figura.Elementi.size(), m.Figura.Elementi.size());
+    EXPECT_EQ(b.Figura.Elementi[0].Aspetto.Colore, 4);
+    EXPECT_EQ(std::get<Spezzata>(b.Figura.Elementi[0].Forma).Vertici, giu);
+    // What the items cover: from the row names left of the beam to the file title, whose line
+    // hangs from one text height above the extents, down to the last row.
+    const auto ingombro = Ingombro(m.Figura);
+    ASSERT_TRUE(ingombro);
+    EXPECT_NEAR(ingombro->xMin, -10 * h, 1e-9);
+    EXPECT_NEAR(ingombro->yMax, m.Figura.Campo.yMax + h, 1e-6);
+    EXPECT_GE(ingombro->yMin, m.Figura.Campo.yMin - 1e-6);
 }
 
 TEST_F(Diagrammi, MomentiDiUnSoloSegnoTengonoLAsse) {
     // A cantilever fixed at the left: every moment hogging, drawn above the axis.
     Velcora t = TraveDiProva({{3, 10}}, Incastro, Libero);
     t.CalcolaIperstatiche(imp);
-    DiagrammiTrave d(t, imp, ctx);
-    d.PlottaMT(TipoDiagramma::Momenti, dxf);
-    EXPECT_NEAR(d.yMin(), -12 * 0.03, 1e-6);  // the axis, then the rows
-    EXPECT_NEAR(d.yMax(), 45.0 / *d.ScalaM() + 8 * 0.03, 1e-6);
-    EXPECT_GT(*d.ScalaM(), 0);
+    const DiagrammaTrave d = Momenti(t, *dxf);
+    EXPECT_NEAR(d.Figura.Campo.yMin, -12 * 0.03, 1e-6); // the axis, then the rows
+    EXPECT_NEAR(d.Figura.Campo.yMax, 45.0 / d.Scala + 8 * 0.03, 1e-6);
+    EXPECT_GT(d.Scala, 0);
 }
 
 TEST_F(Diagrammi, ScaleFisseUsateComeDateEZeroRifiutato) {
@@ -102,33 +174,32 @@ TEST_F(Diagrammi, ScaleFisseUsateComeDateEZeroRifiutato) {
     imp.ScalaFissaT = 40;
     imp.ScalaFissaFreccia = 0.002;
     imp.VisualizzaDeformata = true;
-    DiagrammiTrave d(t, imp, ctx, Separatori::Italiani());
-    d.PlottaDWG(dxf);
-    EXPECT_EQ(*d.ScalaM(), 25);
-    EXPECT_EQ(*d.ScalaT(), 40);
-    EXPECT_EQ(*d.ScalaFR(), 0.002);
+    const ScaleDisegnate s = PlottaDWG(t, imp, Separatori::Italiani(), *dxf, msg);
+    EXPECT_EQ(*s.M, 25);
+    EXPECT_EQ(*s.T, 40);
+    EXPECT_EQ(*s.FR, 0.002);
     EXPECT_THAT(Testi(*dxf), Contains("Scala Frecce 1:0,002"));
 
     imp.ScalaFissaT = 0;
     try {
-        DiagrammiTrave(t, imp, ctx).PlottaMT(TipoDiagramma::Tagli, dxf);
+        PlottaMT(TipoDiagramma::Tagli, t, imp, {}, *dxf, msg);
         FAIL() << "scala fissa nulla accettata";
     } catch (const ErroreDisegno& e) {
-        EXPECT_STREQ(e.what(), "Una delle Scale Fisse è 0. Deselezionare Scale Fisse o introdurre un valore >0");
+        EXPECT_STREQ(e.what(),
+                     "Una delle Scale Fisse è 0. Deselezionare Scale Fisse o introdurre un valore >0");
     }
 }
 
 TEST_F(Diagrammi, TitoliERigheDeiRisultatiDelMomento) {
     const Velcora t = Semplice();
-    DiagrammiTrave d(t, imp, ctx, Separatori::Italiani());
-    d.PlottaMT(TipoDiagramma::Momenti, dxf);
-    EXPECT_THAT(Testi(*dxf), ElementsAre("Scala momenti 1:20 - Sollecitazioni SLE - Rara", "File : trave - Prova",
-                                         "M min", " 0", " 0", "M max", " 45", "R max", " 30", " 30", "R min", " 30",
-                                         " 30"));
+    Momenti(t, *dxf, Separatori::Italiani());
+    EXPECT_THAT(Testi(*dxf),
+                ElementsAre("Scala momenti 1:20 - Sollecitazioni SLE - Rara", "File : trave - Prova", "M min",
+                            " 0", " 0", "M max", " 45", "R max", " 30", " 30", "R min", " 30", " 30"));
     const double h = 0.06;
     // Titles from the top down, hanging from their point (lowered by 1.5 h in a DXF file).
-    EXPECT_NEAR(TestoEsatto(*dxf, "Scala momenti 1:20 - Sollecitazioni SLE - Rara").Punti[0].y, 8 * h - h - 1.5 * h,
-                1e-6);
+    EXPECT_NEAR(TestoEsatto(*dxf, "Scala momenti 1:20 - Sollecitazioni SLE - Rara").Punti[0].y,
+                8 * h - h - 1.5 * h, 1e-6);
     EXPECT_NEAR(TestoEsatto(*dxf, "File : trave - Prova").Punti[0].y, 8 * h + h - 1.5 * h, 1e-6);
     // Rows two heights apart from under the lowest point of the diagram; names left of the
     // beam, values at the supports and at mid-span.
@@ -147,8 +218,7 @@ TEST_F(Diagrammi, TitoliERigheDeiRisultatiDelMomento) {
 
 TEST_F(Diagrammi, DeformataSoloSeRichiesta) {
     const Velcora t = Semplice();
-    DiagrammiTrave senza(t, imp, ctx);
-    senza.PlottaMT(TipoDiagramma::Momenti, dxf);
+    Momenti(t, *dxf);
     EXPECT_TRUE(Di(*dxf, "Polilinea", 6).empty());
     for (const auto& s : Testi(*dxf)) {
         EXPECT_EQ(s.find("Scala Frecce"), std::string::npos);
@@ -157,16 +227,15 @@ TEST_F(Diagrammi, DeformataSoloSeRichiesta) {
 
     imp.VisualizzaDeformata = true;
     dxf->Elementi.clear();
-    DiagrammiTrave con(t, imp, ctx, Separatori::Italiani());
-    con.PlottaMT(TipoDiagramma::Momenti, dxf);
+    const DiagrammaTrave con = Momenti(t, *dxf, Separatori::Italiani());
     // 5 · 1.8 mm over a diagram 45/20 high, rounded: 0.004 → 0.005.
-    EXPECT_NEAR(*con.ScalaFR(), 0.005, 1e-15);
+    EXPECT_NEAR(*con.ScalaFR, 0.005, 1e-15);
     const auto massima = Di(*dxf, "Polilinea", 7);
     const auto minima = Di(*dxf, "Polilinea", 6);
     ASSERT_EQ(minima.size(), 1u);
     EXPECT_EQ(minima[0].Punti.size(), static_cast<std::size_t>(t.nPt() - 1));
     EXPECT_NEAR(prova::MinimoY(minima[0]), -0.0018 / 0.005, 1e-5); // downwards, like the moments
-    EXPECT_EQ(massima.size(), 3u);                                  // with the two supports
+    EXPECT_EQ(massima.size(), 3u);                                 // with the two supports
     const auto testi = Testi(*dxf);
     EXPECT_EQ(testi[0], "Scala Frecce 1:0,005");
     EXPECT_EQ(testi[1], "Scala momenti 1:20 - Sollecitazioni SLE - Rara");
@@ -179,10 +248,10 @@ TEST_F(Diagrammi, TaglioConLeSueRigheETitolo) {
     Velcora t = TraveDiProva({{4, 10, 2, 3, 1}, {5, 10}}, Appoggio, Appoggio);
     imp.StatoLimite = SLU;
     t.CalcolaIperstatiche(imp);
-    DiagrammiTrave d(t, imp, ctx, Separatori::Italiani());
-    d.PlottaMT(TipoDiagramma::Tagli, dxf);
+    const DiagrammaTrave d = Tagli(t, *dxf, Separatori::Italiani());
     const auto testi = Testi(*dxf);
-    EXPECT_EQ(testi[0], "Scala tagli 1:" + TestoNumero(*d.ScalaT(), Separatori::Italiani()) + " - Sollecitazioni SLU");
+    EXPECT_EQ(testi[0],
+              "Scala tagli 1:" + TestoNumero(d.Scala, Separatori::Italiani()) + " - Sollecitazioni SLU");
     for (const char* riga : {"T maxs", "T maxd", "Luci", "G1", "G2", "Q1", "Q2"})
         EXPECT_THAT(testi, Contains(riga));
     // Loads and lengths at the middle of each span.
@@ -197,7 +266,7 @@ TEST_F(Diagrammi, TaglioConLeSueRigheETitolo) {
 TEST_F(Diagrammi, NelBloccoGliInviluppiInColoreQuattro) {
     const Velcora t = Semplice();
     auto blocco = std::make_shared<Registratore>(Uscita::Blocco);
-    DiagrammiTrave(t, imp, ctx).PlottaMT(TipoDiagramma::Momenti, blocco);
+    DisegnaSu(DiagrammaMomenti(t, imp, {}, msg, 4).Figura, *blocco, msg);
     EXPECT_EQ(Di(*blocco, "Polilinea", 4).size(), 2u);
     EXPECT_TRUE(Di(*blocco, "Polilinea", 1).empty());
     // In a block a text stands on its point.
@@ -210,9 +279,9 @@ TEST_F(Diagrammi, DecalageSoloOSovrapposto) {
     Velcora t = Semplice();
     const auto curve = [&](int modo) {
         t.Decala = modo;
-        auto r = std::make_shared<Registratore>(Uscita::Dxf);
-        DiagrammiTrave(t, imp, ctx).PlottaMT(TipoDiagramma::Momenti, r);
-        return Di(*r, "Polilinea", 1);
+        Registratore r(Uscita::Dxf);
+        Momenti(t, r);
+        return Di(r, "Polilinea", 1);
     };
     EXPECT_EQ(curve(0).size(), 2u);
     const auto sola = curve(1);
@@ -239,15 +308,14 @@ TEST_F(Diagrammi, DecalageDueCampateLineeNegativeSullAppoggioInterno) {
     t.Copriferro = 0.03f;
     t.Decala = 1;
     t.CalcolaIperstatiche(imp);
-    DiagrammiTrave d(t, imp, ctx);
-    d.PlottaMT(TipoDiagramma::Momenti, dxf);
+    const DiagrammaTrave d = Momenti(t, *dxf);
     const LineeDecalage linee = Decalage(t, msg);
     ASSERT_EQ(linee.Positive.size(), 2u);
     ASSERT_EQ(linee.Negative.size(), 2u);
     const auto disegnate = Di(*dxf, "Polilinea", 1);
     ASSERT_EQ(disegnate.size(), 4u);
     // Drawn in the order of the lines, with the moment scale (hogging above the axis).
-    const double s = *d.ScalaM();
+    const double s = d.Scala;
     const auto& negativa = linee.Negative[0];
     ASSERT_EQ(disegnate[2].Punti.size(), static_cast<std::size_t>(negativa.nPoli()));
     for (std::size_t k = 0; k < disegnate[2].Punti.size(); ++k) {
@@ -263,14 +331,15 @@ struct Simboli {
     std::vector<double> triangoli;                    // apex abscissas
     std::vector<std::pair<double, double>> verticali; // x, half height
     std::vector<Elemento> archi;
-    std::vector<std::pair<double, double>> molle;     // horizontal lines off the beam
+    std::vector<std::pair<double, double>> molle; // horizontal lines off the beam
     std::size_t assi = 0;
 };
 
 Simboli SimboliDi(const Registratore& r, double L) {
     Simboli s;
     for (const auto& e : Di(r, "Polilinea", 7))
-        if (e.Punti.size() == 4 && e.Punti.front() == e.Punti.back()) s.triangoli.push_back(e.Punti.front().x);
+        if (e.Punti.size() == 4 && e.Punti.front() == e.Punti.back())
+            s.triangoli.push_back(e.Punti.front().x);
     for (const auto& e : Di(r, "Linea", 7)) {
         const Punto a = e.Punti[0], b = e.Punti[1];
         if (a.x == b.x)
@@ -291,9 +360,9 @@ TEST_F(Diagrammi, SimboliDegliAppoggiPerOgniVincolo) {
         if (sinistro == Elastico) t.kVincoloSinistro = 1e5;
         if (destro == Elastico) t.kVincoloDestro = 1e5;
         t.CalcolaIperstatiche(imp);
-        auto r = std::make_shared<Registratore>(Uscita::Dxf);
-        DiagrammiTrave(t, imp, ctx).PlottaMT(TipoDiagramma::Momenti, r);
-        return SimboliDi(*r, L);
+        Registratore r(Uscita::Dxf);
+        Momenti(t, r);
+        return SimboliDi(r, L);
     };
 
     auto s = disegna(Appoggio, Appoggio);
@@ -335,7 +404,7 @@ TEST_F(Diagrammi, SimboliDegliAppoggiPerOgniVincolo) {
 
 TEST_F(Diagrammi, TriangoloEquilateroConLaPuntaSullAsse) {
     const Velcora t = Semplice();
-    DiagrammiTrave(t, imp, ctx).PlottaMT(TipoDiagramma::Momenti, dxf);
+    Momenti(t, *dxf);
     const double D = 6.0 / 50;
     const auto triangolo = Di(*dxf, "Polilinea", 7).at(0).Punti;
     EXPECT_THAT(triangolo, ElementsAre(Punto{0, 0}, Punto{D / 2, -D * std::sqrt(3.0) / 2},
@@ -346,8 +415,7 @@ TEST_F(Diagrammi, TriangoloEquilateroConLaPuntaSullAsse) {
 
 TEST_F(Diagrammi, DwgTaglioSottoIlMomento) {
     const Velcora t = Semplice();
-    DiagrammiTrave d(t, imp, ctx);
-    d.PlottaDWG(dxf);
+    PlottaDWG(t, imp, {}, *dxf, msg);
     const double h = 0.06;
     const double fondoM = -45.0 / 20 - 12 * h;
     const double cimaT = 30.0 / 20 + 8 * h;
@@ -358,7 +426,8 @@ TEST_F(Diagrammi, DwgTaglioSottoIlMomento) {
     EXPECT_NEAR(curve[2].Punti.front().y, origine, 1e-6);
     EXPECT_NEAR(prova::MinimoY(curve[2]), origine - 30.0 / 20, 1e-5);
     EXPECT_NEAR(prova::MassimoY(curve[3]), origine + 30.0 / 20, 1e-5);
-    EXPECT_NEAR(d.yMax(), cimaT, 1e-6); // the extents stay the diagram's own
+    EXPECT_NEAR(DiagrammaTagli(t, imp, {}).Figura.Campo.yMax, cimaT,
+                1e-6); // the extents stay the diagram's own
     // The shear titles clear the moment rows: nothing of the shear above the moment's bottom.
     for (const auto& e : Di(*dxf, "Testo"))
         if (e.Testo.rfind("Scala tagli", 0) == 0) {
@@ -368,27 +437,28 @@ TEST_F(Diagrammi, DwgTaglioSottoIlMomento) {
 
 TEST_F(Diagrammi, FinestraEStampante) {
     const Velcora t = Semplice();
-    auto video = std::make_shared<Registratore>(Uscita::Video, ScalaDispositivo{0, 0, 800, 600});
-    DiagrammiTrave d(t, imp, ctx);
-    d.PlottaMT(TipoDiagramma::Momenti, video);
-    EXPECT_THAT(d.Plt().FrazioniDispositivo(), ElementsAre(0.1f, 0.07f, 0.9f, 0.95f));
-    EXPECT_FALSE(d.Plt().MantieneProporzioni());
-    EXPECT_FALSE(video->Scale.empty());
-    EXPECT_LT(d.Plt().xFinestraPlt()[0], 0); // room for the row names left of the beam
+    Registratore video(Uscita::Video, ScalaDispositivo{0, 0, 800, 600});
+    const Plottaggio p = DisegnaSu(DiagrammaMomenti(t, imp, {}, msg).Figura, video, msg);
+    EXPECT_THAT(p.FrazioniDispositivo(), ElementsAre(0.1f, 0.07f, 0.9f, 0.95f));
+    EXPECT_FALSE(p.MantieneProporzioni());
+    EXPECT_FALSE(video.Scale.empty());
+    EXPECT_LT(p.xFinestraPlt()[0], 0); // room for the row names left of the beam
 
-    auto stampante = std::make_shared<Registratore>(Uscita::Stampante, ScalaDispositivo{0, 0, 4000, 6000});
-    DiagrammiTrave s(t, imp, ctx);
-    s.PlottaStamp(stampante);
+    Registratore stampante(Uscita::Stampante, ScalaDispositivo{0, 0, 4000, 6000});
+    PlottaStamp(t, imp, {}, stampante, msg);
     // Moment then shear, each fitted to its half of the page.
-    EXPECT_EQ(stampante->Scale.size(), 2u);
-    EXPECT_THAT(s.Plt().FrazioniDispositivo(), ElementsAre(0.15f, 0.1f, 0.9f, 0.5f));
-    EXPECT_TRUE(s.Plt().MantieneProporzioni());
-    EXPECT_EQ(Di(*stampante, "Polilinea", 1).size(), 4u);
+    EXPECT_EQ(stampante.Scale.size(), 2u);
+    const DiagrammaTrave taglio = DiagrammaTagli(t, imp, {});
+    EXPECT_THAT(taglio.Figura.SuPagina.Frazioni, ElementsAre(0.15f, 0.1f, 0.9f, 0.5f));
+    EXPECT_THAT(DiagrammaMomenti(t, imp, {}, msg).Figura.SuPagina.Frazioni,
+                ElementsAre(0.15f, 0.5f, 0.9f, 0.9f));
+    EXPECT_TRUE(taglio.Figura.SuPagina.MantieneProporzioni);
+    EXPECT_EQ(Di(stampante, "Polilinea", 1).size(), 4u);
 }
 
 TEST_F(Diagrammi, TraveNonCalcolataRifiutata) {
     const Velcora t = TraveDiProva({{6, 10}}, Appoggio, Appoggio);
-    EXPECT_THROW(DiagrammiTrave(t, imp, ctx).PlottaMT(TipoDiagramma::Momenti, dxf), ErroreDisegno);
+    EXPECT_THROW(PlottaMT(TipoDiagramma::Momenti, t, imp, {}, *dxf, msg), ErroreDisegno);
     EXPECT_TRUE(dxf->Elementi.empty());
 }
 

@@ -4,7 +4,7 @@
 #include "drawing/core/DisegnoCad.h"
 
 #include "AiutoDisegno.h"
-#include "drawing/core/ContestoDisegno.h"
+#include "drawing/core/DisegnoSuDispositivo.h"
 #include "drawing/core/DispositivoCad.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "drawing/core/FormatoDxf.h"
@@ -316,7 +316,7 @@ TEST(EsportazioneBlocchi, RecordDiSessantanoveVoci) {
 
 // Draws as the block export does: layer, purge, two blocks drawn through the "BLOCCO" device,
 // references in model space, extended data on the moment block, layer locked, zoom.
-void Esporta(DisegnoCad& d, ContestoDisegno& ctx, const std::shared_ptr<DisegnoCad>& condiviso, Messaggi& m) {
+void Esporta(DisegnoCad& d, Messaggi& m) {
     auto& layer = d.AggiungeLayer("DIAGRAMMI-VELCORA");
     const std::string precedente = d.LayerAttivo();
     d.ImpostaLayerAttivo(layer.Nome);
@@ -325,19 +325,21 @@ void Esporta(DisegnoCad& d, ContestoDisegno& ctx, const std::shared_ptr<DisegnoC
     d.AggiungeBlocco({0, 0}, "DiagrammaM");
     d.AggiungeBlocco({0, 0}, "DiagrammaT");
 
-    ctx.ImpostaUscita(1, std::make_shared<DispositivoCad>(*condiviso, "DiagrammaM", m));
-    ctx.ImpostaColore(4);
     const std::vector<float> x = {0, 3, 6, 12}, y = {0, 2.5f, -1, 0};
-    ctx.Polilinea(x, y, -1);
-    ctx.ImpostaColore(7);
-    ctx.Linea(0, 0, 12, 0);
-    ctx.Arco(0, 0, 0.48, 0, std::numbers::pi);
-    ctx.Testo(0, 3, 0.12, "Scala momenti 1:50 - Sollecitazioni SLU", 1, true);
-    ctx.Freccia(6, 0, 0.1, 0, true); // the solid goes to model space
+    Disegno momenti;
+    momenti.Polilinea(x, y, {4, 2}, -1);
+    momenti.Linea(0, 0, 12, 0, {7, 1});
+    momenti.Arco(0, 0, 0.48, 0, std::numbers::pi, {7, 1});
+    momenti.Testo({.Posizione = {0, 3}, .Altezza = 0.12, .Testo = "Scala momenti 1:50 - Sollecitazioni SLU"});
+    momenti.Freccia({.Punta = {6, 0}, .Dimensione = 0.1, .Piena = true},
+                    {7, 1}); // the solid goes to model space
+    DispositivoCad bloccoM(d, "DiagrammaM", m);
+    DisegnaElementi(momenti, bloccoM);
 
-    ctx.ImpostaUscita(1, std::make_shared<DispositivoCad>(*condiviso, "DiagrammaT", m));
-    ctx.ImpostaColore(4);
-    ctx.Polilinea(x, y, 1);
+    Disegno tagli;
+    tagli.Polilinea(x, y, {4, 2});
+    DispositivoCad bloccoT(d, "DiagrammaT", m);
+    DisegnaElementi(tagli, bloccoT);
 
     auto& rm = d.InserisceBlocco({0, 0}, "DiagrammaM", 1, 1, 1, 0);
     rm.ImpostaDatiEstesi(RecordTreCampateDueSezioni());
@@ -350,9 +352,8 @@ void Esporta(DisegnoCad& d, ContestoDisegno& ctx, const std::shared_ptr<DisegnoC
 TEST(EsportazioneBlocchi, FileLettoDaEzdxfConTuttoAlSuoPosto) {
     CartellaTemporanea dir;
     MessaggiRegistrati m;
-    ContestoDisegno ctx(m);
-    auto d = ctx.ApriAutocad();
-    Esporta(*d, ctx, d, m);
+    auto d = std::make_unique<DisegnoCad>();
+    Esporta(*d, m);
     d->Salva(dir / "travi.dxf");
     EXPECT_TRUE(m.Voci.empty());
 
@@ -401,10 +402,9 @@ TEST(EsportazioneBlocchi, FileLettoDaEzdxfConTuttoAlSuoPosto) {
 TEST(EsportazioneBlocchi, RipetutaNelloStessoDisegno) {
     CartellaTemporanea dir;
     MessaggiRegistrati m;
-    ContestoDisegno ctx(m);
-    auto d = ctx.ApriAutocad();
-    Esporta(*d, ctx, d, m);
-    Esporta(*d, ctx, d, m);
+    auto d = std::make_unique<DisegnoCad>();
+    Esporta(*d, m);
+    Esporta(*d, m);
     EXPECT_EQ(d->CercaBlocco("DiagrammaM")->Entita().size(), 4u); // redefined, not doubled
     EXPECT_EQ(d->Blocchi().size(), 2u);
     EXPECT_EQ(d->Layers().size(), 2u);

@@ -1,18 +1,17 @@
 // The diagrams as they leave the program: the DXF file, the CAD drawing and the block export
 // with its extended data, each read back by ezdxf.
 
-#include "TraviDisegno.h"
+#include "drawing/UsciteDiagrammi.h"
 
+#include "TraviDisegno.h"
 #include "drawing/DiagrammiTrave.h"
 #include "drawing/EsportazioneBlocchi.h"
-#include "drawing/UsciteDiagrammi.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "drawing/core/FormatoDxf.h"
 
+#include <cstdio>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <cstdio>
 #include <map>
 #include <sstream>
 
@@ -37,8 +36,10 @@ std::map<std::string, int> Conta(const std::vector<std::string>& righe) {
     std::map<std::string, int> n;
     bool entita = false;
     for (const auto& r : righe) {
-        if (r == "ENTITIES") entita = true;
-        else if (entita && !r.empty() && r[0] != ' ') ++n[r.substr(0, r.find(' '))];
+        if (r == "ENTITIES")
+            entita = true;
+        else if (entita && !r.empty() && r[0] != ' ')
+            ++n[r.substr(0, r.find(' '))];
     }
     return n;
 }
@@ -71,7 +72,6 @@ class Uscite : public ::testing::Test {
   protected:
     CartellaTemporanea dir;
     MessaggiRegistrati msg;
-    ContestoDisegno ctx{msg};
     Impostazioni imp = prova::Rara();
     Separatori sep = Separatori::Italiani();
 
@@ -84,7 +84,7 @@ class Uscite : public ::testing::Test {
 
 TEST_F(Uscite, DxfMomentoSopraTaglioLettoDaEzdxf) {
     const Velcora t = Semplice();
-    EsportaDiagrammiDxf(t, imp, ctx, sep, dir / "mt.dxf");
+    EsportaDiagrammiDxf(t, imp, sep, dir / "mt.dxf", msg);
     const auto r = LeggeConEzdxf(dir / "mt.dxf");
     ASSERT_EQ(r.Uscita, 0) << r.Testo;
     const auto righe = Righe(r.Testo);
@@ -121,15 +121,15 @@ TEST_F(Uscite, DxfMomentoSopraTaglioLettoDaEzdxf) {
 TEST_F(Uscite, DxfNonScrittoSeIlDisegnoFallisce) {
     const Velcora t = Semplice();
     imp.ScalePreimpostate = true; // with every fixed scale 0
-    EXPECT_THROW(EsportaDiagrammiDxf(t, imp, ctx, sep, dir / "no.dxf"), ErroreDisegno);
+    EXPECT_THROW(EsportaDiagrammiDxf(t, imp, sep, dir / "no.dxf", msg), ErroreDisegno);
     EXPECT_TRUE(dir.Contenuto().empty());
 }
 
 TEST_F(Uscite, DisegnoCadConIDiagrammiNelloSpazioModello) {
     const Velcora t = Semplice();
-    const auto d = DisegnaDiagrammiInCad(t, imp, ctx, sep);
-    EXPECT_EQ(d, ctx.DisegnoCadAperto());
-    d->Salva(dir / "dwg.dxf");
+    DisegnoCad d;
+    DisegnaDiagrammiInCad(t, imp, sep, d, msg);
+    d.Salva(dir / "dwg.dxf");
     const auto r = LeggeConEzdxf(dir / "dwg.dxf");
     ASSERT_EQ(r.Uscita, 0) << r.Testo;
     EXPECT_THAT(r.Testo, HasSubstr("RECOVER errors=0\nAUDIT errors=0\nVERSION AC1009\n"));
@@ -152,7 +152,8 @@ TEST_F(Uscite, DisegnoCadConIDiagrammiNelloSpazioModello) {
 class Blocco : public Uscite {
   protected:
     Velcora Trave3() {
-        Velcora t = TraveDiProva({{4, 10, 2, 3, 1, 1}, {5, 12, 0, 4, 0, 2}, {3, 8, 1, 2, 0, 1}}, Appoggio, Incastro);
+        Velcora t =
+            TraveDiProva({{4, 10, 2, 3, 1, 1}, {5, 12, 0, 4, 0, 2}, {3, 8, 1, 2, 0, 1}}, Appoggio, Incastro);
         const float larghezze[] = {0.3f, 0.4f, 0.4f, 0.3f};
         for (int k = 1; k <= 4; ++k)
             t.LarghezzaAppoggi(k, larghezze[k - 1]);
@@ -170,7 +171,9 @@ class Blocco : public Uscite {
     // The record written out item by item, from the beam's own data.
     static std::vector<std::string> RecordAtteso(const Velcora& t) {
         std::vector<std::string> v;
-        const auto i = [&](int codice, int valore) { v.push_back("  " + std::to_string(codice) + " " + std::to_string(valore)); };
+        const auto i = [&](int codice, int valore) {
+            v.push_back("  " + std::to_string(codice) + " " + std::to_string(valore));
+        };
         const auto r = [&](float valore) { v.push_back("  1040 " + RealeLetto(valore)); };
         v.push_back("  1001 VELCORA");
         i(1070, 3);
@@ -191,9 +194,9 @@ class Blocco : public Uscite {
         v.push_back("  1040 40");
         for (int c = 1; c <= 3; ++c) {
             const Trave& s = t.CampataI(c);
-            for (float x : {s.CaricoDistribuitoPermanente, s.CaricoDistribuitoVariabile, s.MmaxCam(), s.MminCam(),
-                            s.xMmaxCam(), s.xMminCam(), s.MmaxAppS(), s.MmaxAppD(), s.MminAppS(), s.MminAppD(), s.TaglioMaxS(),
-                            s.TaglioMaxD()})
+            for (float x : {s.CaricoDistribuitoPermanente, s.CaricoDistribuitoVariabile, s.MmaxCam(),
+                            s.MminCam(), s.xMmaxCam(), s.xMminCam(), s.MmaxAppS(), s.MmaxAppD(), s.MminAppS(),
+                            s.MminAppD(), s.TaglioMaxS(), s.TaglioMaxD()})
                 r(x);
         }
         r(0.035f);
@@ -212,8 +215,9 @@ TEST_F(Blocco, RecordDatiEstesiLettoDaEzdxfVocePerVoce) {
     EXPECT_FLOAT_EQ(t.CampataI(1).CaricoDistribuitoPermanente, 1.0f * 10 + 0.8f * 2 + 0 * 3 + 0);
     EXPECT_FLOAT_EQ(t.CampataI(2).CaricoDistribuitoVariabile, 0.3f * 12 + 1.5f * 4);
 
-    EsportaBloccoDiagrammi(t, imp, ctx, sep);
-    ctx.DisegnoCadAperto()->Salva(dir / "blocco.dxf");
+    DisegnoCad d;
+    EsportaBloccoDiagrammi(t, imp, sep, d, msg);
+    d.Salva(dir / "blocco.dxf");
     const auto r = LeggeConEzdxf(dir / "blocco.dxf");
     ASSERT_EQ(r.Uscita, 0) << r.Testo;
     EXPECT_THAT(r.Testo, HasSubstr("RECOVER errors=0\nAUDIT errors=0\n"));
@@ -224,8 +228,9 @@ TEST_F(Blocco, RecordDatiEstesiLettoDaEzdxfVocePerVoce) {
     EXPECT_THAT(r.Testo, HasSubstr("BLOCK DiagrammaT base=(0,0,0)\n"));
 
     const auto righe = Righe(r.Testo);
-    const auto inizio = std::find(righe.begin(), righe.end(),
-                                  "INSERT layer=DIAGRAMMI-VELCORA color=256 DiagrammaM (0,0,0) scale=1,1,1 rot=0");
+    const auto inizio =
+        std::find(righe.begin(), righe.end(),
+                  "INSERT layer=DIAGRAMMI-VELCORA color=256 DiagrammaM (0,0,0) scale=1,1,1 rot=0");
     ASSERT_NE(inizio, righe.end()) << r.Testo;
     std::vector<std::string> record;
     for (auto it = inizio + 1; it != righe.end() && it->rfind("  ", 0) == 0; ++it)
@@ -237,7 +242,8 @@ TEST_F(Blocco, RecordDatiEstesiLettoDaEzdxfVocePerVoce) {
     EXPECT_EQ(record[0], "  1001 VELCORA");
     EXPECT_EQ(record[1], "  1070 3");
     // The shear block at twice the beam length, without data.
-    EXPECT_EQ(*(inizio + 70), "INSERT layer=DIAGRAMMI-VELCORA color=256 DiagrammaT (24,0,0) scale=1,1,1 rot=0");
+    EXPECT_EQ(*(inizio + 70),
+              "INSERT layer=DIAGRAMMI-VELCORA color=256 DiagrammaT (24,0,0) scale=1,1,1 rot=0");
     EXPECT_EQ(Conta(righe).at("INSERT"), 2);
 
     // Inside the blocks the envelopes are cyan, everything on the diagrams' layer.
@@ -248,9 +254,10 @@ TEST_F(Blocco, RecordDatiEstesiLettoDaEzdxfVocePerVoce) {
 
 TEST_F(Blocco, RipetutaRidefinisceIBlocchiETieneIRiferimenti) {
     const Velcora t = Trave3();
-    const auto d = EsportaBloccoDiagrammi(t, imp, ctx, sep);
+    auto d = std::make_unique<DisegnoCad>();
+    EsportaBloccoDiagrammi(t, imp, sep, *d, msg);
     const std::size_t nM = d->CercaBlocco("DiagrammaM")->Entita().size();
-    EsportaBloccoDiagrammi(t, imp, ctx, sep);
+    EsportaBloccoDiagrammi(t, imp, sep, *d, msg);
     EXPECT_EQ(d->CercaBlocco("DiagrammaM")->Entita().size(), nM);
     EXPECT_EQ(d->Blocchi().size(), 2u);
     int riferimenti = 0, conDati = 0;
@@ -268,11 +275,11 @@ TEST_F(Blocco, RipetutaRidefinisceIBlocchiETieneIRiferimenti) {
 
 TEST_F(Blocco, LayerAttivoPrecedenteRipristinatoAncheSeVuoto) {
     const Velcora t = Trave3();
-    auto d = ctx.ApriAutocad();
+    auto d = std::make_unique<DisegnoCad>();
     LayerCad& travi = d->AggiungeLayer("Travi");
     travi.Colore = 3;
     d->ImpostaLayerAttivo("Travi");
-    EsportaBloccoDiagrammi(t, imp, ctx, sep);
+    EsportaBloccoDiagrammi(t, imp, sep, *d, msg);
     ASSERT_NE(d->CercaLayer("Travi"), nullptr); // purged while empty, then put back
     EXPECT_EQ(d->CercaLayer("Travi")->Colore, 3);
     EXPECT_EQ(d->LayerAttivo(), "Travi");
@@ -282,11 +289,10 @@ TEST_F(Blocco, LayerAttivoPrecedenteRipristinatoAncheSeVuoto) {
     // A locked layer of the user does not stop the export, which draws on its own layer, and
     // stays locked and active.
     d->CercaLayer("Travi")->Bloccato = true;
-    EXPECT_NO_THROW(EsportaBloccoDiagrammi(t, imp, ctx, sep));
+    EXPECT_NO_THROW(EsportaBloccoDiagrammi(t, imp, sep, *d, msg));
     EXPECT_EQ(d->LayerAttivo(), "Travi");
     EXPECT_THROW(d->SpazioModello().AggiungeLinea({0, 0}, {1, 1}), ErroreDisegno);
 }
-
 
 } // namespace
 } // namespace vc

@@ -1,14 +1,14 @@
 // The screen and printer devices: lines, texts, arcs and outlines painted into an image, in
 // world coordinates with y upwards, in the colours of the AutoCAD colour numbers.
 
-#include "drawing/core/ContestoDisegno.h"
-#include "support/Messaggi.h"
 #include "ui/DispositivoQt.h"
+
+#include "drawing/core/DisegnoSuDispositivo.h"
+#include "support/Messaggi.h"
 
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
-
 #include <numbers>
 #include <vector>
 
@@ -99,37 +99,28 @@ TEST_F(Immagine, IlTestoAllineatoADestraFinisceAlSuoPunto) {
 }
 
 TEST_F(Immagine, PoligonoChiusoEArco) {
-    MessaggiRegistrati msg;
-    ContestoDisegno ctx(msg);
     {
         QPainter p(&img);
-        ctx.ImpostaUscita(1, Video(p));
-        ctx.ImpostaColore(5);
+        Disegno d;
         const double x[] = {2, 8, 8, 2}, y[] = {2, 2, 8, 8};
-        ctx.Poligono(x, y);
-        ctx.Arco(15, 5, 3, 0, std::numbers::pi);
-        ctx.ImpostaUscita(1, nullptr);
+        d.Poligono(x, y, {5, 1});
+        d.Arco(15, 5, 3, 0, std::numbers::pi, {5, 1});
+        DisegnaElementi(d, *Video(p));
     }
     // The four sides of the square, nothing inside it.
-    EXPECT_GT(NonBianchi(img, QRect(19, 18, 4, 4)), 0);    // bottom-left corner (2, 8) → (20, 20)
-    EXPECT_GT(NonBianchi(img, QRect(50, 78, 10, 4)), 0);   // lower side at y = 2
-    EXPECT_EQ(NonBianchi(img, QRect(30, 30, 40, 40)), 0);  // the inside
+    EXPECT_GT(NonBianchi(img, QRect(19, 18, 4, 4)), 0);   // bottom-left corner (2, 8) → (20, 20)
+    EXPECT_GT(NonBianchi(img, QRect(50, 78, 10, 4)), 0);  // lower side at y = 2
+    EXPECT_EQ(NonBianchi(img, QRect(30, 30, 40, 40)), 0); // the inside
     // The upper half circle: its top at (15, 8), nothing below the centre line.
     EXPECT_GT(NonBianchi(img, QRect(147, 18, 6, 5)), 0);
     EXPECT_EQ(NonBianchi(img, QRect(125, 55, 50, 40)), 0);
-    EXPECT_TRUE(msg.Voci.empty());
 }
 
 TEST_F(Immagine, SolidoTratteggiato) {
-    MessaggiRegistrati msg;
-    ContestoDisegno ctx(msg);
     {
         QPainter p(&img);
-        ctx.ImpostaUscita(1, Video(p));
-        ctx.ImpostaColore(1);
-        const double x[] = {2, 18, 18, 2, 2}, y[] = {1, 1, 9, 9, 1};
-        ctx.Solido(x, y);
-        ctx.ImpostaUscita(1, nullptr);
+        const Punto v[] = {{2, 1}, {18, 1}, {18, 9}, {2, 9}, {2, 1}};
+        Video(p)->Solido(v, 1);
     }
     // 19 hatch lines across 80 pixels of height: many drawn rows inside, blank ones between.
     int righe = 0;

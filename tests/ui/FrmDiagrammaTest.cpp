@@ -4,7 +4,6 @@
 
 #include "AiutoFrmMain.h"
 
-#include "drawing/core/ContestoDisegno.h"
 #include "ui/FrmDiagramma.h"
 #include "ui/PlottaDisegno.h"
 
