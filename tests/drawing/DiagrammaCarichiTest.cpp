@@ -153,6 +153,45 @@ TEST_F(Carichi, LegendaSoloSuFileECad) {
     }
 }
 
+// The layout as values, before any device: each item carries its family's colour and its
+// width; the arrowhead is a symbol at the force's point; the legend texts are flagged as such.
+TEST_F(Carichi, IlDisegnoDeiCarichiComeValori) {
+    Velcora t = Trave(10, 10);
+    t.Dati_Fconc({{1, 20, 0, 0, 0, 2}}, true);
+    t.VisualCar(Mostra({{G1, 1}, {G1, 2}}));
+    const DiagrammaTrave d = DiagrammaCarichi(t, Separatori::Italiani());
+    int bande = 0, tratteggi = 0;
+    std::vector<PuntaFreccia> punte;
+    std::vector<std::string> legenda, etichette;
+    for (const vc::Elemento& e : d.Figura.Elementi) {
+        const Stile& s = e.Aspetto;
+        if (std::holds_alternative<Spezzata>(e.Forma) && s.Colore == 5) {
+            ++bande;
+            EXPECT_EQ(s.Spessore, 2);
+        } else if (std::holds_alternative<Tratteggio>(e.Forma)) {
+            ++tratteggi;
+            EXPECT_EQ(s.Colore, 5);
+            EXPECT_EQ(s.Spessore, 1);
+        } else if (const auto* p = std::get_if<PuntaFreccia>(&e.Forma)) {
+            punte.push_back(*p);
+            EXPECT_EQ(s.Colore, 5);
+        } else if (const auto* w = std::get_if<Scritta>(&e.Forma)) {
+            (w->Legenda ? legenda : etichette).push_back(w->Testo);
+            if (!w->Legenda) {
+                EXPECT_EQ(s.Colore, 5) << w->Testo;
+            }
+        }
+    }
+    EXPECT_EQ(bande, 2);
+    EXPECT_EQ(tratteggi, 2);
+    ASSERT_EQ(punte.size(), 1u);
+    EXPECT_EQ(punte[0].Punta.x, 2);
+    EXPECT_EQ(punte[0].Angolo, 0); // downwards
+    EXPECT_TRUE(punte[0].Piena);
+    EXPECT_THAT(legenda, ElementsAre("Scala carichi trapezi 1:6", "Scala carichi concentrati 1:10"));
+    EXPECT_THAT(etichette, ElementsAre("10 kN/m", "10 kN/m", "20 kN"));
+}
+
 TEST_F(Carichi, CoppieArchiProporzionaliConLaPunta) {
     Velcora t = Trave(0, 0);
     t.Dati_Fconc({{1, 10, 0, 0, 0, 2}, {2, -5, 0, 0, 0, 3}}, false);
