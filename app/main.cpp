@@ -47,6 +47,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -130,6 +131,61 @@ std::optional<std::string> OpzioniLotto(const QString& cartella, const QStringLi
             return "due file con lo stesso nome " + nome + ": le loro uscite si sovrapporrebbero";
         nomi.push_back(nome);
     }
+    return std::nullopt;
+}
+
+// The path given with an option, if it was given.
+std::optional<std::filesystem::path> PercorsoOpzione(const QCommandLineParser& p, const QCommandLineOption& opzione) {
+    if (!p.isSet(opzione)) return std::nullopt;
+    return Percorso(p.value(opzione));
+}
+
+// The combination named on the command line, or nothing for a name it does not know.
+std::optional<Combinazione> CombinazioneDiNome(const QString& nome) {
+    static const std::pair<const char*, Combinazione> nomi[] = {
+        {"slu", {vc::SLU, vc::SLERara}},
+        {"rara", {vc::SLE, vc::SLERara}},
+        {"frequente", {vc::SLE, vc::SLEFrequente}},
+        {"quasi-permanente", {vc::SLE, vc::SLEQuasiPermanente}},
+    };
+    const QString s = nome.toLower();
+    for (const auto& [testo, combinazione] : nomi)
+        if (s == QLatin1String(testo)) return combinazione;
+    return std::nullopt;
+}
+
+// The limit state and the number of points; a text saying what is wrong, or nothing.
+std::optional<std::string> OpzioniDiCalcolo(const QCommandLineParser& p, const QCommandLineOption& stato,
+                                            const QCommandLineOption& punti, Opzioni& o) {
+    if (p.isSet(stato)) {
+        o.StatoLimite = CombinazioneDiNome(p.value(stato));
+        if (!o.StatoLimite)
+            return std::string("stato limite sconosciuto: ")
+                .append(p.value(stato).toStdString())
+                .append(" (SLU, rara, frequente, quasi-permanente)");
+    }
+    bool numero = true;
+    if (p.isSet(punti)) o.Punti = p.value(punti).toInt(&numero);
+    if (o.Punti && (!numero || *o.Punti < 1 || *o.Punti > 32767))
+        return std::string("numero di punti non valido: ")
+            .append(p.value(punti).toStdString())
+            .append(" (un intero da 1 a 32767)");
+    return std::nullopt;
+}
+
+// The separators of the listing and the answer to the questions; a text saying what is
+// wrong, or nothing.
+std::optional<std::string> OpzioniDiUscita(const QString& sep, const QString& si, Opzioni& o) {
+    o.Sistema = sep == QStringLiteral("sistema");
+    if (sep == QStringLiteral("it"))
+        o.Sep = vc::Separatori::Italiani();
+    else if (sep == QStringLiteral("en"))
+        o.Sep = vc::Separatori::Inglesi();
+    else if (!o.Sistema)
+        return std::string("separatori sconosciuti: ").append(sep.toStdString()).append(" (it, en, sistema)");
+    if (si != QStringLiteral("si") && si != QStringLiteral("no"))
+        return std::string("risposta non valida: ").append(si.toStdString()).append(" (si, no)");
+    o.Risposta = si == QStringLiteral("si");
     return std::nullopt;
 }
 
@@ -226,50 +282,18 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
     } else if (p.isSet(uscite)) {
         return Uso("--uscite vale solo con --lotto");
     }
-    if (!file.isEmpty()) o.FileDati = Percorso(file.front());
-    if (p.isSet(txt)) o.Txt = Percorso(p.value(txt));
-    if (p.isSet(json)) o.Json = Percorso(p.value(json));
-    if (p.isSet(ini)) o.Ini = Percorso(p.value(ini));
-    if (p.isSet(dxf)) o.Dxf = Percorso(p.value(dxf));
-    if (p.isSet(dwg)) o.Dwg = Percorso(p.value(dwg));
-    if (p.isSet(blocco)) o.Blocco = Percorso(p.value(blocco));
-    if (p.isSet(pdf)) o.Pdf = Percorso(p.value(pdf));
-    if (p.isSet(relazione)) o.Relazione = Percorso(p.value(relazione));
-    if (p.isSet(esporta)) o.EsportaDati = Percorso(p.value(esporta));
-
-    if (p.isSet(stato)) {
-        const QString s = p.value(stato).toLower();
-        if (s == QStringLiteral("slu"))
-            o.StatoLimite = Combinazione{vc::SLU, vc::SLERara};
-        else if (s == QStringLiteral("rara"))
-            o.StatoLimite = Combinazione{vc::SLE, vc::SLERara};
-        else if (s == QStringLiteral("frequente"))
-            o.StatoLimite = Combinazione{vc::SLE, vc::SLEFrequente};
-        else if (s == QStringLiteral("quasi-permanente"))
-            o.StatoLimite = Combinazione{vc::SLE, vc::SLEQuasiPermanente};
-        else
-            return Uso("stato limite sconosciuto: " + p.value(stato).toStdString() +
-                       " (SLU, rara, frequente, quasi-permanente)");
-    }
-
-    bool numero = true;
-    if (p.isSet(punti)) o.Punti = p.value(punti).toInt(&numero);
-    if (o.Punti && (!numero || *o.Punti < 1 || *o.Punti > 32767))
-        return Uso("numero di punti non valido: " + p.value(punti).toStdString() + " (un intero da 1 a 32767)");
-
-    const QString sep = p.value(separatori);
-    o.Sistema = sep == QStringLiteral("sistema");
-    if (sep == QStringLiteral("it"))
-        o.Sep = vc::Separatori::Italiani();
-    else if (sep == QStringLiteral("en"))
-        o.Sep = vc::Separatori::Inglesi();
-    else if (!o.Sistema)
-        return Uso("separatori sconosciuti: " + sep.toStdString() + " (it, en, sistema)");
-
-    const QString si = p.value(risposta);
-    if (si != QStringLiteral("si") && si != QStringLiteral("no"))
-        return Uso("risposta non valida: " + si.toStdString() + " (si, no)");
-    o.Risposta = si == QStringLiteral("si");
+    o.FileDati = Percorso(file.front());
+    o.Txt = PercorsoOpzione(p, txt);
+    o.Json = PercorsoOpzione(p, json);
+    o.Ini = PercorsoOpzione(p, ini);
+    o.Dxf = PercorsoOpzione(p, dxf);
+    o.Dwg = PercorsoOpzione(p, dwg);
+    o.Blocco = PercorsoOpzione(p, blocco);
+    o.Pdf = PercorsoOpzione(p, pdf);
+    o.Relazione = PercorsoOpzione(p, relazione);
+    o.EsportaDati = PercorsoOpzione(p, esporta);
+    if (const auto errore = OpzioniDiCalcolo(p, stato, punti, o)) return Uso(*errore);
+    if (const auto errore = OpzioniDiUscita(p.value(separatori), p.value(risposta), o)) return Uso(*errore);
     o.AccettaIncompleto = p.isSet(incompleto);
     return o;
 }

@@ -118,7 +118,8 @@ class Etichette {
         Riquadro r{};
         // Nearest first: on the point's line, a little to either side, then a line further away.
         for (int tentativo = 0; tentativo < 36; ++tentativo) {
-            const double spostamento = Distacco + (tentativo / 3) * (alto + 0.3);
+            const int righe = tentativo / 3; // whole lines away
+            const double spostamento = Distacco + righe * (alto + 0.3);
             const double lato = tentativo % 3 == 0 ? 0.0 : tentativo % 3 == 1 ? 0.6 : -0.6;
             r.xMin = std::clamp(x0 + lato * larghezza, 0.0, LarghezzaStrisce - larghezza);
             r.xMax = r.xMin + larghezza;
@@ -166,6 +167,10 @@ class Striscia {
     void Vincolo(Disegno& d, int k) const;
     void Carichi(Disegno& d, Etichette& e) const;
     void Forze(Disegno& d, Etichette& e) const;
+    void LineeSpostate(Disegno& d, const LineeDecalage& decalage) const;
+    void MomentiAppoggi(Etichette& e) const;
+    void MomentiCampate(Etichette& e) const;
+    double YMomento(double m) const { return -m / s_.M * 10; }
     // The envelope from the points of the strip, value / scala per cm, positive values below
     // the axis, closed onto the axis at both ends.
     void Inviluppo(Disegno& d, float (Velcora::*y)(int) const, double scala, int colore,
@@ -304,6 +309,47 @@ std::vector<std::pair<std::vector<double>, std::vector<double>>> Ritaglia(const 
     return pezzi;
 }
 
+// The shifted lines of the decalage, cut to the strip.
+void Striscia::LineeSpostate(Disegno& d, const LineeDecalage& decalage) const {
+    for (const auto* gruppo : {&decalage.Positive, &decalage.Negative})
+        for (const Poligonale& p : *gruppo)
+            for (auto& [x, y] : Ritaglia(p, xAppoggio(t_, a_), xAppoggio(t_, b_ + 1))) {
+                for (double& v : x)
+                    v = X(v);
+                for (double& v : y)
+                    v = YMomento(v);
+                d.Polilinea(x, y, {ColoreDecalage, 1});
+            }
+}
+
+// The support moments: the smallest, and the largest when positive and different.
+void Striscia::MomentiAppoggi(Etichette& e) const {
+    for (int k = a_; k <= b_ + 1; ++k) {
+        const double mmin = t_.MminApp(k), mmax = t_.MmaxApp(k);
+        if (mmin != 0)
+            e.Aggiunge(Xk(k), YMomento(mmin), mmin < 0 ? 1 : -1, Allineamento::Centro, Valore(mmin, sep_),
+                       ColoreMin);
+        if (mmax > 0 && mmax != mmin)
+            e.Aggiunge(Xk(k), YMomento(mmax), -1, Allineamento::Centro, Valore(mmax, sep_), ColoreMax);
+    }
+}
+
+// The extreme moments inside each span; one at the span's end is the support's label.
+void Striscia::MomentiCampate(Etichette& e) const {
+    for (int i = a_; i <= b_; ++i) {
+        const double luce = t_.CampataI(i).Luce;
+        const double mmax = t_.MmaxCam(i), mmin = t_.MminCam(i);
+        const double xmax = t_.xMmaxCam(i), xmin = t_.xMminCam(i);
+        const bool estremo = xmax <= 0.02 * luce || xmax >= 0.98 * luce;
+        if (mmax > 0 && !estremo)
+            e.Aggiunge(Xk(i) + xmax * s_.mmPerMetro, YMomento(mmax), -1, Allineamento::Centro,
+                       Valore(mmax, sep_), ColoreMax);
+        if (mmin < 0 && xmin > 0.02 * luce && xmin < 0.98 * luce)
+            e.Aggiunge(Xk(i) + xmin * s_.mmPerMetro, YMomento(mmin), 1, Allineamento::Centro,
+                       Valore(mmin, sep_), ColoreMin);
+    }
+}
+
 Disegno Striscia::Momenti(const LineeDecalage* decalage) const {
     Disegno d;
     Etichette e(d);
@@ -312,37 +358,9 @@ Disegno Striscia::Momenti(const LineeDecalage* decalage) const {
         Inviluppo(d, &Velcora::yMmaxPlt, s_.M, ColoreMax);
         Inviluppo(d, &Velcora::yMminPlt, s_.M, ColoreMin);
     }
-    if (decalage)
-        for (const auto* gruppo : {&decalage->Positive, &decalage->Negative})
-            for (const Poligonale& p : *gruppo)
-                for (auto& [x, y] : Ritaglia(p, xAppoggio(t_, a_), xAppoggio(t_, b_ + 1))) {
-                    for (double& v : x)
-                        v = X(v);
-                    for (double& v : y)
-                        v = -v / s_.M * 10;
-                    d.Polilinea(x, y, {ColoreDecalage, 1});
-                }
-    const auto y = [&](double m) { return -m / s_.M * 10; };
-    for (int k = a_; k <= b_ + 1; ++k) {
-        const double mmin = t_.MminApp(k), mmax = t_.MmaxApp(k);
-        if (mmin != 0)
-            e.Aggiunge(Xk(k), y(mmin), mmin < 0 ? 1 : -1, Allineamento::Centro, Valore(mmin, sep_),
-                       ColoreMin);
-        if (mmax > 0 && mmax != mmin)
-            e.Aggiunge(Xk(k), y(mmax), -1, Allineamento::Centro, Valore(mmax, sep_), ColoreMax);
-    }
-    for (int i = a_; i <= b_; ++i) {
-        const double luce = t_.CampataI(i).Luce;
-        const double mmax = t_.MmaxCam(i), mmin = t_.MminCam(i);
-        const double xmax = t_.xMmaxCam(i), xmin = t_.xMminCam(i);
-        const bool estremo = xmax <= 0.02 * luce || xmax >= 0.98 * luce; // the support's label says it
-        if (mmax > 0 && !estremo)
-            e.Aggiunge(Xk(i) + xmax * s_.mmPerMetro, y(mmax), -1, Allineamento::Centro, Valore(mmax, sep_),
-                       ColoreMax);
-        if (mmin < 0 && xmin > 0.02 * luce && xmin < 0.98 * luce)
-            e.Aggiunge(Xk(i) + xmin * s_.mmPerMetro, y(mmin), 1, Allineamento::Centro, Valore(mmin, sep_),
-                       ColoreMin);
-    }
+    if (decalage) LineeSpostate(d, *decalage);
+    MomentiAppoggi(e);
+    MomentiCampate(e);
     return d;
 }
 

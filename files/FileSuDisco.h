@@ -26,7 +26,7 @@
 namespace vc {
 
 // Far beyond any beam the program can describe.
-inline constexpr std::size_t DimensioneMassimaFile = 16u * 1024u * 1024u;
+inline constexpr std::size_t DimensioneMassimaFile = std::size_t{16} * 1024 * 1024;
 
 // The bytes of a regular file, or nothing with the reason in ec: no_such_file_or_directory
 // when it does not exist, is_a_directory, CausaFile::NonRegolare for a FIFO or a device,

@@ -220,16 +220,11 @@ std::string TestoIntero(int x) {
     return std::to_string(x);
 }
 
-std::optional<double> NumeroDaTesto(std::string_view campo) {
-    std::string_view s = TagliaSpazi(campo);
-    bool negativo = false;
-    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-        negativo = s.front() == '-';
-        s.remove_prefix(1);
-    }
-    // mantissa: digits with at most one point and at least one digit; then an optional exponent
-    std::string normale;
-    std::size_t i = 0;
+namespace {
+
+// The mantissa at the start of s: digits with at most one point, copied into `normale`; the
+// number of digits it has.
+int LeggeMantissa(std::string_view s, std::size_t& i, std::string& normale) {
     int cifre = 0;
     bool punto = false;
     for (; i < s.size(); ++i) {
@@ -243,18 +238,36 @@ std::optional<double> NumeroDaTesto(std::string_view campo) {
         }
         normale += c;
     }
-    if (cifre == 0) return std::nullopt;
-    if (i < s.size()) {
-        const char e = s[i];
-        if (e != 'e' && e != 'E' && e != 'd' && e != 'D') return std::nullopt;
-        normale += 'e';
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) normale += s[i++];
-        const auto inizioEsponente = i;
-        for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])); ++i)
-            normale += s[i];
-        if (i == inizioEsponente || i != s.size()) return std::nullopt;
+    return cifre;
+}
+
+// The exponent from i to the end of s ("E", "e", "D" or "d", an optional sign, digits), copied
+// into `normale`; false when the rest of s is not one.
+bool LeggeEsponente(std::string_view s, std::size_t i, std::string& normale) {
+    const char e = s[i];
+    if (e != 'e' && e != 'E' && e != 'd' && e != 'D') return false;
+    normale += 'e';
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) normale += s[i++];
+    const auto inizioEsponente = i;
+    for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])); ++i)
+        normale += s[i];
+    return i != inizioEsponente && i == s.size();
+}
+
+} // namespace
+
+std::optional<double> NumeroDaTesto(std::string_view campo) {
+    std::string_view s = TagliaSpazi(campo);
+    bool negativo = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negativo = s.front() == '-';
+        s.remove_prefix(1);
     }
+    std::string normale;
+    std::size_t i = 0;
+    if (LeggeMantissa(s, i, normale) == 0) return std::nullopt;
+    if (i < s.size() && !LeggeEsponente(s, i, normale)) return std::nullopt;
     double valore = 0;
     const auto [fine, ec] = std::from_chars(normale.data(), normale.data() + normale.size(), valore);
     if (ec != std::errc{} || fine != normale.data() + normale.size() || !std::isfinite(valore))

@@ -176,39 +176,57 @@ struct Schema {
     throw std::invalid_argument("schema di formato non valido: \"" + std::string(testo) + "\"");
 }
 
+// A pattern read from left to right.
+struct LettoreSchema {
+    std::string_view Testo;
+    std::size_t I = 0;
+    // Whether the character at the cursor is one of `ammessi`.
+    bool Su(std::string_view ammessi) const {
+        return I < Testo.size() && ammessi.find(Testo[I]) != std::string_view::npos;
+    }
+};
+
+// The integer placeholders "#", "0" and the grouping ",".
+void LeggeIntereSchema(LettoreSchema& l, Schema& s) {
+    for (; l.Su("#0,"); ++l.I) {
+        if (l.Testo[l.I] == ',') {
+            s.Raggruppa = true;
+        } else {
+            ++s.Segnaposti;
+            if (l.Testo[l.I] == '0') ++s.IntereMinime;
+        }
+    }
+}
+
+// The point and the decimal placeholders after it.
+void LeggeDecimaliSchema(LettoreSchema& l, Schema& s) {
+    if (!l.Su(".")) return;
+    for (++l.I; l.Su("#0"); ++l.I)
+        ++(l.Testo[l.I] == '0' ? s.DecimaliFissi : s.DecimaliFacoltativi);
+}
+
+// "E+00", "e-000", ...; false for an exponent without its sign or its digits.
+bool LeggeEsponenteSchema(LettoreSchema& l, Schema& s) {
+    if (!l.Su("Ee")) return true;
+    ++l.I;
+    if (!l.Su("+-")) return false;
+    s.SegnoEsponente = l.Testo[l.I++] == '+';
+    for (; l.Su("0"); ++l.I)
+        ++s.CifreEsponente;
+    s.Scientifico = true;
+    return s.CifreEsponente > 0;
+}
+
 Schema LeggeSchema(std::string_view testo) {
     const std::string_view originale = testo;
     if (testo == "Scientific") testo = "0.00E+00";
     Schema s;
-    std::size_t i = 0;
-    const std::size_t n = testo.size();
-    const auto segnaposto = [&](std::string_view ammessi) {
-        return i < n && ammessi.find(testo[i]) != std::string_view::npos;
-    };
-    while (i < n && !segnaposto("#0.,"))
-        s.Prefisso += testo[i++];
-    for (; segnaposto("#0,"); ++i) {
-        if (testo[i] == ',') {
-            s.Raggruppa = true;
-        } else {
-            ++s.Segnaposti;
-            if (testo[i] == '0') ++s.IntereMinime;
-        }
-    }
-    if (segnaposto(".")) {
-        for (++i; segnaposto("#0"); ++i)
-            ++(testo[i] == '0' ? s.DecimaliFissi : s.DecimaliFacoltativi);
-    }
-    if (segnaposto("Ee")) {
-        ++i;
-        if (!segnaposto("+-")) SchemaNonValido(originale);
-        s.SegnoEsponente = testo[i++] == '+';
-        for (; segnaposto("0"); ++i)
-            ++s.CifreEsponente;
-        if (s.CifreEsponente == 0) SchemaNonValido(originale);
-        s.Scientifico = true;
-    }
-    if (i != n) SchemaNonValido(originale);
+    LettoreSchema l{testo};
+    while (l.I < testo.size() && !l.Su("#0.,"))
+        s.Prefisso += testo[l.I++];
+    LeggeIntereSchema(l, s);
+    LeggeDecimaliSchema(l, s);
+    if (!LeggeEsponenteSchema(l, s) || l.I != testo.size()) SchemaNonValido(originale);
     if (s.Scientifico ? s.Segnaposti != 1 : s.Segnaposti + s.DecimaliFissi + s.DecimaliFacoltativi == 0)
         SchemaNonValido(originale);
     return s;
@@ -296,52 +314,72 @@ bool Cifra(char c) {
     return c >= '0' && c <= '9';
 }
 
+// A number as the lenient reading sees it: sign, integer and decimal digits, exponent.
+struct NumeroScomposto {
+    bool Negativo = false;
+    std::string Intere, Decimali;
+    long long Esponente = 0;
+};
+
+// Moves i past the digits at i and gives them.
+std::string Cifre(std::string_view t, std::size_t& i) {
+    const std::size_t inizio = i;
+    while (i < t.size() && Cifra(t[i]))
+        ++i;
+    return std::string(t.substr(inizio, i - inizio));
+}
+
+// The exponent after "E" or "e" at i, 0 without one. Beyond a million the exponent no longer
+// matters: the value overflows or vanishes.
+long long EsponenteTollerante(std::string_view t, std::size_t i) {
+    if (i >= t.size() || (t[i] != 'E' && t[i] != 'e')) return 0;
+    ++i;
+    bool negativo = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negativo = t[i++] == '-';
+    long long esponente = 0;
+    for (; i < t.size() && Cifra(t[i]); ++i)
+        if (esponente < 1'000'000) esponente = esponente * 10 + (t[i] - '0');
+    return negativo ? -esponente : esponente;
+}
+
+NumeroScomposto ScomponeTollerante(std::string_view t) {
+    std::size_t i = t.find_first_not_of(" \t\r\n");
+    if (i == std::string_view::npos) i = t.size();
+    NumeroScomposto x;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) x.Negativo = t[i++] == '-';
+    x.Intere = Cifre(t, i);
+    if (i < t.size() && t[i] == '.') x.Decimali = Cifre(t, ++i);
+    x.Esponente = EsponenteTollerante(t, i);
+    return x;
+}
+
+// A number beyond the range of a double: overflow throws, underflow is 0. Which of the two is
+// told by where the first significant digit stands.
+double FuoriScalaTollerante(const NumeroScomposto& x) {
+    const std::size_t primaIntera = x.Intere.find_first_not_of('0');
+    long long posizione = 0;
+    if (primaIntera != std::string::npos) {
+        posizione = static_cast<long long>(x.Intere.size() - primaIntera);
+    } else {
+        const std::size_t primaDecimale = x.Decimali.find_first_not_of('0');
+        if (primaDecimale == std::string::npos) return 0.0;
+        posizione = -static_cast<long long>(primaDecimale);
+    }
+    if (posizione + x.Esponente > 0) throw NumeroFuoriScala();
+    return 0.0;
+}
+
 // The platform-independent lenient reading of a text with "." as decimal point.
 double LetturaTollerante(std::string_view t) {
-    std::size_t i = 0;
-    const std::size_t n = t.size();
-    while (i < n && (t[i] == ' ' || t[i] == '\t' || t[i] == '\r' || t[i] == '\n'))
-        ++i;
-    bool negativo = false;
-    if (i < n && (t[i] == '+' || t[i] == '-')) negativo = t[i++] == '-';
-    std::string intere, decimali;
-    while (i < n && Cifra(t[i]))
-        intere += t[i++];
-    if (i < n && t[i] == '.')
-        for (++i; i < n && Cifra(t[i]); ++i)
-            decimali += t[i];
-    if (intere.empty() && decimali.empty()) return 0.0;
-
-    long long esponente = 0;
-    if (i < n && (t[i] == 'E' || t[i] == 'e')) {
-        std::size_t j = i + 1;
-        bool esponenteNegativo = false;
-        if (j < n && (t[j] == '+' || t[j] == '-')) esponenteNegativo = t[j++] == '-';
-        // Beyond a million the exponent no longer matters: the value overflows or vanishes.
-        for (; j < n && Cifra(t[j]); ++j)
-            if (esponente < 1'000'000) esponente = esponente * 10 + (t[j] - '0');
-        if (esponenteNegativo) esponente = -esponente;
-    }
-
-    const std::string testo = (intere.empty() ? "0" : intere) + "." + (decimali.empty() ? "0" : decimali) +
-                              "e" + std::to_string(esponente);
+    const NumeroScomposto x = ScomponeTollerante(t);
+    if (x.Intere.empty() && x.Decimali.empty()) return 0.0;
+    std::string testo = x.Intere.empty() ? "0" : x.Intere;
+    testo.append(1, '.').append(x.Decimali.empty() ? "0" : x.Decimali).append(1, 'e');
+    testo.append(std::to_string(x.Esponente));
     double valore = 0.0;
     const auto r = std::from_chars(testo.data(), testo.data() + testo.size(), valore);
-    if (r.ec == std::errc::result_out_of_range) {
-        // Tell overflow from underflow by where the first significant digit stands.
-        const std::size_t primaIntera = intere.find_first_not_of('0');
-        long long posizione = 0;
-        if (primaIntera != std::string::npos) {
-            posizione = static_cast<long long>(intere.size() - primaIntera);
-        } else {
-            const std::size_t primaDecimale = decimali.find_first_not_of('0');
-            if (primaDecimale == std::string::npos) return 0.0;
-            posizione = -static_cast<long long>(primaDecimale);
-        }
-        if (posizione + esponente > 0) throw NumeroFuoriScala();
-        return 0.0;
-    }
-    return negativo && valore != 0.0 ? -valore : valore;
+    if (r.ec == std::errc::result_out_of_range) return FuoriScalaTollerante(x);
+    return x.Negativo && valore != 0.0 ? -valore : valore;
 }
 
 // The blanks a user may type where the grouping separator is a blank of some kind.

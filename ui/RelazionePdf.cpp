@@ -29,7 +29,6 @@ constexpr double FineCorpo = AltezzaPagina - Margine - 7; // above the footer
 constexpr double PuntiCapitolo = 13, PuntiSottotitolo = 10.5, PuntiTesto = 9, PuntiTabella = 8,
                  PuntiTestata = 8;
 constexpr double PuntiMinimiTabella = 7;
-constexpr double mmPerPunto = 25.4 / 72;
 constexpr double PaddingCella = 1.6; // mm each side of a cell's text
 
 const QString Famiglia = QStringLiteral("DejaVu Sans");
