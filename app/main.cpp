@@ -10,17 +10,15 @@
 
 #include "app/Lotto.h"
 #include "app/RisultatiJson.h"
-#include "app/StampaPdf.h"
-#include "drawing/RelazioneCalcolo.h"
-#include "drawing/UsciteDiagrammi.h"
+#include "calcolo/Calcolo.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
-#include "calcolo/Calcolo.h"
 #include "files/FileIni.h"
-#include "files/FileTrave.h"
 #include "files/FileSuDisco.h"
-#include "files/Relazione.h"
+#include "files/FileTrave.h"
+#include "outputs/Relazione.h"
+#include "outputs/UsciteDiagrammi.h"
 #include "support/ErroreFile.h"
 #include "support/ErroreInterno.h"
 #include "support/Errori.h"
@@ -28,10 +26,10 @@
 #include "support/Messaggi.h"
 #include "support/Separatori.h"
 #include "ui/RelazionePdf.h"
+#include "ui/StampaPdf.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -316,14 +314,6 @@ class MessaggiDellaLettura final : public vc::Messaggi {
     vc::Messaggi& msg_;
 };
 
-// The calculation report of the solved beam as a PDF document, dated today.
-std::optional<std::string> RelazioneCalcolo(const std::filesystem::path& file, const vc::Velcora& trave,
-                                            const vc::Impostazioni& imp, const vc::Separatori& sep, vc::Messaggi& msg) {
-    const std::string programma = std::string("Velcora ").append(VELCORA_VERSIONE);
-    const std::string oggi = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
-    return vc::DocumentoRelazionePdf(file, vc::ComponeRelazione(trave, imp, sep, programma, oggi, msg), msg);
-}
-
 // The results asked for, each made whole in memory and added to `file`: the listing, the
 // results in JSON, the DXF file, the diagrams or the blocks in a CAD drawing of their own, the
 // PDF page of the diagrams and the calculation report. False, with the reason told, when one
@@ -356,7 +346,9 @@ bool PreparaUscite(const Uscite& u, const vc::Velcora& trave, const vc::Impostaz
                }) &&
                aggiunge(u.Dwg, cad(vc::DisegnaDiagrammiInCad)) && aggiunge(u.Blocco, cad(vc::EsportaBloccoDiagrammi)) &&
                aggiunge(u.Pdf, [&](const auto& f) { return vc::DocumentoDiagrammiPdf(f, trave, imp, sep, msg); }) &&
-               aggiunge(u.Relazione, [&](const auto& f) { return RelazioneCalcolo(f, trave, imp, sep, msg); });
+               aggiunge(u.Relazione, [&](const auto& f) {
+                   return vc::DocumentoRelazionePdf(f, vc::RelazioneDiOggi(trave, imp, sep, msg), msg);
+               });
     } catch (const vc::ErroreDisegno& e) {
         msg.Mostra(e.what(), vc::Icona::Errore);
         return false;

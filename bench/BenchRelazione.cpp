@@ -1,8 +1,8 @@
 // Time of the calculation report of a long beam: composing it from the results and writing
 // the PDF file (every page laid out, the fonts embedded, the file checked and replaced).
 
-#include "drawing/RelazioneCalcolo.h"
 #include "engine/Velcora.h"
+#include "outputs/RelazioneCalcolo.h"
 #include "support/Messaggi.h"
 #include "ui/RelazionePdf.h"
 

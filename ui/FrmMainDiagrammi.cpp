@@ -1,8 +1,7 @@
 // The main window's diagrams: the moment, shear and load windows, the printed page with both
 // diagrams, the DXF file, the CAD drawing and the block export.
 
-#include "drawing/DiagrammiTrave.h"
-#include "drawing/UsciteDiagrammi.h"
+#include "outputs/UsciteDiagrammi.h"
 #include "support/Formattazione.h"
 #include "ui/FrmDiagramma.h"
 #include "ui/FrmMain.h"
@@ -16,8 +15,8 @@ namespace vc {
 
 namespace {
 
-// The main window's drawing as the output driver sees it: the moment diagram above the shear
-// diagram (on the printer, the upper and the lower half of the page).
+// The main window's page as the printer driver sees it: the moment diagram on the upper half,
+// the shear diagram on the lower half.
 class DiagrammiDellaTrave final : public FinestraDisegno {
   public:
     explicit DiagrammiDellaTrave(std::function<void(Dispositivo&)> disegna) : disegna_(std::move(disegna)) {}
@@ -69,18 +68,37 @@ void FrmMain::ScriveScala(int casella, double scala) {
     AggiornaModifiche();
 }
 
+// The page goes through the printer dialog; the DXF file and the CAD drawing are the same
+// outputs the command line writes, once the window has asked where.
 bool FrmMain::PlottaDiagrammi(int scelta) {
     if (uscite_->PercorsoDisegni().empty()) uscite_->PercorsoDisegni(imp_.PercorsoDati);
-    DiagrammiDellaTrave diagrammi([this](Dispositivo& uscita) {
-        // The page has the two diagrams in its two halves; the files one above the other.
-        const ScaleDisegnate s = uscita.Tipo() == Uscita::Stampante
-                                     ? PlottaStamp(trave_, imp_, sep_, uscita, *msg_)
-                                     : PlottaDWG(trave_, imp_, sep_, uscita, *msg_);
+    const auto mostraScale = [this](const ScaleDisegnate& s) {
         if (s.M) ScriveScala(0, *s.M);
         if (s.T) ScriveScala(1, *s.T);
         if (s.FR) ScriveScala(2, *s.FR);
-    });
-    return uscite_->PlottaDisegno(scelta, imp_.NomeFile, diagrammi);
+    };
+    try {
+        switch (static_cast<SceltaDisegno>(scelta)) {
+        case SceltaDisegno::Stampa: {
+            DiagrammiDellaTrave pagina([&](Dispositivo& uscita) {
+                mostraScale(PaginaDiagrammi(trave_, imp_, sep_, uscita, *msg_));
+            });
+            return uscite_->PlottaDisegno(scelta, imp_.NomeFile, pagina);
+        }
+        case SceltaDisegno::FileDxf: {
+            const auto percorso = uscite_->ChiedeFileDxf(imp_.NomeFile);
+            if (!percorso) return false;
+            mostraScale(EsportaDiagrammiDxf(trave_, imp_, sep_, *percorso, *msg_));
+            return true;
+        }
+        case SceltaDisegno::Autocad:
+            mostraScale(DisegnaDiagrammiInCad(trave_, imp_, sep_, uscite_->ApriAutocad(), *msg_));
+            return uscite_->SalvaEMostraCad(imp_.NomeFile);
+        }
+    } catch (const std::exception& e) {
+        uscite_->ErroreUscita(e);
+    }
+    return false;
 }
 
 void FrmMain::EsportaBlocco() {

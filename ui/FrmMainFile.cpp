@@ -5,7 +5,7 @@
 
 #include "files/FileIni.h"
 #include "files/FileSuDisco.h"
-#include "files/Relazione.h"
+#include "outputs/Relazione.h"
 #include "support/ImpostazioniInternazionali.h"
 #include "ui/FrmDecalage.h"
 #include "ui/GrigliaModifica.h"
@@ -182,7 +182,7 @@ void FrmMain::StampaFile(std::string_view destinazione, StampanteRighe& uscita) 
     if (destinazione == "STAMPANTE") {
         if (auto* pagine = dynamic_cast<RigheSuStampante*>(&uscita)) pagine->NuovaCopia();
     }
-    StampaRelazione(uscita, FlexGrid[0]->Celle(), Grid1->Celle(), Grid2->Celle(), trave_, imp_, sep_);
+    StampaRelazione(uscita, trave_, imp_, sep_);
 }
 
 void FrmMain::Stampa() {

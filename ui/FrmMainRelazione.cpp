@@ -1,12 +1,8 @@
 // The main window's "Relazione di calcolo (PDF)..." command.
 
-#include "drawing/RelazioneCalcolo.h"
 #include "ui/FrmMain.h"
 #include "ui/RelazionePdf.h"
 #include "ui/ServiziFinestra.h"
-
-#include <QCoreApplication>
-#include <QDate>
 
 namespace vc {
 
@@ -25,10 +21,7 @@ void FrmMain::RelazioneCalcoloPdf() {
     if (!scelto) return;
     fs::path file = fs::absolute(*scelto);
     if (!file.has_extension()) file += ".pdf";
-    const std::string programma =
-        std::string("Velcora ").append(QCoreApplication::applicationVersion().toStdString());
-    const std::string oggi = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
-    ScriveRelazionePdf(file, ComponeRelazione(trave_, imp_, sep_, programma, oggi, *msg_), *msg_);
+    ScriveRelazionePdf(file, RelazioneDiOggi(trave_, imp_, sep_, *msg_), *msg_);
 }
 
 } // namespace vc

@@ -58,11 +58,14 @@ class UscitaDisegni {
     // generic one for anything else).
     void ErroreUscita(const std::exception& e) const;
 
+    // The Save dialog of a DXF file, in the folder last chosen, proposing NomeFile; nothing
+    // when the user cancels. The folder chosen is the next one proposed.
+    std::optional<std::filesystem::path> ChiedeFileDxf(const std::string& NomeFile);
+
   private:
     bool Stampa(FinestraDisegno& finestra);
     bool FileDxf(const std::string& NomeFile, FinestraDisegno& finestra);
     bool Autocad(const std::string& NomeFile, FinestraDisegno& finestra);
-    std::optional<std::filesystem::path> ChiedeFileDxf(const std::string& NomeFile);
 
     ServiziFinestra* servizi_;
     Messaggi* msg_;

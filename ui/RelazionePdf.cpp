@@ -3,6 +3,7 @@
 #include "ui/DestinazionePdf.h"
 #include "ui/FiguraSuPagina.h"
 
+#include <QDate>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -372,6 +373,13 @@ void Impagina(QPrinter& carta, const RelazioneCalcolo& relazione) {
 }
 
 } // namespace
+
+RelazioneCalcolo RelazioneDiOggi(const Velcora& trave, const Impostazioni& imp, const Separatori& sep,
+                                 Messaggi& msg) {
+    const std::string programma = std::string("Velcora ").append(VELCORA_VERSIONE);
+    const std::string oggi = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    return ComponeRelazione(trave, imp, sep, programma, oggi, msg);
+}
 
 bool ScriveRelazionePdf(const std::filesystem::path& file, const RelazioneCalcolo& relazione, Messaggi& msg) {
     QPrinter carta(QPrinter::HighResolution);

@@ -6,22 +6,20 @@
 // interpreter's lock, so that threads calculate on every core at once.
 
 #include "app/RisultatiJson.h"
-#include "app/StampaPdf.h"
 #include "app/python/ConversioniPython.h"
 #include "calcolo/Calcolo.h"
-#include "drawing/RelazioneCalcolo.h"
-#include "drawing/UsciteDiagrammi.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
 #include "files/FileTrave.h"
-#include "files/Relazione.h"
 #include "files/TraveJson.h"
+#include "outputs/Relazione.h"
+#include "outputs/UsciteDiagrammi.h"
 #include "support/Messaggi.h"
 #include "support/Separatori.h"
 #include "ui/RelazionePdf.h"
+#include "ui/StampaPdf.h"
 
-#include <QDate>
 #include <QGuiApplication>
 #include <algorithm>
 #include <cctype>
@@ -204,13 +202,6 @@ void PreparaStampa() {
     static const auto applicazione = std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// The calculation report of the solved beam, dated today, as velcora-cli --relazione writes it.
-bool ScriveRelazioneCalcolo(const fs::path& file, const TraveLetta& l, const Separatori& sep, Messaggi& msg) {
-    const std::string programma = std::string("Velcora ").append(VELCORA_VERSIONE);
-    const std::string oggi = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
-    return ScriveRelazionePdf(file, ComponeRelazione(l.Trave, l.Imp, sep, programma, oggi, msg), msg);
-}
-
 // The outputs asked, each into its own file, through the functions of the command line.
 void ScriveUscite(const Uscite& u, TraveLetta& l, const Separatori& sep) {
     MessaggiRegistrati msg;
@@ -231,7 +222,8 @@ void ScriveUscite(const Uscite& u, TraveLetta& l, const Separatori& sep) {
             disegno.Salva(*u.Blocco);
         }
         if (u.Pdf && !StampaDiagrammiPdf(*u.Pdf, l.Trave, l.Imp, sep, msg)) throw fallita(*u.Pdf);
-        if (u.Relazione && !ScriveRelazioneCalcolo(*u.Relazione, l, sep, msg)) throw fallita(*u.Relazione);
+        if (u.Relazione && !ScriveRelazionePdf(*u.Relazione, RelazioneDiOggi(l.Trave, l.Imp, sep, msg), msg))
+            throw fallita(*u.Relazione);
     } catch (const ErroreDisegno& e) {
         throw DaTesto(e.what());
     }

@@ -1,4 +1,4 @@
-#include "drawing/RelazioneCalcolo.h"
+#include "outputs/RelazioneCalcolo.h"
 
 #include "drawing/DisegnoSezione.h"
 #include "engine/Combinazioni.h"
@@ -6,8 +6,8 @@
 #include "engine/Decalage.h"
 #include "engine/Ridistribuzione.h"
 #include "engine/VincoliElastici.h"
-#include "files/Relazione.h"
 #include "files/TabellaRisultati.h"
+#include "outputs/Relazione.h"
 #include "support/Formattazione.h"
 
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // The strips of diagrams of the calculation report: how the spans are cut, and what each band
 // writes beside its curves for the hand-checked two-span beam.
 
-#include "drawing/DiagrammiRelazione.h"
+#include "outputs/DiagrammiRelazione.h"
 
 #include "files/RelazioneDueCampate.h"
 #include "support/Messaggi.h"

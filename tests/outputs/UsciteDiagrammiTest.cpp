@@ -1,11 +1,11 @@
 // The diagrams as they leave the program: the DXF file, the CAD drawing and the block export
 // with its extended data, each read back by ezdxf.
 
-#include "drawing/UsciteDiagrammi.h"
+#include "outputs/UsciteDiagrammi.h"
 
-#include "TraviDisegno.h"
 #include "drawing/DiagrammiTrave.h"
 #include "drawing/EsportazioneBlocchi.h"
+#include "drawing/TraviDisegno.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "drawing/core/FormatoDxf.h"
 

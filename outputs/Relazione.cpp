@@ -1,4 +1,4 @@
-#include "files/Relazione.h"
+#include "outputs/Relazione.h"
 
 #include "engine/Combinazioni.h"
 #include "files/Codifica1252.h"

@@ -1,7 +1,7 @@
-#include "files/Relazione.h"
+#include "outputs/Relazione.h"
 
-#include "AiutoFile.h"
-#include "RelazioneDueCampate.h"
+#include "files/AiutoFile.h"
+#include "files/RelazioneDueCampate.h"
 #include "calcolo/Calcolo.h"
 
 #include <algorithm>

@@ -7,10 +7,10 @@
 // Everything comes from the beam, its stored results and the settings the calculation ran
 // with; nothing is calculated again.
 
-#include "drawing/DiagrammiRelazione.h"
 #include "drawing/core/Disegno.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
+#include "outputs/DiagrammiRelazione.h"
 #include "support/Messaggi.h"
 #include "support/Separatori.h"
 

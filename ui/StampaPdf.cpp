@@ -1,7 +1,7 @@
-#include "app/StampaPdf.h"
+#include "ui/StampaPdf.h"
 
-#include "drawing/DiagrammiTrave.h"
 #include "files/FileSuDisco.h"
+#include "outputs/UsciteDiagrammi.h"
 #include "ui/DestinazionePdf.h"
 #include "ui/DispositivoQt.h"
 
@@ -20,7 +20,7 @@ std::optional<std::string> DocumentoDiagrammiPdf(const std::filesystem::path& fi
         // A page that could not begin leaves a document that is not complete.
         if (pittore.begin(&carta)) {
             DispositivoStampante stampante(pittore, carta.resolution());
-            PlottaStamp(trave, imp, sep, stampante, msg);
+            PaginaDiagrammi(trave, imp, sep, stampante, msg);
             pittore.end();
         }
     }

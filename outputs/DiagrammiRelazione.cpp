@@ -1,7 +1,7 @@
-#include "drawing/DiagrammiRelazione.h"
+#include "outputs/DiagrammiRelazione.h"
 
-#include "drawing/RelazioneCalcolo.h"
 #include "engine/Decalage.h"
+#include "outputs/RelazioneCalcolo.h"
 #include "support/Formattazione.h"
 
 #include <algorithm>
