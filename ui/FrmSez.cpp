@@ -250,7 +250,9 @@ FrmSez::FrmSez(Velcora& trave, const Separatori& sep, Messaggi& msg, QWidget* ge
     txtInerzia_->setAlignment(Qt::AlignRight);
     txtInerziaCm4_ = CampoNumerico(QStringLiteral("txtInerziaCm4"), this, tasti);
     connect(txtEc_[0], &QLineEdit::textEdited, this, [this] {
-        txtEc_[1]->setText(QString::fromStdString(TestoNumero(Valore(txtEc_[0]) * 1000.0, sep_)));
+        // Held within what a section stores, so that a huge modulus shows as it will be kept.
+        const double E = std::clamp(Valore(txtEc_[0]) * 1000.0, -1.0e30, 1.0e30);
+        txtEc_[1]->setText(QString::fromStdString(TestoNumero(E, sep_)));
     });
     AlTastoInvio(txtEc_[0], [this] { FocusDopoInserimento(); });
     connect(txtInerziaCm4_, &QLineEdit::textEdited, this, [this] {

@@ -14,7 +14,8 @@
 //   VELCORA_SEME=<n>             a seed of one's own instead of the case's fixed one
 //
 // Faults found by this test, each fixed in a commit of its own (case and seed):
-//   (none yet)
+//   Principale_incastri_T, seme 101, 10000 events: a modulus of 1e308 typed into the sections
+//   window made its kN/m² field an infinity, whose formatting threw out of the slot.
 
 #include "AiutoFrmMain.h"
 #include "files/FileTrave.h"

@@ -103,6 +103,18 @@ TEST_F(FinestraSez, UnaSolaSezioneAiDueCapi) {
     EXPECT_TRUE(f.isVisible());
 }
 
+// A modulus beyond what a number holds once converted to kN/m² shows the largest one a
+// section keeps, and the window goes on.
+TEST_F(FinestraSez, UnModuloEnormeSiMostraComeSaraTenuto) {
+    Velcora t = ConSezioni(1);
+    FrmSez f(t, sep, msg);
+    prova::MostraAttiva(f);
+    prova::Scrive(Campo(f, "txtEc_0"), QStringLiteral("1e308"));
+    EXPECT_EQ(Testo(Campo(f, "txtEc_1")), "1E+30");
+    prova::Scrive(Campo(f, "txtEc_0"), QStringLiteral("-1e308"));
+    EXPECT_EQ(Testo(Campo(f, "txtEc_1")), "-1E+30");
+}
+
 TEST_F(FinestraSez, DimensioniScritteEMemorizzateAlPassaggio) {
     Velcora t = ConSezioni(2);
     FrmSez f(t, sep, msg);
