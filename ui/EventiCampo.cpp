@@ -40,7 +40,9 @@ public:
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override {
-        if (evento->type() == QEvent::FocusOut) {
+        // A window that is closed (or being destroyed, its other fields perhaps gone already)
+        // has nothing to rewrite.
+        if (evento->type() == QEvent::FocusOut && static_cast<QWidget*>(oggetto)->window()->isVisible()) {
             const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
             if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) azione_();
         }

@@ -15,7 +15,8 @@ namespace vc {
 void AlTastoInvio(QWidget* campo, std::function<void()> azione);
 
 // Runs the action when the widget hands the focus to another widget of the window. Switching
-// to another window, or a message box opening, is not leaving the field.
+// to another window, or a message box opening, is not leaving the field; nor is the focus
+// going when the window has been closed.
 void AlPerdereFocus(QWidget* campo, std::function<void()> azione);
 
 // Selects the whole text each time the field gets the focus, by keyboard or by mouse.

@@ -16,6 +16,9 @@
 // Faults found by this test, each fixed in a commit of its own (case and seed):
 //   Principale_incastri_T, seme 101, 10000 events: a modulus of 1e308 typed into the sections
 //   window made its kN/m² field an infinity, whose formatting threw out of the slot.
+//   Ridistribuzione, seme 101, 10000 events: the redistribution window destroyed with the focus
+//   still in its δ field ran that field's leaving handler, which wrote into the x/d field
+//   already destroyed.
 
 #include "AiutoFrmMain.h"
 #include "files/FileTrave.h"

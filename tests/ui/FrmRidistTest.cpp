@@ -6,6 +6,7 @@
 #include "ui/FrmRidist.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +44,26 @@ TEST_F(FinestraRidist, SiApreSenzaRidistribuzione) {
     EXPECT_EQ(Testo(XsuD(f)), "0,448"); // (1 − 0,44) / 1,25
     EXPECT_EQ(Etichetta(f, "lblFck"), "16");
     EXPECT_EQ(Etichetta(f, "lblEcu"), "3,5");
+}
+
+// A window closed while one of its fields still has the focus, as exec() may leave it: the
+// focus going from that field when the window is destroyed must not write into the fields
+// destroyed before it, nor apply anything.
+TEST_F(FinestraRidist, ChiusaColFuocoInUnCampo) {
+    for (const char* nome : {"txtDelta", "txtXsuD"}) {
+        auto f = std::make_unique<FrmRidist>(imp, sep);
+        prova::MostraAttiva(*f);
+        QLineEdit* campo = Controllo<QLineEdit>(*f, QString::fromLatin1(nome));
+        prova::Scrive(campo, QStringLiteral("0,8"));
+        const std::string xsud = Testo(XsuD(*f)), delta = Testo(Delta(*f));
+        f->hide();
+        QFocusEvent uscita(QEvent::FocusOut, Qt::OtherFocusReason);
+        QApplication::sendEvent(campo, &uscita);
+        EXPECT_EQ(Testo(XsuD(*f)), xsud) << nome;
+        EXPECT_EQ(Testo(Delta(*f)), delta) << nome;
+        f.reset();
+    }
+    EXPECT_EQ(imp.DeltaRidist, 1.0f); // closed without OK: nothing applied
 }
 
 TEST_F(FinestraRidist, DeltaDaXsuDPerC30) {
