@@ -11,7 +11,8 @@ namespace vc {
 std::string TestoCopriferro(float copriferro, const Separatori& sep) {
     // In single precision, as the beam keeps it: 0.03 m shows as 3 and not as 2,99999993.
     const float cm = copriferro * 100.0f;
-    return TestoNumero(static_cast<double>(cm), sep);
+    // A cover near the largest single (from a file) is shown from the double product.
+    return TestoNumero(std::isfinite(cm) ? static_cast<double>(cm) : static_cast<double>(copriferro) * 100.0, sep);
 }
 
 float CopriferroDaTesto(std::string_view testoCm, const Separatori& sep) {
@@ -21,8 +22,9 @@ float CopriferroDaTesto(std::string_view testoCm, const Separatori& sep) {
     } catch (const std::out_of_range&) {
         return 0.0f;
     }
+    // Beyond what a single holds in cm the cover could not be shown again: read as none.
+    if (!(std::fabs(cm) <= static_cast<double>(std::numeric_limits<float>::max()))) return 0.0f;
     const double m = cm / 100.0;
-    if (!(std::fabs(m) <= static_cast<double>(std::numeric_limits<float>::max()))) return 0.0f;
     return static_cast<float>(m);
 }
 

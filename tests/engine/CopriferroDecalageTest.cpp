@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace vc {
 namespace {
 
@@ -19,6 +21,11 @@ TEST(CopriferroDecalage, CentimetriNelCampoMetriNellaTrave) {
     EXPECT_EQ(CopriferroDaTesto("", IT), 0.0f);
     EXPECT_EQ(CopriferroDaTesto("abc", IT), 0.0f);
     EXPECT_EQ(CopriferroDaTesto("1e999", IT), 0.0f);
+    // A cover that would fit a single in metres but not in centimetres is none; the largest
+    // single, as a file may hold it, still shows.
+    EXPECT_EQ(CopriferroDaTesto("1e40", IT), 0.0f);
+    EXPECT_EQ(TestoCopriferro(std::numeric_limits<float>::max(), EN), "3.40282346638529E+40");
+    EXPECT_EQ(DidascaliaDecalage(VoceDecalage, CopriferroDaTesto("3e38", EN), EN), "Decalage con c = 3E+38 cm");
 }
 
 TEST(CopriferroDecalage, DidascalieDelleDueVoci) {

@@ -19,6 +19,8 @@
 //   Ridistribuzione, seme 101, 10000 events: the redistribution window destroyed with the focus
 //   still in its δ field ran that field's leaving handler, which wrote into the x/d field
 //   already destroyed.
+//   Decalage, seme 103, 10000 events: a cover typed in cm that fits a single in metres overflowed
+//   the single in centimetres when the menu caption showed it, and the formatting threw.
 
 #include "AiutoFrmMain.h"
 #include "files/FileTrave.h"
