@@ -425,8 +425,9 @@ void FrmSez::MemorizzaSezione() {
     FlexGrid_->ChiudeModifica();
     MatriceFigure m{};
     if (tipo_ == SezGenerica) {
-        m[0][0] = static_cast<float>(jota_);
-        m[0][1] = static_cast<float>(Valore(txtHtot_));
+        // Within what a single holds, as the dimensions of the grid: a section is shown again.
+        m[0][0] = static_cast<float>(std::clamp(jota_, -1.0e30, 1.0e30));
+        m[0][1] = static_cast<float>(std::clamp(Valore(txtHtot_), -1.0e30, 1.0e30));
     } else {
         m = FigureDallaGriglia();
     }

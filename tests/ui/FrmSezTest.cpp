@@ -115,6 +115,26 @@ TEST_F(FinestraSez, UnModuloEnormeSiMostraComeSaraTenuto) {
     EXPECT_EQ(Testo(Campo(f, "txtEc_1")), "-1E+30");
 }
 
+// A generic section with J and depth beyond what a single holds is kept at the largest
+// values a section keeps, and shows again when the user comes back to it.
+TEST_F(FinestraSez, SezioneGenericaEnormeSiRivede) {
+    Velcora t = ConSezioni(2);
+    FrmSez f(t, sep, msg);
+    prova::MostraAttiva(f);
+    Pulsante(f, "cbVisSucc_0")->click();
+    prova::Spunta(Tipo(f, 2));
+    prova::Scrive(Campo(f, "txtInerziaCm4"), QStringLiteral("1e308"));
+    QTest::keyClick(Campo(f, "txtInerziaCm4"), Qt::Key_Return);
+    prova::Scrive(Campo(f, "txtHtot"), QStringLiteral("1e308"));
+    QTest::keyClick(Campo(f, "txtHtot"), Qt::Key_Return);
+    EXPECT_EQ(t.SezioneI(2).JotaXG, 1.0e30f);
+    EXPECT_EQ(t.SezioneI(2).hTot, 1.0e30f);
+    Pulsante(f, "cbVisSucc_1")->click();
+    Pulsante(f, "cbVisSucc_0")->click();
+    EXPECT_EQ(Testo(Campo(f, "txtHtot")), "1E+30");
+    EXPECT_EQ(Testo(Campo(f, "txtInerzia")), "1E+30");
+}
+
 TEST_F(FinestraSez, DimensioniScritteEMemorizzateAlPassaggio) {
     Velcora t = ConSezioni(2);
     FrmSez f(t, sep, msg);
