@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -557,6 +558,13 @@ void GrigliaModifica::mousePressEvent(QMouseEvent* evento) {
     if (solaLettura_ || evento->button() != Qt::LeftButton) return;
     const QModelIndex indice = indexAt(evento->position().toPoint());
     if (indice.isValid() && indice == currentIndex() && indice.column() >= 1 && !InModifica()) ApreEditore(0);
+}
+
+void GrigliaModifica::focusInEvent(QFocusEvent* evento) {
+    QTableWidget::focusInEvent(evento);
+    // A click makes its own cell current; Tab or the program leave none (or the fixed column).
+    if (evento->reason() == Qt::MouseFocusReason || Righe() < 2 || Colonne() < 2) return;
+    if (!currentIndex().isValid() || currentIndex().column() < 1) setCurrentCell(0, 1);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -20,7 +20,8 @@
 //   Tab        commits and leaves the grid;
 //   the numeric keypad's decimal key types the user's decimal separator.
 // Leaving the cell (a click elsewhere, another window) commits as well. Delete on a cell that
-// is not being edited empties it.
+// is not being edited empties it. A grid reached from the keyboard without a current cell
+// makes its first data cell current, so that keys have a cell to work on and the user sees it.
 //
 // Clipboard, as in a spreadsheet: Ctrl+C copies the selected block as tab-separated text (the
 // cells as shown, with the user's separators); Ctrl+V pastes a tab- or semicolon-separated
@@ -213,6 +214,7 @@ class GrigliaModifica : public QTableWidget {
   protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
 
   private:
     friend class DelegatoModifica;

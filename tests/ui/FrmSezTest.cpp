@@ -272,6 +272,62 @@ TEST_F(FinestraSez, TastierinoEDimensioniNonValide) {
     EXPECT_EQ(Testo(Campo(f, "txtInerzia")), "0");
 }
 
+// The dimension grid from the keyboard alone: Tab reaches it with a current cell shown, a
+// typed key opens the editor with that key, Enter moves on, F2 reopens a cell with its text,
+// the arrows move, and the end of the grid completes the entry.
+TEST_F(FinestraSez, GrigliaDaTastiera) {
+    Velcora t = ConSezioni(2);
+    FrmSez f(t, sep, msg);
+    prova::MostraAttiva(f);
+    GrigliaModifica& g = Griglia(f);
+    Pulsante(f, "cbVisSucc_0")->click(); // section 2, never entered: a fresh grid
+    QLineEdit* nsez = Campo(f, "txtNsez");
+    nsez->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 12 && !g.hasFocus(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(g.hasFocus());
+    EXPECT_EQ(g.RigaCorrente(), 1);
+    EXPECT_EQ(g.ColonnaCorrente(), 1);
+    EXPECT_TRUE(g.selectionModel()->isSelected(g.currentIndex())); // the current cell is shown
+
+    // Keys go where the user's keys go: to the widget with the focus.
+    for (const QChar c : QStringLiteral("0,4")) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    ASSERT_TRUE(g.InModifica());
+    EXPECT_EQ(g.Editor()->text().toStdString(), "0,4");
+    QTest::keyClick(g.Editor(), Qt::Key_Return);
+    EXPECT_EQ(g.TestoCella(1, 1), "0,4");
+    ASSERT_TRUE(g.InModifica());
+    EXPECT_EQ(g.ColonnaCorrente(), 2);
+    QTest::keyClick(g.Editor(), Qt::Key_Escape);
+    EXPECT_FALSE(g.InModifica());
+    EXPECT_TRUE(g.hasFocus());
+    QTest::keyClick(&g, Qt::Key_Left);
+    EXPECT_EQ(g.ColonnaCorrente(), 1);
+    QTest::keyClick(&g, Qt::Key_F2);
+    ASSERT_TRUE(g.InModifica());
+    EXPECT_EQ(g.Editor()->text().toStdString(), "0,4");
+    QTest::keyClick(g.Editor(), Qt::Key_Backspace);
+    QTest::keyClicks(g.Editor(), QStringLiteral("5"));
+    QTest::keyClick(g.Editor(), Qt::Key_Return);
+    EXPECT_EQ(g.TestoCella(1, 1), "0,5");
+    ASSERT_TRUE(g.InModifica());
+    g.Editor()->selectAll();
+    QTest::keyClicks(g.Editor(), QStringLiteral("0,7"));
+    QTest::keyClick(g.Editor(), Qt::Key_Return);
+    // The last cell completes the entry: stored, on to "Fine".
+    EXPECT_TRUE(Pulsante(f, "cbFineSez")->hasFocus());
+    EXPECT_FLOAT_EQ(t.SezioneI(2).b1, 0.5f);
+    EXPECT_FLOAT_EQ(t.SezioneI(2).h1, 0.7f);
+
+    // A T section: two rows, Down moves to the web.
+    prova::Spunta(Tipo(f, 1));
+    ASSERT_EQ(g.Righe(), 3);
+    g.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(g.currentIndex().isValid());
+    QTest::keyClick(&g, Qt::Key_Down);
+    EXPECT_EQ(g.RigaCorrente(), 2);
+    EXPECT_TRUE(msg.Voci.empty());
+}
+
 TEST_F(FinestraSez, ApertaComeFinestraModale) {
     Velcora t = ConSezioni(1);
     FrmSez f(t, sep, msg);
