@@ -281,7 +281,7 @@ QAction* FrmMain::VoceMenu(QMenu* menu, int indice, const char* testo, const cha
 void FrmMain::CreaMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     const std::pair<int, const char*> vociFile[] = {
-        {0, "&Nuovo..."}, {1, "&Apri..."},      {2, "&Salva"}, {3, "S&alva con nome..."}, {4, nullptr},
+        {0, "&Nuovo..."}, {1, "&Apri..."},      {2, "&Salva"}, {3, "Sal&va con nome..."}, {4, nullptr},
         {5, "Stam&pa"},   {6, "&File di Stampa (TXT)"},
         {8, "&Relazione di calcolo (PDF)..."}, {7, nullptr}, {10, "&Disegna in Autocad"},
         {17, "E&xporta DXF"}, {18, nullptr},  {19, "&Esci"}};
@@ -461,14 +461,28 @@ void FrmMain::ApplicaCampate(bool inizia) {
     if (inizia) FlexGrid[0]->ApreCella(1, 1);
 }
 
+namespace {
+
+// A checked decalage item names the cover ("Decalage con c = 3 cm") and keeps the access key of
+// its plain caption: D for the decalage, e for the overlaid one.
+QString ConTastoDecalage(int voce, QString didascalia) {
+    const qsizetype posizione = voce == VoceDecalage ? 0 : 1;
+    if (!didascalia.contains(QLatin1Char('&')) && didascalia.size() > posizione) didascalia.insert(posizione, QLatin1Char('&'));
+    return didascalia;
+}
+
+} // namespace
+
 void FrmMain::AggiornaMenuOpzioni() {
     mnuOpzioniItem.at(1)->setChecked(trave_.ArrotondaMomenti);
     const MenuDecalage m = MenuDecalageDaFile(trave_.Decala, trave_.Copriferro, sep_.Decimale.empty() ? '.' : sep_.Decimale[0]);
     mnuOpzioniItem.at(2)->setChecked(m.Decalage);
     mnuOpzioniItem.at(3)->setChecked(m.Sovrapposto);
     // An item that is not checked keeps its keyboard letter.
-    mnuOpzioniItem.at(2)->setText(m.Decalage ? QString::fromStdString(m.DidascaliaDecalage) : QStringLiteral("&Decalage"));
-    mnuOpzioniItem.at(3)->setText(m.Sovrapposto ? QString::fromStdString(m.DidascaliaSovrapposto)
+    mnuOpzioniItem.at(2)->setText(m.Decalage ? ConTastoDecalage(VoceDecalage, QString::fromStdString(m.DidascaliaDecalage))
+                                             : QStringLiteral("&Decalage"));
+    mnuOpzioniItem.at(3)->setText(m.Sovrapposto ? ConTastoDecalage(VoceDecalageSovrapposto,
+                                                                   QString::fromStdString(m.DidascaliaSovrapposto))
                                                 : QStringLiteral("D&ecalage Sovrapposto"));
 }
 
@@ -493,7 +507,7 @@ void FrmMain::SceltaDecalage(int voce, bool attivo) {
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     finestraDecalage_ = finestra;
     connect(finestra, &FrmDecalage::DidascaliaCambiata, this, [this](int iCheck, const QString& didascalia) {
-        if (QAction* v = mnuOpzioniItem.at(iCheck); v->isChecked()) v->setText(didascalia);
+        if (QAction* v = mnuOpzioniItem.at(iCheck); v->isChecked()) v->setText(ConTastoDecalage(iCheck, didascalia));
         AggiornaModifiche();
     });
     questa->setChecked(true);

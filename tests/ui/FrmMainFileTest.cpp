@@ -224,7 +224,7 @@ TEST_F(FileFinestra, LetturaImpostaIMenuDelleOpzioni) {
     Avvia({file.string()});
     EXPECT_TRUE(Menu("mnuOpzioniItem1")->isChecked());
     EXPECT_TRUE(Menu("mnuOpzioniItem2")->isChecked());
-    EXPECT_TRUE(Menu("mnuOpzioniItem2")->text().startsWith(QStringLiteral("Decalage con c = 4")));
+    EXPECT_TRUE(Menu("mnuOpzioniItem2")->text().startsWith(QStringLiteral("&Decalage con c = 4")));
     EXPECT_FALSE(Menu("mnuOpzioniItem3")->isChecked());
     EXPECT_NEAR(w->Imp().DeltaRidist, 0.85f, 1e-6);
     // A new beam starts without rounding, decalage or redistribution.

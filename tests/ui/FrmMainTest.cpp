@@ -564,7 +564,7 @@ TEST_F(FinestraPrincipale, MenuOpzioni) {
     EXPECT_FALSE(finestra->isModal());
     finestra->close();
     QApplication::processEvents();
-    EXPECT_TRUE(decalage->text().startsWith(QStringLiteral("Decalage con c = ")));
+    EXPECT_TRUE(decalage->text().startsWith(QStringLiteral("&Decalage con c = ")));
 
     // The overlaid decalage replaces it.
     sovrapposto->trigger();
@@ -591,7 +591,7 @@ TEST_F(FinestraPrincipale, ControlliConINomiDellaFinestra) {
         EXPECT_NE(w->findChild<GrigliaModifica*>(QLatin1String(nome)), nullptr) << nome;
     const std::pair<const char*, const char*> voci[] = {
         {"mnuFileItem0", "&Nuovo..."},       {"mnuFileItem1", "&Apri..."},
-        {"mnuFileItem2", "&Salva"},          {"mnuFileItem3", "S&alva con nome..."},
+        {"mnuFileItem2", "&Salva"},          {"mnuFileItem3", "Sal&va con nome..."},
         {"mnuFileItem5", "Stam&pa"},         {"mnuFileItem6", "&File di Stampa (TXT)"},
         {"mnuFileItem10", "&Disegna in Autocad"}, {"mnuFileItem17", "E&xporta DXF"},
         {"mnuFileItem19", "&Esci"},          {"mnuinpostazioni", "I&mpostazioni"},
