@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 #include <iostream>
@@ -69,6 +70,8 @@ bool SalvaIstantanee(FrmMain& finestra, const QString& cartella) {
     if (!dir.mkpath(cartella)) return false;
     dir.setPath(cartella);
 
+    // The main window as large as the screen, so that each screen size shows its own layout.
+    if (const QScreen* schermo = finestra.screen()) finestra.setGeometry(schermo->availableGeometry());
     finestra.show();
     Attende();
     bool ok = true;

@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QStringList>
 #include <QTranslator>
 
@@ -112,6 +113,13 @@ int Esegue(int argc, char** argv) {
     std::error_code ec;
     avvio.CartellaCorrente = std::filesystem::current_path(ec);
     for (const QString& p : parole) avvio.RigaComando.push_back(p.toStdString());
+    // The window's size and split, beside the user's factors; pictures are taken at the
+    // window's own size.
+    if (cartellaIstantanee.isEmpty())
+        avvio.FileFinestra = QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VelcoraDwg"),
+                                       QStringLiteral("finestra"))
+                                 .fileName()
+                                 .toStdString();
     try {
         finestra.Avvia(avvio);
         if (!cartellaIstantanee.isEmpty()) return vc::SalvaIstantanee(finestra, cartellaIstantanee) ? 0 : 1;

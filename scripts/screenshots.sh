@@ -3,7 +3,9 @@
 # display. The main window is shown with the example calculated, then each small window it
 # opens. OUTDIR defaults to build-gui/screenshots; the example to tre_campate_appoggi.vlr.
 # BUILD_DIR chooses the build to use (default build-gui, built here if needed);
-# LANG_SCREENSHOT the locale whose separators are shown (default it_IT.UTF-8).
+# LANG_SCREENSHOT the locale whose separators are shown (default it_IT.UTF-8); SCREEN_SIZE the
+# virtual screen, which the main window fills up to 1240 × 800 (default 1280x800; the window
+# must work from 1024x700 up).
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BUILD_DIR:-$top/build-gui}"
@@ -18,6 +20,6 @@ fi
 mkdir -p "$out"
 # Qt takes the separators from the locale's name, installed or not: Italian by default.
 export LC_ALL="${LANG_SCREENSHOT:-it_IT.UTF-8}"
-xvfb-run -a -s "-screen 0 1280x800x24" "$build/app/velcora" --screenshot "$out" "$example"
+xvfb-run -a -s "-screen 0 ${SCREEN_SIZE:-1280x800}x24" "$build/app/velcora" --screenshot "$out" "$example"
 echo "Pictures in $out:"
 ls -1 "$out"/*.png

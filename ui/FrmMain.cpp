@@ -40,6 +40,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -104,11 +105,22 @@ QPushButton* Pulsante(const char* testo, const char* nome, QWidget* genitore) {
 } // namespace
 
 void FrmMain::CreaControlli() {
+    // The user moves the split between input and results; the results side keeps its room
+    // (empty before a calculation) when the window grows.
+    divisore_ = new QSplitter(Qt::Horizontal, this);
+    divisore_->setObjectName(QStringLiteral("divisore"));
+    divisore_->setChildrenCollapsible(false);
+    divisore_->addWidget(CreaPannelloDati());
+    auto* destra = new QWidget(divisore_);
+    auto* l = new QVBoxLayout(destra);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(CreaPannelloRisultati());
+    divisore_->addWidget(destra);
+    divisore_->setStretchFactor(0, 0);
+    divisore_->setStretchFactor(1, 1);
     auto* centrale = new QWidget(this);
-    corpo_ = new QHBoxLayout(centrale);
-    corpo_->addWidget(CreaPannelloDati(), 0);
-    corpo_->addWidget(CreaPannelloRisultati(), 1);
-    corpo_->addStretch(0);
+    auto* corpo = new QHBoxLayout(centrale);
+    corpo->addWidget(divisore_);
     setCentralWidget(centrale);
 
     tastiDecimali_ = new GestioneTastiDecimali(sep_, this);
@@ -414,9 +426,8 @@ void FrmMain::Comando(Azione azione) {
 }
 
 void FrmMain::MostraRisultati(bool visibili) {
+    // With no results the input keeps its width and the rest of the window stays empty.
     fraRisultati->setVisible(visibili);
-    // With no results the input keeps its own width and the rest of the window stays empty.
-    corpo_->setStretch(2, visibili ? 0 : 1);
 }
 
 // ---------------------------------------------------------------------------------------------

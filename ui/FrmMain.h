@@ -40,6 +40,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QTimer;
 class QToolBar;
 
@@ -61,6 +62,9 @@ struct AvvioProgramma {
     std::vector<std::string> RigaComando;    // the words after the program's name
     // Where unsaved work is kept against a crash (the user's data folder when empty).
     std::filesystem::path CartellaRecupero;
+    // The settings file where the window keeps its size and the split between input and results
+    // from one run to the next; empty: the window starts at its own size and remembers nothing.
+    std::filesystem::path FileFinestra;
 };
 
 class FrmMain final : public QMainWindow, public FinestraStampa {
@@ -142,6 +146,9 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void CollegaEventi();
     QAction* VoceMenu(QMenu* menu, int indice, const char* testo, const char* nome);
     void MostraRisultati(bool visibili);
+    // Size and split between runs (FrmMainGeometria.cpp).
+    void DimensioneIniziale();
+    void SalvaGeometria() const;
     void AggiornaElastici();
     void SceltaVincolo(bool sinistro, int codice);
     void SceltaStatoLimite();
@@ -263,7 +270,8 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     QToolBar* ToolbarUp = nullptr;
 
   private:
-    QHBoxLayout* corpo_ = nullptr;
+    QSplitter* divisore_ = nullptr; // input on the left, results on the right
+    std::filesystem::path fileFinestra_;
 };
 
 } // namespace vc

@@ -21,7 +21,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <sstream>
@@ -41,11 +40,8 @@ void FrmMain::Avvia(const AvvioProgramma& avvio) {
     FileIniLeggeScrive(Modo::Lettura);
 
     ImpostaTitolo(FormCaption + imp_.NomeFile);
-    if (const QScreen* schermo = screen()) {
-        const QRect libero = schermo->availableGeometry();
-        resize(std::min(1240, libero.width()), std::min(800, libero.height()));
-        move(libero.topLeft());
-    }
+    fileFinestra_ = avvio.FileFinestra;
+    DimensioneIniziale();
     CaricaComboSLE();
     optSLU[1]->setChecked(true);
     PurgaForm();
@@ -302,6 +298,7 @@ void FrmMain::closeEvent(QCloseEvent* evento) {
     }
     if (finestraDecalage_) finestraDecalage_->close();
     if (recupero_) recupero_->Rimuove(); // a clean exit leaves nothing to recover
+    SalvaGeometria();
     evento->accept();
 }
 

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -190,6 +191,7 @@ void GrigliaModifica::ImpostaLarghezzaColonna(int colonna, int twip) {
     if (static_cast<int>(twip_.size()) < Colonne()) twip_.resize(static_cast<std::size_t>(Colonne()), 0);
     twip_[static_cast<std::size_t>(colonna)] = twip;
     setColumnWidth(colonna, LarghezzaVoluta(colonna));
+    DistribuisceColonne();
     updateGeometry();
 }
 
@@ -207,8 +209,63 @@ void GrigliaModifica::ColonneElastiche(bool elastiche) {
 }
 
 void GrigliaModifica::AdattaColonne() {
+    // The columns of a grid being filled in share its width; those of a grid of results are
+    // laid out by DistribuisceColonne.
+    const bool stira = elastiche_ && !solaLettura_;
     for (int c = 0; c < columnCount(); ++c)
-        horizontalHeader()->setSectionResizeMode(c, elastiche_ && c > 0 ? QHeaderView::Stretch : QHeaderView::Interactive);
+        horizontalHeader()->setSectionResizeMode(c, stira && c > 0 ? QHeaderView::Stretch : QHeaderView::Interactive);
+    DistribuisceColonne();
+}
+
+int GrigliaModifica::LarghezzaTesti(int colonna) const {
+    const auto k = static_cast<std::size_t>(colonna);
+    const int impostata = k < twip_.size() && twip_[k] > 0 ? PixelDaTwip(twip_[k]) : 0;
+    return std::max({impostata, horizontalHeader()->sectionSizeHint(colonna), sizeHintForColumn(colonna)});
+}
+
+// The elastic columns of a grid of results: each at least as wide as its set width and its
+// widest text, the room left shared among the data columns. A grid narrower than its texts
+// scrolls; it never cuts a number.
+void GrigliaModifica::DistribuisceColonne() {
+    if (!elastiche_ || !solaLettura_ || columnCount() == 0) return;
+    std::vector<int> larghezze;
+    int totale = 0;
+    for (int c = 0; c < columnCount(); ++c) {
+        larghezze.push_back(LarghezzaTesti(c));
+        totale += larghezze.back();
+    }
+    if (totale != larghezzaTesti_) {
+        larghezzaTesti_ = totale; // the grid asks the layout for the room its texts need
+        updateGeometry();
+    }
+    const int dati = totale - larghezze.front();
+    int libero = viewport()->width() - totale;
+    if (libero > 0 && dati > 0) {
+        const int daDividere = libero;
+        for (std::size_t c = 1; c < larghezze.size(); ++c) {
+            const int parte = c + 1 == larghezze.size() ? libero : daDividere * larghezze[c] / dati;
+            larghezze[c] += parte;
+            libero -= parte;
+        }
+    }
+    for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, larghezze[static_cast<std::size_t>(c)]);
+}
+
+void GrigliaModifica::RidistribuisceDopo() {
+    if (!elastiche_ || !solaLettura_ || ridistribuzioneInAttesa_) return;
+    ridistribuzioneInAttesa_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            ridistribuzioneInAttesa_ = false;
+            DistribuisceColonne();
+        },
+        Qt::QueuedConnection);
+}
+
+void GrigliaModifica::resizeEvent(QResizeEvent* evento) {
+    QTableWidget::resizeEvent(evento);
+    DistribuisceColonne();
 }
 
 void GrigliaModifica::ImpostaRigheVisibili(int righe) {
@@ -223,6 +280,7 @@ void GrigliaModifica::SolaLettura(bool solaLettura) {
     for (int r = 1; r < Righe(); ++r)
         for (int c = 0; c < Colonne(); ++c)
             if (QTableWidgetItem* cella = Cella(r, c)) PreparaCella(*cella, c);
+    AdattaColonne();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -247,6 +305,7 @@ void GrigliaModifica::Scrive(const QString& testo, int riga, int colonna) {
         return;
     }
     if (QTableWidgetItem* cella = Cella(riga, colonna)) cella->setText(testo);
+    RidistribuisceDopo();
 }
 
 void GrigliaModifica::ScriveCella(std::string_view testo, int riga, int colonna) {
@@ -326,6 +385,7 @@ void GrigliaModifica::CaricaTabella(const TabellaCelle& tabella) {
     for (int r = 0; r < tabella.Righe(); ++r)
         for (int c = 0; c < tabella.Colonne(); ++c) ScriveCella(tabella.Cella(r, c), r, c);
     for (int c = 0; c < tabella.Colonne(); ++c) ImpostaLarghezzaColonna(c, tabella.Larghezza(c));
+    DistribuisceColonne();
 }
 
 TabellaCelle GrigliaModifica::Celle() const {
@@ -712,7 +772,7 @@ void GrigliaModifica::IngrandisceGriglia() {
 
 QSize GrigliaModifica::sizeHint() const {
     int larghezza = 2 * frameWidth();
-    for (int c = 0; c < columnCount(); ++c) larghezza += LarghezzaVoluta(c);
+    for (int c = 0; c < columnCount(); ++c) larghezza += elastiche_ && solaLettura_ ? LarghezzaTesti(c) : LarghezzaVoluta(c);
     const int altezzaRiga = verticalHeader()->defaultSectionSize();
     const int intestazione = horizontalHeader()->sizeHint().height();
     if (rowCount() > righeVisibili_) larghezza += verticalScrollBar()->sizeHint().width();

@@ -115,8 +115,10 @@ class GrigliaModifica : public QTableWidget {
     // scaled to this grid's font.
     void ImpostaLarghezzaColonna(int colonna, int twip);
     int PixelDaTwip(int twip) const;
-    // With elastiche the data columns share the width the layout gives the grid (their set
-    // widths are then the least the grid asks for).
+    // With elastiche the data columns share the width the layout gives the grid. In a grid that
+    // is only read (results) each column stays at least as wide as its set width and its widest
+    // text, heading included: given less room, the grid scrolls sideways rather than cutting a
+    // value to "...".
     void ColonneElastiche(bool elastiche);
     // How many data rows the grid asks room for (the layout may give more).
     void ImpostaRigheVisibili(int righe);
@@ -215,6 +217,7 @@ class GrigliaModifica : public QTableWidget {
     void keyPressEvent(QKeyEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void focusInEvent(QFocusEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
   private:
     friend class DelegatoModifica;
@@ -233,6 +236,9 @@ class GrigliaModifica : public QTableWidget {
     bool TestoNumerico(const QString& testo) const;
     void Scrive(const QString& testo, int riga, int colonna);
     void AdattaColonne();
+    int LarghezzaTesti(int colonna) const;
+    void DistribuisceColonne();
+    void RidistribuisceDopo(); // once, after the texts written now
     int LarghezzaVoluta(int colonna) const;
 
     Separatori sep_;
@@ -250,6 +256,8 @@ class GrigliaModifica : public QTableWidget {
     Messaggi* msg_ = nullptr;
     bool ingrandita_ = false;
     bool elastiche_ = false;
+    bool ridistribuzioneInAttesa_ = false;
+    int larghezzaTesti_ = 0; // what the columns' texts need, as last measured
     int righeVisibili_ = 6;
     std::vector<int> twip_; // the widths asked for, by column (0: none)
 };
