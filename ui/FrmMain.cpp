@@ -6,6 +6,7 @@
 #include "files/TabellaRisultati.h"
 #include "support/Errori.h"
 #include "support/Formattazione.h"
+#include "ui/DocumentoTrave.h"
 #include "ui/EventiCampo.h"
 #include "ui/FrmDecalage.h"
 #include "ui/FrmDiagramma.h"
@@ -62,6 +63,8 @@ FrmMain::FrmMain(const Separatori& sep, Messaggi* msg, ServiziFinestra* servizi,
     uscite_ = std::make_unique<UscitaDisegni>(*servizi_, *msg_);
 
     setObjectName(QStringLiteral("frmMain"));
+    documento_ = new DocumentoTrave([this](const LavoroNonSalvato& l) { MostraIngresso(l); }, this);
+    connect(documento_, &DocumentoTrave::ModificatoCambiato, this, [this] { AggiornaModifiche(); });
     CreaControlli();
     CreaMenu();
     CreaBarraStrumenti();
@@ -72,8 +75,7 @@ FrmMain::FrmMain(const Separatori& sep, Messaggi* msg, ServiziFinestra* servizi,
     PurgaForm();
     FrDiagrammi->hide();
     ImpostaTitolo(FormCaption + imp_.NomeFile);
-    firmaSalvata_ = FirmaFinestra();
-    AggiornaModifiche();
+    NuovoDocumento();
 }
 
 FrmMain::~FrmMain() {
@@ -313,6 +315,20 @@ void FrmMain::CreaMenu() {
         QKeySequence::keyBindings(QKeySequence::Quit).value(0, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     mnuFileItem[19]->setMenuRole(QAction::QuitRole);
 
+    // Undo and redo of the beam's edits; inside a field being typed in, the keys are the field's.
+    // Alt+M is the moment diagram's ("&M"): the menu answers Alt+D.
+    QMenu* modifica = menuBar()->addMenu(QStringLiteral("Mo&difica"));
+    mnuAnnulla = modifica->addAction(QStringLiteral("&Annulla"));
+    mnuAnnulla->setObjectName(QStringLiteral("mnuAnnulla"));
+    mnuAnnulla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRipeti = modifica->addAction(QStringLiteral("&Ripeti"));
+    mnuRipeti->setObjectName(QStringLiteral("mnuRipeti"));
+    mnuRipeti->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuAnnulla->setEnabled(false);
+    mnuRipeti->setEnabled(false);
+    connect(&documento_->Pila(), &QUndoStack::canUndoChanged, mnuAnnulla, &QAction::setEnabled);
+    connect(&documento_->Pila(), &QUndoStack::canRedoChanged, mnuRipeti, &QAction::setEnabled);
+
     QMenu* opzioni = menuBar()->addMenu(QStringLiteral("&Opzioni"));
     mnuOpzioniItem[1] = VoceMenu(opzioni, 1, "&Arrotonda momenti sugli appoggi", "mnuOpzioniItem");
     mnuOpzioniItem[2] = VoceMenu(opzioni, 2, "&Decalage", "mnuOpzioniItem");
@@ -376,6 +392,15 @@ void FrmMain::CollegaEventi() {
     connect(mnuOpzioniItem.at(3), &QAction::triggered, this,
             [this](bool attivo) { Comando([this, attivo] { SceltaDecalage(VoceDecalageSovrapposto, attivo); }); });
     connect(mnuinpostazioni, &QAction::triggered, this, [this] { Comando([this] { ApreImpostazioni(); }); });
+    // A cell being edited is committed first: that entry is the step undone.
+    connect(mnuAnnulla, &QAction::triggered, this, [this] { Comando([this] {
+        ChiudeEditori();
+        documento_->Pila().undo();
+    }); });
+    connect(mnuRipeti, &QAction::triggered, this, [this] { Comando([this] {
+        ChiudeEditori();
+        documento_->Pila().redo();
+    }); });
     connect(mnuHelp.at(0), &QAction::triggered, this, [this] { Comando([this] { Aiuto(); }); });
     connect(mnuHelp.at(1), &QAction::triggered, this, [this] { Comando([this] { FilesDiEsempio(); }); });
     connect(mnuHelp.at(2), &QAction::triggered, this, [this] { Comando([this] { Informazioni(); }); });
@@ -396,23 +421,30 @@ void FrmMain::CollegaEventi() {
     for (QRadioButton* o : optSLU) connect(o, &QRadioButton::toggled, this, [this] { SceltaStatoLimite(); });
     connect(ComboSLE, &QComboBox::currentIndexChanged, this, [this](int indice) {
         if (indice >= 0) imp_.TipoSLE = indice;
+        Modifica("Combinazione SLE");
     });
 
-    // Anything the user changes may make the window differ from its file.
-    const auto modifica = [this] { AggiornaModifiche(); };
-    connect(txtTitolo, &QLineEdit::textEdited, this, modifica);
-    connect(txtCampate, &QLineEdit::textEdited, this, modifica);
-    for (QLineEdit* campo : txtscala) connect(campo, &QLineEdit::textEdited, this, modifica);
-    for (GrigliaModifica* g : FlexGrid) connect(g, &GrigliaModifica::CellaModificata, this, modifica);
+    // Every edit is a step of the beam document. A field being typed in marks the beam at once
+    // and becomes a step when the user leaves it or presses Enter.
+    const auto bozza = [this] {
+        bozza_ = true;
+        AggiornaModifiche();
+    };
+    for (QLineEdit* campo : {txtTitolo, txtCampate, txtPlot, txtscala[0], txtscala[1], txtscala[2]}) {
+        connect(campo, &QLineEdit::textChanged, this, bozza);
+        connect(campo, &QLineEdit::editingFinished, this, [this] { Modifica("Campo"); });
+    }
+    for (GrigliaModifica* g : FlexGrid) connect(g, &GrigliaModifica::CellaModificata, this, [this] { Modifica("Celle"); });
     // A block of spans pasted below the last one adds the spans it needs (and their supports).
     FlexGrid[0]->Crescente(true);
     connect(FlexGrid[0], &GrigliaModifica::RigheRichieste, this, [this](int righe) {
         txtCampate->setText(QString::number(righe));
         ApplicaCampate(false);
     });
-    for (QRadioButton* o : optSLU) connect(o, &QRadioButton::toggled, this, modifica);
-    connect(ckScalePreimpostate, &QCheckBox::toggled, this, modifica);
-    connect(ckVisualizzaDeformata, &QCheckBox::toggled, this, modifica);
+    const auto opzione = [this] { Modifica("Opzione"); };
+    for (QRadioButton* o : optSLU) connect(o, &QRadioButton::toggled, this, opzione);
+    connect(ckScalePreimpostate, &QCheckBox::toggled, this, opzione);
+    connect(ckVisualizzaDeformata, &QCheckBox::toggled, this, opzione);
 }
 
 template <class Azione>
@@ -442,7 +474,7 @@ void FrmMain::CaricaComboSLE() {
 void FrmMain::SceltaVincolo(bool sinistro, int codice) {
     (sinistro ? trave_.VincoloSinistro : trave_.VincoloDestro) = codice;
     AggiornaElastici();
-    AggiornaModifiche();
+    Modifica("Vincolo");
 }
 
 void FrmMain::AggiornaElastici() {
@@ -468,7 +500,7 @@ void FrmMain::ApplicaCampate(bool inizia) {
     if (!inizia && n == FlexGrid[0]->Righe() - 1) return;
     trave_.nCampate(n);
     DimensionaGriglie();
-    AggiornaModifiche();
+    Modifica("Numero campate");
     if (inizia) FlexGrid[0]->ApreCella(1, 1);
 }
 
@@ -499,7 +531,7 @@ void FrmMain::AggiornaMenuOpzioni() {
 
 void FrmMain::SceltaArrotonda(bool attivo) {
     trave_.ArrotondaMomenti = attivo;
-    AggiornaModifiche();
+    Modifica("Arrotonda");
 }
 
 void FrmMain::SceltaDecalage(int voce, bool attivo) {
@@ -510,7 +542,7 @@ void FrmMain::SceltaDecalage(int voce, bool attivo) {
         questa->setChecked(false);
         questa->setText(voce == VoceDecalage ? QStringLiteral("&Decalage") : QStringLiteral("D&ecalage Sovrapposto"));
         trave_.Decala = 0;
-        AggiornaModifiche();
+        Modifica("Decalage");
         return;
     }
     if (finestraDecalage_) finestraDecalage_->close();
@@ -519,13 +551,13 @@ void FrmMain::SceltaDecalage(int voce, bool attivo) {
     finestraDecalage_ = finestra;
     connect(finestra, &FrmDecalage::DidascaliaCambiata, this, [this](int iCheck, const QString& didascalia) {
         if (QAction* v = mnuOpzioniItem.at(iCheck); v->isChecked()) v->setText(ConTastoDecalage(iCheck, didascalia));
-        AggiornaModifiche();
+        Modifica("Decalage");
     });
     questa->setChecked(true);
     trave_.Decala = voce == VoceDecalage ? 1 : 2;
     altra->setChecked(false);
     altra->setText(voce == VoceDecalage ? QStringLiteral("D&ecalage Sovrapposto") : QStringLiteral("&Decalage"));
-    AggiornaModifiche();
+    Modifica("Decalage");
     finestra->show();
 }
 
@@ -543,7 +575,7 @@ void FrmMain::Sezioni() {
     FrmSez finestra(trave_, sep_, *msg_, this);
     finestra.exec();
     cbCalcolo->setFocus(Qt::OtherFocusReason);
-    AggiornaModifiche();
+    Modifica("Sezioni");
 }
 
 void FrmMain::CarichiConcentrati() {
@@ -562,13 +594,13 @@ void FrmMain::CarichiConcentrati() {
     }
     FrmFconc finestra(trave_, std::move(luci), sep_, *msg_, this);
     finestra.exec();
-    AggiornaModifiche();
+    Modifica("Carichi concentrati");
 }
 
 void FrmMain::Visualizza() {
     FrmVisualCar scelta(trave_, this);
     if (scelta.exec() != QDialog::Accepted) return;
-    AggiornaModifiche();
+    Modifica("Visualizza carichi");
     if (!Esegue(&vc::CalcolaCarichi)) return;
     if (trave_.nCampate() > 0 || trave_.nCarConc() > 0 || trave_.nCoppie() > 0) MostraDiagramma(2);
 }
@@ -583,19 +615,19 @@ void FrmMain::Elastici() {
     }
     FrmElastici finestra(trave_, sep_, *msg_, this);
     finestra.exec();
-    AggiornaModifiche();
+    Modifica("Vincoli elastici");
 }
 
 void FrmMain::Ridistribuzione() {
     FrmRidist finestra(imp_, sep_, this);
     finestra.exec();
-    AggiornaModifiche();
+    Modifica("Ridistribuzione");
 }
 
 void FrmMain::ApreImpostazioni() {
     FrmGamma finestra(imp_, sep_, *msg_, PercorsiFileIniPredefiniti(imp_.PercorsoProgramma), this);
     finestra.exec();
-    AggiornaModifiche();
+    Modifica("Coefficienti parziali");
 }
 
 void FrmMain::AiutoBlocco() {

@@ -7,7 +7,8 @@
 //   FrmMain.cpp          the controls, their layout, menus and toolbar, the small handlers;
 //   FrmMainCalcolo.cpp   moving the input into the beam and back, the checks, the calculation
 //                        and the results grids;
-//   FrmMainFile.cpp      start-up, the file commands, printing, unsaved changes, closing.
+//   FrmMainFile.cpp      start-up, the file commands, printing, closing;
+//   FrmMainDocumento.cpp the beam document: every edit a step of undo, the unsaved mark.
 //
 // Every control carries its own name as objectName ("txtTitolo", "FlexGrid0", "cbCalcolo",
 // "mnuFileItem2"...), so that other windows and tests can find it as a user would.
@@ -46,6 +47,7 @@ class QToolBar;
 
 namespace vc {
 
+class DocumentoTrave;
 class FrmDecalage;
 class FrmDiagramma;
 class GestioneTastiDecimali;
@@ -110,8 +112,11 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
 
     // The caption without the mark of unsaved changes.
     const std::string& Didascalia() const { return didascalia_; }
-    // True when what the window holds differs from the data file last read or written.
+    // True when the beam has changes not saved: an edit since the data file was last read or
+    // written, not undone, or a field being typed in.
     bool Modificato() const;
+    // The beam document: its undo stack is the one of "&Modifica".
+    DocumentoTrave& Documento() { return *documento_; }
     // Asks whether to save unsaved changes: true when the caller may go on (saved, or not to
     // be saved), false when the user cancelled or the saving failed.
     bool ConfermaAbbandono();
@@ -182,7 +187,11 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void LeggeAppoggi(Velcora& t) const;
     void LeggeOpzioni(Impostazioni& imp) const;
     void TrasferisceDati(Velcora& t, Impostazioni& imp) const;
-    std::string FirmaFinestra() const;
+    LavoroNonSalvato Ingresso() const;
+    void Modifica(const char* descrizione);
+    void ConfermaCampi();
+    void MostraIngresso(const LavoroNonSalvato& l);
+    void MostraTesti(const LavoroNonSalvato& l);
     EsitoComando LeggeDatiFinestra();
     void SelezionaCampo(const ControlloFallito& rifiuto);
     bool Esegue(EsitoComando (*comando)(Velcora&, Impostazioni&, Messaggi&));
@@ -212,13 +221,14 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
                                        bool rileggiIni = false);
     void DopoLettura();
     void DatiSalvati();
+    void NuovoDocumento(bool nonSalvato = false);
     void AggiornaModifiche();
     std::filesystem::path CartellaEsempi() const;
 
     // Unsaved work kept against a crash (FrmMainRecupero.cpp).
     void AvviaRecupero(const std::filesystem::path& cartella);
     bool OffreRecupero();
-    LavoroNonSalvato Lavoro() const;
+    LavoroNonSalvato Lavoro(bool conEditore = true) const;
     void Ripristina(const LavoroNonSalvato& lavoro);
 
     Separatori sep_;
@@ -229,7 +239,8 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     Impostazioni imp_;
     Velcora trave_;
     std::string didascalia_;
-    std::string firmaSalvata_;
+    DocumentoTrave* documento_ = nullptr;
+    bool bozza_ = false; // a field is being typed in: unsaved, not yet a step
     bool salvaConNome_ = false; // a plain save asks for a name (an example was opened)
     QPointer<FrmDecalage> finestraDecalage_;
     GestioneTastiDecimali* tastiDecimali_ = nullptr;
@@ -267,6 +278,8 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     std::map<int, QAction*> mnuOpzioniItem;
     QAction* mnuinpostazioni = nullptr;
     std::map<int, QAction*> mnuHelp;
+    QAction* mnuAnnulla = nullptr;
+    QAction* mnuRipeti = nullptr;
     QToolBar* ToolbarUp = nullptr;
 
   private:

@@ -22,7 +22,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <sstream>
 #include <stdexcept>
 
 namespace vc {
@@ -226,30 +225,6 @@ void FrmMain::TrasferisceDati(Velcora& t, Impostazioni& imp) const {
     t.nDivisioniPlt = Legge(CampoDati::PuntiDiagramma, 0, 0, [&] { return LeggeConteggio(*txtPlot); });
     LeggeAppoggi(t);
     LeggeOpzioni(imp);
-}
-
-// The data file the window would write now, after the data check of a save. Two equal
-// signatures mean nothing the file keeps has changed; input that cannot be read yet is
-// compared as typed.
-std::string FrmMain::FirmaFinestra() const {
-    Velcora t = trave_;
-    Impostazioni imp = imp_;
-    try {
-        MessaggiRegistrati zitto;
-        TrasferisceDati(t, imp);
-        vc::ControllaDati(t, imp, zitto);
-        std::ostringstream uscita;
-        FileTesto file = FileTesto::PerScrittura(uscita);
-        vc::FileLeggeScrive(Modo::Scrittura, file, t, imp, zitto);
-        return uscita.str();
-    } catch (const std::exception&) {
-        std::string grezzo = "?" + txtTitolo->text().toStdString() + "\n" + txtCampate->text().toStdString();
-        for (const GrigliaModifica* g : FlexGrid)
-            for (int r = 1; r < g->Righe(); ++r)
-                for (int c = 1; c < g->Colonne(); ++c) grezzo += "|" + g->TestoCella(r, c);
-        for (const QLineEdit* campo : txtscala) grezzo += "|" + campo->text().toStdString();
-        return grezzo;
-    }
 }
 
 // The window's input into the beam. Input that cannot be read is "Errore nei dati", with the

@@ -3,6 +3,7 @@
 
 #include "outputs/UsciteDiagrammi.h"
 #include "support/Formattazione.h"
+#include "ui/DocumentoTrave.h"
 #include "ui/FrmDiagramma.h"
 #include "ui/FrmMain.h"
 #include "ui/PlottaDisegno.h"
@@ -62,9 +63,10 @@ void FrmMain::ScriveScala(int casella, double scala) {
     const QString testo = QString::fromStdString(TestoNumero(scala, sep_));
     if (campo->text() == testo) return;
     // The scales shown are the drawing's, not a change the user made to the beam.
-    const bool eraModificato = Modificato();
+    const bool bozza = bozza_;
     campo->setText(testo);
-    if (!eraModificato) firmaSalvata_ = FirmaFinestra();
+    bozza_ = bozza;
+    documento_->Aggiorna(Ingresso());
     AggiornaModifiche();
 }
 

@@ -65,7 +65,7 @@ void FrmMain::Avvia(const AvvioProgramma& avvio) {
             // A file named on the command line that cannot be used leaves an empty window.
         }
     }
-    DatiSalvati();
+    NuovoDocumento();
 }
 
 bool FrmMain::FileIniLeggeScrive(Modo modo) {
@@ -112,7 +112,7 @@ void FrmMain::DopoLettura() {
     FrDiagrammi->show();
     salvaConNome_ = false;
     cbCalcolo->setFocus(Qt::OtherFocusReason);
-    DatiSalvati();
+    NuovoDocumento();
 }
 
 bool FrmMain::ApriFileDati(const fs::path& cartella, bool rileggiIni) {
@@ -135,7 +135,7 @@ void FrmMain::Nuovo() {
     FrDiagrammi->hide();
     txtTitolo->setFocus(Qt::OtherFocusReason);
     txtTitolo->selectAll();
-    DatiSalvati();
+    NuovoDocumento();
 }
 
 void FrmMain::Apri() {
@@ -213,17 +213,9 @@ void FrmMain::EsportaDxf() {
 // ---------------------------------------------------------------------------------------------
 // Unsaved changes and closing
 
-bool FrmMain::Modificato() const {
-    return FirmaFinestra() != firmaSalvata_;
-}
-
-void FrmMain::DatiSalvati() {
-    firmaSalvata_ = FirmaFinestra();
-    AggiornaModifiche();
-}
-
 std::string FrmMain::SalvaRecupero() {
     ChiudeEditori();
+    ConfermaCampi();
     if (!Modificato()) return {};
     Velcora t = trave_;
     Impostazioni imp = imp_;
@@ -255,14 +247,11 @@ std::string FrmMain::SalvaRecupero() {
     throw std::system_error(ec);
 }
 
-void FrmMain::AggiornaModifiche() {
-    setWindowModified(Modificato());
-}
-
 bool FrmMain::ConfermaAbbandono() {
     ChiudeEditori();
     // The cover typed in the decalage window goes into the beam when that window closes.
     if (finestraDecalage_) finestraDecalage_->close();
+    ConfermaCampi();
     if (!Modificato()) return true;
     const QString nome = imp_.NomeFile.empty() || imp_.NomeFile == "*"
                              ? QStringLiteral("I dati della nuova trave non sono stati salvati.")

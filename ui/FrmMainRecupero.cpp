@@ -24,6 +24,7 @@ void FrmMain::AvviaRecupero(const std::filesystem::path& cartella) {
     timerRecupero_->setInterval(30000);
     connect(timerRecupero_, &QTimer::timeout, this, [this] {
         try {
+            ConfermaCampi();
             if (Modificato())
                 ScriveRecupero();
             else
@@ -35,7 +36,7 @@ void FrmMain::AvviaRecupero(const std::filesystem::path& cartella) {
     timerRecupero_->start();
 }
 
-LavoroNonSalvato FrmMain::Lavoro() const {
+LavoroNonSalvato FrmMain::Lavoro(bool conEditore) const {
     LavoroNonSalvato l;
     l.NomeFile = imp_.NomeFile;
     l.PercorsoDati = imp_.PercorsoDati;
@@ -52,7 +53,7 @@ LavoroNonSalvato FrmMain::Lavoro() const {
         }
         // What is being typed is work too.
         const int r = griglia.RigaCorrente(), c = griglia.ColonnaCorrente();
-        if (griglia.InModifica() && r >= 1 && c >= 1 && r < griglia.Righe() && c < griglia.Colonne())
+        if (conEditore && griglia.InModifica() && r >= 1 && c >= 1 && r < griglia.Righe() && c < griglia.Colonne())
             l.Griglie[g][static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
                 griglia.Editor()->text().toStdString();
     }
@@ -97,22 +98,9 @@ void FrmMain::Ripristina(const LavoroNonSalvato& l) {
     ImpostaTitolo(FormCaption + imp_.NomeFile);
     AggiornaMenuOpzioni();
     DopoLettura();
-    txtTitolo->setText(QString::fromStdString(l.Titolo));
-    txtTitolo->setCursorPosition(0);
-    txtCampate->setText(QString::fromStdString(l.Campate));
-    txtPlot->setText(QString::fromStdString(l.Punti));
-    for (std::size_t k = 0; k < l.Scale.size(); ++k) txtscala[k]->setText(QString::fromStdString(l.Scale[k]));
-    for (std::size_t g = 0; g < l.Griglie.size(); ++g) {
-        GrigliaModifica& griglia = *FlexGrid[g];
-        griglia.ImpostaRighe(static_cast<int>(l.Griglie[g].size()) + 1);
-        griglia.NumeraRighe();
-        for (std::size_t r = 0; r < l.Griglie[g].size(); ++r)
-            for (std::size_t c = 0; c < l.Griglie[g][r].size(); ++c)
-                griglia.ScriveCella(l.Griglie[g][r][c], static_cast<int>(r) + 1, static_cast<int>(c) + 1);
-    }
+    MostraTesti(l);
     // Still to be saved: no file holds this work.
-    firmaSalvata_.clear();
-    AggiornaModifiche();
+    NuovoDocumento(true);
 }
 
 } // namespace vc

@@ -1,0 +1,169 @@
+// Undo and redo in the main window: every kind of edit is one step; undoing it gives back the
+// beam as saved, byte for byte, and clears the unsaved mark; redoing it gives the edit back.
+// Inside a cell being edited Ctrl+Z is the editor's own.
+
+#include "AiutoFrmMain.h"
+#include "ui/DocumentoTrave.h"
+
+#include <QMenuBar>
+#include <functional>
+
+namespace vc {
+namespace {
+
+using prova::FinestraPrincipale;
+namespace fs = std::filesystem;
+
+class AnnullaRipeti : public FinestraPrincipale {
+  protected:
+    void ApreEsempio() {
+        const fs::path file = dati / "trave.vlr";
+        fs::copy_file(prova::CartellaEsempi() / "tre_campate_appoggi.vlr", file);
+        Avvia({file.string()});
+    }
+    // "Salva con nome" into the folder of the test; the text written.
+    std::string SalvaCome(const char* nome) {
+        servizi.Dialoghi_.RisposteSalva.assign({dati / nome}); // a refused save asks nothing
+        std::error_code ec;
+        fs::remove(dati / nome, ec);
+        Menu("mnuFileItem3")->trigger();
+        return prova::LeggeTesto(dati / nome);
+    }
+    void ChiudeEditore(GrigliaModifica* g) {
+        if (g->InModifica()) QTest::keyClick(g->Editor(), Qt::Key_Escape);
+    }
+    int Passi() { return w->Documento().Pila().count(); }
+};
+
+struct Modifica {
+    const char* Nome;
+    std::function<void()> Fa;
+};
+
+TEST_F(AnnullaRipeti, OgniModificaEUnPassoCheSiAnnullaESiRipete) {
+    const Modifica modifiche[] = {
+        {"cella",
+         [this] {
+             ClicCella(w->FlexGrid[0], 1, 2);
+             DigitaInvio(QStringLiteral("20"));
+             ChiudeEditore(w->FlexGrid[0]);
+         }},
+        {"blocco incollato che aggiunge campate",
+         [this] {
+             GrigliaModifica* g = w->FlexGrid[0];
+             g->VaiACella(3, 1);
+             ASSERT_TRUE(g->IncollaTesto("7\t1\t2\t3\t4\t1\n8\t1\t2\t3\t4\t1"));
+             ASSERT_EQ(w->txtCampate->text(), QStringLiteral("4"));
+         }},
+        {"numero campate",
+         [this] {
+             Clic(w->txtCampate);
+             DigitaInvio(QStringLiteral("5"));
+             ChiudeEditore(w->FlexGrid[0]);
+         }},
+        {"titolo",
+         [this] {
+             Clic(w->txtTitolo);
+             DigitaInvio(QStringLiteral("Un altro titolo"));
+         }},
+        {"vincolo", [this] { Clic(w->opVincSin[Incastro]); }},
+        {"stato limite", [this] { Clic(w->optSLU[0]); }},
+        {"casella", [this] { Clic(w->ckVisualizzaDeformata); }},
+        {"menu opzioni", [this] { Menu("mnuOpzioniItem1")->trigger(); }},
+        {"OK di una finestra",
+         [this] {
+             prova::QuandoSiApre([](QWidget* f) {
+                 auto* delta = f->findChild<QLineEdit*>(QStringLiteral("txtDelta"));
+                 auto* ok = f->findChild<QPushButton*>(QStringLiteral("CmdOk"));
+                 if (!delta || !ok) return f->close(), void();
+                 delta->setFocus();
+                 delta->selectAll();
+                 QTest::keyClicks(delta, QStringLiteral("0,8"));
+                 ok->click();
+             });
+             w->cmdRidist->click();
+         }},
+    };
+    for (const Modifica& m : modifiche) {
+        SCOPED_TRACE(m.Nome);
+        fs::remove_all(dati);
+        fs::create_directories(dati);
+        w = std::make_unique<FrmMain>(Separatori::Italiani(), &msg, &servizi);
+        ApreEsempio();
+        const std::string salvato = SalvaCome("salvato.vlr");
+        ASSERT_FALSE(salvato.empty());
+        ASSERT_FALSE(w->isWindowModified());
+        const int passi = Passi();
+
+        m.Fa();
+        QApplication::processEvents(); // the next edit would be another step
+        EXPECT_TRUE(w->isWindowModified());
+        EXPECT_EQ(Passi(), passi + 1) << "una modifica, un passo";
+        ASSERT_TRUE(Menu("mnuAnnulla")->isEnabled());
+
+        Menu("mnuAnnulla")->trigger();
+        EXPECT_FALSE(w->isWindowModified()) << "di nuovo come salvato";
+        EXPECT_EQ(SalvaCome("annullato.vlr"), salvato) << Messaggi();
+        ASSERT_TRUE(Menu("mnuRipeti")->isEnabled());
+        Menu("mnuRipeti")->trigger();
+        EXPECT_TRUE(w->isWindowModified());
+        EXPECT_NE(SalvaCome("ripetuto.vlr"), salvato) << Messaggi();
+        TearDown();
+    }
+}
+
+TEST_F(AnnullaRipeti, IlMenuModificaEISuoiTasti) {
+    ApreEsempio();
+    QMenu* menu = nullptr;
+    for (QAction* a : w->menuBar()->actions())
+        if (a->text() == QStringLiteral("Mo&difica")) menu = a->menu(); // Alt+M is the diagram's "&M"
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("&Annulla"));
+    EXPECT_EQ(menu->actions()[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("&Ripeti"));
+    EXPECT_EQ(menu->actions()[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+    EXPECT_FALSE(menu->actions()[0]->isEnabled()); // nothing to undo in a file just read
+
+    GrigliaModifica* g = w->FlexGrid[0];
+    const std::string prima = g->TestoCella(1, 2);
+    // In the editor Ctrl+Z takes back what was typed there, and the beam has no step.
+    ClicCella(g, 1, 2);
+    ASSERT_TRUE(g->InModifica());
+    Digita(QStringLiteral("99"));
+    QTest::keyClick(g->Editor(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(g->InModifica());
+    EXPECT_EQ(g->Editor()->text().toStdString(), prima);
+    EXPECT_EQ(Passi(), 0);
+    ChiudeEditore(g);
+
+    // On the grid the keys undo and redo the beam's edits.
+    ClicCella(g, 1, 2);
+    DigitaInvio(QStringLiteral("42"));
+    ChiudeEditore(g);
+    ASSERT_EQ(g->TestoCella(1, 2), "42");
+    g->setFocus();
+    QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(g->TestoCella(1, 2), prima);
+    EXPECT_FALSE(w->isWindowModified());
+    QTest::keyClick(Fuoco(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(g->TestoCella(1, 2), "42");
+    EXPECT_TRUE(w->isWindowModified());
+}
+
+// Typing into a field marks the beam at once; the step is made when the field is left.
+TEST_F(AnnullaRipeti, UnCampoInScritturaSegnaLaTraveEPoiEUnPasso) {
+    ApreEsempio();
+    Clic(w->txtTitolo);
+    Digita(QStringLiteral("Titolo"));
+    EXPECT_TRUE(w->isWindowModified());
+    EXPECT_EQ(Passi(), 0);
+    Invio();
+    EXPECT_EQ(Passi(), 1);
+    Menu("mnuAnnulla")->trigger();
+    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_NE(w->txtTitolo->text(), QStringLiteral("Titolo"));
+}
+
+} // namespace
+} // namespace vc

@@ -1,0 +1,65 @@
+#pragma once
+// The beam document: the input of the main window as one value (the texts as typed in its
+// fields and grids, and the rest of the beam with the options as a data file), the steps of
+// undo and redo, and the mark of unsaved changes: the input differs from the one last read or
+// saved. An edit sets it, a save clears it, and undoing back to the saved input (or typing
+// the saved values again) clears it.
+//
+// The window hands the document its input after every edit (Registra); what changed since the
+// last one becomes one undoable step, and the edits of one turn of the event loop (a pasted
+// block and the spans it added) are one step. Undo and redo give the window back the input of
+// that step (the function given at construction shows it).
+//
+//   DocumentoTrave doc([&](const LavoroNonSalvato& l) { finestra.Mostra(l); });
+//   doc.Sostituisce(finestra.Input());   // a file read: nothing to undo, nothing unsaved
+//   doc.Registra(finestra.Input(), "Luce"); // after an edit: one step, marked unsaved
+//   doc.Pila().undo();                   // back as it was, and unmarked
+
+#include "ui/Recupero.h"
+
+#include <QObject>
+#include <QUndoStack>
+#include <functional>
+#include <optional>
+
+namespace vc {
+
+class DocumentoTrave final : public QObject {
+    Q_OBJECT
+  public:
+    using Mostra = std::function<void(const LavoroNonSalvato&)>;
+    explicit DocumentoTrave(Mostra mostra, QObject* genitore = nullptr);
+
+    const LavoroNonSalvato& Dati() const { return dati_; }
+    QUndoStack& Pila() { return pila_; }
+
+    // The input after an edit: a step when it differs from the last one. Ignored while undo or
+    // redo is showing a step (the window's own signals are not edits).
+    void Registra(LavoroNonSalvato ora, const QString& descrizione);
+    // The input the window now shows without an edit of the user's (a scale drawn): no step.
+    void Aggiorna(LavoroNonSalvato ora);
+    // The whole input replaced (a file read, a new beam): nothing to undo; saved unless
+    // nonSalvato (work recovered from a crash, which no file holds).
+    void Sostituisce(LavoroNonSalvato dati, bool nonSalvato = false);
+    // The input has just been written to its file.
+    void Salvato();
+    bool Modificato() const { return !salvati_ || !(dati_ == *salvati_); }
+
+  signals:
+    void ModificatoCambiato();
+
+  private:
+    friend class PassoModifica;
+    void Applica(const LavoroNonSalvato& dati);
+    int Turno();
+
+    Mostra mostra_;
+    QUndoStack pila_;
+    LavoroNonSalvato dati_;
+    std::optional<LavoroNonSalvato> salvati_; // nothing: no file holds this beam
+    bool applicando_ = false;
+    int turno_ = 0;
+    bool turnoInCorso_ = false;
+};
+
+} // namespace vc

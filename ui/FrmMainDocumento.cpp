@@ -1,0 +1,115 @@
+// The main window and its beam document: the input handed to the document after every edit,
+// shown again by undo and redo, and the mark of unsaved changes that follows the document.
+
+#include "calcolo/Calcolo.h"
+#include "files/FileDati.h"
+#include "files/Record.h"
+#include "ui/DocumentoTrave.h"
+#include "ui/FrmMain.h"
+#include "ui/GrigliaModifica.h"
+#include "ui/Recupero.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <sstream>
+
+namespace vc {
+
+// The input as the document keeps it: the texts as typed, and the rest of the beam as the
+// data file a save would write now (after the data check of a save, so that two equal inputs
+// are equal whatever the calculation has done to the beam since). Input that cannot be read
+// yet keeps the beam as it stands.
+LavoroNonSalvato FrmMain::Ingresso() const {
+    LavoroNonSalvato l = Lavoro(false);
+    Velcora t = trave_;
+    Impostazioni imp = imp_;
+    try {
+        MessaggiRegistrati zitto;
+        TrasferisceDati(t, imp);
+        vc::ControllaDati(t, imp, zitto);
+        std::ostringstream uscita;
+        FileTesto file = FileTesto::PerScrittura(uscita);
+        vc::FileLeggeScrive(Modo::Scrittura, file, t, imp, zitto);
+        l.DatiFile = uscita.str();
+    } catch (const std::exception&) {
+        // Compared as typed.
+    }
+    return l;
+}
+
+void FrmMain::ConfermaCampi() {
+    if (bozza_) Modifica("Campo");
+}
+
+void FrmMain::Modifica(const char* descrizione) {
+    bozza_ = false;
+    documento_->Registra(Ingresso(), QString::fromUtf8(descrizione));
+    AggiornaModifiche();
+}
+
+void FrmMain::NuovoDocumento(bool nonSalvato) {
+    bozza_ = false;
+    documento_->Sostituisce(Ingresso(), nonSalvato);
+    AggiornaModifiche();
+}
+
+void FrmMain::DatiSalvati() {
+    // What was being typed went into the file: it is an edit like the others. What the data
+    // check of the save did to the beam is not.
+    ConfermaCampi();
+    documento_->Aggiorna(Ingresso());
+    documento_->Salvato();
+    AggiornaModifiche();
+}
+
+bool FrmMain::Modificato() const {
+    return bozza_ || documento_->Modificato();
+}
+
+void FrmMain::AggiornaModifiche() {
+    setWindowModified(Modificato());
+}
+
+// Undo and redo: the beam of the step as a data file is read, and the window shows it with
+// the texts as they were typed. The file the beam belongs to stays what it is.
+void FrmMain::MostraIngresso(const LavoroNonSalvato& l) {
+    ChiudeDiagrammi(); // they draw the results of the beam being replaced
+    const std::string nomeFile = imp_.NomeFile, percorsoDati = imp_.PercorsoDati;
+    FileTesto file = FileTesto::PerLettura(l.DatiFile);
+    Velcora t;
+    Impostazioni imp = imp_;
+    MessaggiRegistrati zitto; // written by this program a moment ago
+    vc::FileLeggeScrive(Modo::Lettura, file, t, imp, zitto);
+    trave_ = std::move(t);
+    imp_ = std::move(imp);
+    imp_.NomeFile = nomeFile;
+    imp_.PercorsoDati = percorsoDati;
+    AggiornaMenuOpzioni();
+    DimensionaGriglie();
+    FormScriveDati();
+    ComboSLE->setCurrentIndex(imp_.TipoSLE);
+    MostraTesti(l);
+    MostraRisultati(false);
+    bozza_ = false;
+}
+
+// The fields and grids as typed.
+void FrmMain::MostraTesti(const LavoroNonSalvato& l) {
+    txtTitolo->setText(QString::fromStdString(l.Titolo));
+    txtTitolo->setCursorPosition(0);
+    txtCampate->setText(QString::fromStdString(l.Campate));
+    txtPlot->setText(QString::fromStdString(l.Punti));
+    for (std::size_t k = 0; k < l.Scale.size(); ++k)
+        txtscala[k]->setText(QString::fromStdString(l.Scale[k]));
+    for (std::size_t g = 0; g < l.Griglie.size(); ++g) {
+        GrigliaModifica& griglia = *FlexGrid[g];
+        griglia.AnnullaModifica();
+        griglia.ImpostaRighe(static_cast<int>(l.Griglie[g].size()) + 1);
+        griglia.NumeraRighe();
+        for (std::size_t r = 0; r < l.Griglie[g].size(); ++r)
+            for (std::size_t c = 0; c < l.Griglie[g][r].size(); ++c)
+                griglia.ScriveCella(l.Griglie[g][r][c], static_cast<int>(r) + 1, static_cast<int>(c) + 1);
+    }
+}
+
+} // namespace vc
