@@ -120,9 +120,9 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     // Asks whether to save unsaved changes: true when the caller may go on (saved, or not to
     // be saved), false when the user cancelled or the saving failed.
     bool ConfermaAbbandono();
-    // For an internal error that ends the program: the unsaved input as a data file
-    // "<name>-recupero.vlr" in the data folder, else in the home folder. Returns its path, or
-    // nothing when nothing was unsaved; throws std::system_error when it cannot be written.
+    // For an internal error that ends the program: the unsaved work written to the recovery
+    // file that the next start offers back (one copy, the window as typed). Returns its path,
+    // or nothing when nothing was unsaved; throws std::system_error when it cannot be written.
     std::string SalvaRecupero();
     // The unsaved work written now to the recovery file offered at the next start
     // (FrmMainRecupero.cpp); the window does it every 30 seconds and at each calculation.

@@ -4,7 +4,6 @@
 #include "ui/FrmMain.h"
 
 #include "files/FileIni.h"
-#include "files/FileSuDisco.h"
 #include "outputs/Relazione.h"
 #include "support/ImpostazioniInternazionali.h"
 #include "ui/FrmDecalage.h"
@@ -15,7 +14,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,7 +21,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <sstream>
 #include <system_error>
 
 namespace vc {
@@ -217,34 +214,10 @@ std::string FrmMain::SalvaRecupero() {
     ChiudeEditori();
     ConfermaCampi();
     if (!Modificato()) return {};
-    Velcora t = trave_;
-    Impostazioni imp = imp_;
-    try {
-        TrasferisceDati(t, imp);
-    } catch (const std::exception&) {
-        // A field that cannot be read yet: what was read before it is kept, the rest as the
-        // beam last held it.
-    }
-    std::ostringstream uscita;
-    FileTesto file = FileTesto::PerScrittura(uscita);
-    MessaggiRegistrati zitto;
-    vc::FileLeggeScrive(Modo::Scrittura, file, t, imp, zitto);
-
-    const std::string nome = std::string(imp_.NomeFile.empty() || imp_.NomeFile == "*" ? "trave" : imp_.NomeFile)
-                                 .append("-recupero.")
-                                 .append(EstensioneFileDati);
-    std::error_code ec;
-    for (const fs::path& cartella : {fs::path(imp_.PercorsoDati), fs::path(QDir::homePath().toStdString())}) {
-        if (cartella.empty()) continue;
-        if (!ScriveFileAtomico(cartella / nome, uscita.str(), ec)) continue;
-        try {
-            ScriveRecupero(); // and the copy the next start offers back
-        } catch (const std::exception&) {
-            // The copy just written is the one the user is told about.
-        }
-        return (cartella / nome).string();
-    }
-    throw std::system_error(ec);
+    if (!recupero_) recupero_ = std::make_unique<Recupero>(); // not started yet: the user's data folder
+    if (!recupero_->Scrive(Lavoro()))
+        throw std::system_error(std::make_error_code(std::errc::io_error), recupero_->File().string());
+    return recupero_->File().string();
 }
 
 bool FrmMain::ConfermaAbbandono() {
