@@ -209,11 +209,18 @@ void GrigliaModifica::ColonneElastiche(bool elastiche) {
 }
 
 void GrigliaModifica::AdattaColonne() {
-    // The columns of a grid being filled in share its width; those of a grid of results are
-    // laid out by DistribuisceColonne.
+    // The columns of a grid being filled in share its width, except one whose value is wider
+    // than the column was made for: that one takes the value's width and the grid scrolls, so
+    // that 1E+308 never shows as "1E..." (which reads as a small number). The columns of a grid
+    // of results are laid out by DistribuisceColonne.
     const bool stira = elastiche_ && !solaLettura_;
-    for (int c = 0; c < columnCount(); ++c)
-        horizontalHeader()->setSectionResizeMode(c, stira && c > 0 ? QHeaderView::Stretch : QHeaderView::Interactive);
+    for (int c = 0; c < columnCount(); ++c) {
+        const int testo = stira && c > 0 ? sizeHintForColumn(c) : 0;
+        const bool largo = testo > LarghezzaVoluta(c);
+        horizontalHeader()->setSectionResizeMode(c, stira && c > 0 && !largo ? QHeaderView::Stretch
+                                                                             : QHeaderView::Interactive);
+        if (largo) setColumnWidth(c, testo);
+    }
     DistribuisceColonne();
 }
 
@@ -252,13 +259,13 @@ void GrigliaModifica::DistribuisceColonne() {
 }
 
 void GrigliaModifica::RidistribuisceDopo() {
-    if (!elastiche_ || !solaLettura_ || ridistribuzioneInAttesa_) return;
+    if (!elastiche_ || ridistribuzioneInAttesa_) return;
     ridistribuzioneInAttesa_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
             ridistribuzioneInAttesa_ = false;
-            DistribuisceColonne();
+            AdattaColonne();
         },
         Qt::QueuedConnection);
 }

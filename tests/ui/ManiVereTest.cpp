@@ -116,6 +116,8 @@ TEST_P(ManiVere, UnNumeroEnormeNonFermaIlProgramma) {
     ClicCella(g, 1, 2);
     DigitaInvio(QStringLiteral("1e308"));
     EXPECT_EQ(g->TestoCella(1, 2), "1E+308"); // in exponent form, not as 309 digits
+    // and whole: its column widens rather than show "1E...", which reads as a small number
+    EXPECT_GT(g->columnWidth(2), g->fontMetrics().horizontalAdvance(QStringLiteral("1E+308")));
     ClicCella(g, 1, 1);
     DigitaInvio(QStringLiteral("6"));
     // The editor has moved on to G1 with "1e308" selected: a click in it places the cursor.
