@@ -61,14 +61,14 @@ EsitoComando Rifiuta(Messaggi& msg, const std::string& testo, Icona icona, Campo
 }
 
 EsitoComando ControllaVincoli(const Velcora& trave, Messaggi& msg) {
-    const auto scelto = [](int v) { return v >= Appoggio && v <= Elastico; };
-    if (!scelto(trave.VincoloSinistro))
+    if (trave.VincoloEstremoSinistro() == VincoloEstremo::NonScelto)
         return Rifiuta(msg, "Scegliere il vincolo di Sinistra !", Icona::Nessuna, CampoDati::VincoloSinistro);
-    if (!scelto(trave.VincoloDestro))
+    if (trave.VincoloEstremoDestro() == VincoloEstremo::NonScelto)
         return Rifiuta(msg, "Scegliere il vincolo di Destra !", Icona::Nessuna, CampoDati::VincoloDestro);
     // A fixed end may carry a lone cantilever, but a beam needs at least one span.
     const int d = CampateEscluseSbalzi(trave);
-    const bool incastro = trave.VincoloSinistro == Incastro || trave.VincoloDestro == Incastro;
+    const bool incastro = trave.VincoloEstremoSinistro() == VincoloEstremo::Incastro ||
+                          trave.VincoloEstremoDestro() == VincoloEstremo::Incastro;
     if ((d < 1 && !incastro) || trave.nCampate() < 1)
         return Rifiuta(msg, MessaggioNumeroCampate(d), Icona::Errore, CampoDati::NumeroCampate);
     return {};
@@ -143,8 +143,8 @@ EsitoComando ControllaPerCalcolo(Velcora& trave, Impostazioni& imp, Messaggi& ms
 
 int CampateEscluseSbalzi(const Velcora& trave) {
     int d = trave.nCampate();
-    if (trave.VincoloSinistro == Libero) --d;
-    if (trave.VincoloDestro == Libero) --d;
+    if (trave.VincoloEstremoSinistro() == VincoloEstremo::Libero) --d;
+    if (trave.VincoloEstremoDestro() == VincoloEstremo::Libero) --d;
     return d;
 }
 

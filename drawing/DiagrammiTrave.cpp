@@ -224,8 +224,9 @@ DiagrammaTrave DiagrammaMomenti(const Velcora& trave, const Impostazioni& imp, c
     dt.ScalaFR = r.ScalaFR;
     Disegno& d = dt.Figura;
 
-    if (trave.Decala != 1) PlottaInviluppo(d, trave, inv, -r.Scala, coloreInviluppi);
-    if (trave.Decala != 0) {
+    if (trave.ModoDecala() != ModoDecalage::Traslato)
+        PlottaInviluppo(d, trave, inv, -r.Scala, coloreInviluppi);
+    if (trave.ModoDecala() != ModoDecalage::Nessuno) {
         const LineeDecalage linee = Decalage(trave, msg);
         for (const auto* gruppo : {&linee.Positive, &linee.Negative})
             for (const Poligonale& p : *gruppo)

@@ -104,17 +104,17 @@ RisultatoScala ScalaYcalcola(double hTesto, double xMin, double xMax, double yMi
 namespace {
 
 // The symbol of one end of the beam at x0; verso points outwards.
-void Estremo(Disegno& d, int codice, double x0, double verso, double D, double ScalaY) {
-    if (codice == Incastro) {
+void Estremo(Disegno& d, VincoloEstremo vincolo, double x0, double verso, double D, double ScalaY) {
+    if (vincolo == VincoloEstremo::Incastro) {
         d.Linea(x0, -D, x0, D, {7, 3}, ScalaY);
-    } else if (codice == Elastico) {
+    } else if (vincolo == VincoloEstremo::Elastico) {
         d.Arco(x0 + verso * 2 * D, 0, 2 * D, 0, std::numbers::pi, {7, 1}, ScalaY);
         d.Linea(x0 + verso * 3 * D, 0, x0 + verso * 5 * D, 0, {7, 3}, ScalaY);
     }
 }
 
-bool ConTriangolo(int codice) {
-    return codice == Appoggio || codice == Elastico;
+bool ConTriangolo(VincoloEstremo vincolo) {
+    return vincolo == VincoloEstremo::Appoggio || vincolo == VincoloEstremo::Elastico;
 }
 
 } // namespace
@@ -122,13 +122,13 @@ bool ConTriangolo(int codice) {
 void PlottaTrave(Disegno& d, const Velcora& trave, double xMin, double xMax, double ScalaY) {
     const int n = trave.nCampate();
     const double D = (xMax - xMin) / 50;
-    Estremo(d, trave.VincoloSinistro, xMin, -1, D, ScalaY);
-    Estremo(d, trave.VincoloDestro, xMax, 1, D, ScalaY);
+    Estremo(d, trave.VincoloEstremoSinistro(), xMin, -1, D, ScalaY);
+    Estremo(d, trave.VincoloEstremoDestro(), xMax, 1, D, ScalaY);
 
     const double altezza = D * std::sqrt(3.0) / 2;
     for (int k = 1; k <= n + 1; ++k) {
-        if (k == 1 && !ConTriangolo(trave.VincoloSinistro)) continue;
-        if (k == n + 1 && !ConTriangolo(trave.VincoloDestro)) continue;
+        if (k == 1 && !ConTriangolo(trave.VincoloEstremoSinistro())) continue;
+        if (k == n + 1 && !ConTriangolo(trave.VincoloEstremoDestro())) continue;
         const double xk = k == n + 1 ? xMax : xMin + xAppoggio(trave, k);
         const double x[] = {xk, xk + D / 2, xk - D / 2, xk};
         const double y[] = {0, -altezza, -altezza, 0};

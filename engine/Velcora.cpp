@@ -170,8 +170,10 @@ double Velcora::Dato_Dx(int i) const { return datiVincElast_[1][Posizione(i, 9, 
 
 bool Velcora::VincoliElasticiControlla(Messaggi& msg) const {
     std::string testo;
-    if (kVincoloSinistro <= 0 && VincoloSinistro == Elastico) testo = "Il vincolo di sinistra ha rigidezza nulla\n";
-    if (kVincoloDestro <= 0 && VincoloDestro == Elastico) testo += "Il vincolo di destra ha rigidezza nulla";
+    if (kVincoloSinistro <= 0 && VincoloEstremoSinistro() == VincoloEstremo::Elastico)
+        testo = "Il vincolo di sinistra ha rigidezza nulla\n";
+    if (kVincoloDestro <= 0 && VincoloEstremoDestro() == VincoloEstremo::Elastico)
+        testo += "Il vincolo di destra ha rigidezza nulla";
     if (testo.empty()) return true;
     msg.Mostra(testo, Icona::Nessuna);
     return false;

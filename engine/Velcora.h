@@ -79,6 +79,11 @@ public:
     int iTipoVincElastSx = 0;
     int iTipoVincElastDx = 0;
 
+    // The codes above as the calculation, the drawings and the outputs read them.
+    VincoloEstremo VincoloEstremoSinistro() const { return VincoloDiCodice(VincoloSinistro); }
+    VincoloEstremo VincoloEstremoDestro() const { return VincoloDiCodice(VincoloDestro); }
+    ModoDecalage ModoDecala() const { return ModoDecalageDaCodice(Decala); }
+
     // Spans. Setting the count starts a new beam: fresh spans, support widths zero.
     int nCampate() const { return static_cast<int>(campate_.size()); }
     void nCampate(int n);

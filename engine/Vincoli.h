@@ -25,4 +25,19 @@ constexpr std::optional<VincoloEstremo> VincoloDaCodice(int codice) {
 
 constexpr int CodiceDaVincolo(VincoloEstremo v) { return static_cast<int>(v); }
 
+// The restraint of a code the beam keeps; a code outside -1..3 is not chosen.
+constexpr VincoloEstremo VincoloDiCodice(int codice) {
+    return VincoloDaCodice(codice).value_or(VincoloEstremo::NonScelto);
+}
+
+// The decalage of the moment diagram: none, the shifted diagram alone, or the shifted diagram
+// over the envelope. The beam and its data file keep the codes 0, 1 and 2; any other code draws
+// as 2.
+enum class ModoDecalage { Nessuno = 0, Traslato = 1, SovrappostoInviluppo = 2 };
+
+constexpr ModoDecalage ModoDecalageDaCodice(int codice) {
+    if (codice == 0) return ModoDecalage::Nessuno;
+    return codice == 1 ? ModoDecalage::Traslato : ModoDecalage::SovrappostoInviluppo;
+}
+
 } // namespace vc

@@ -188,16 +188,16 @@ EsitoGestioneFile GestioneFileDati(AzioneFile azione, std::string_view nomeProgr
 }
 
 bool StampaSuDispositivo(std::string_view nomeFile, std::string_view estensione, DialogoFile& dialogo,
-                         FinestraStampa& finestra, std::string_view destinazione, Stampante* stampante,
+                         FinestraStampa& finestra, DestinazioneRelazione destinazione, Stampante* stampante,
                          Impostazioni& imp, Messaggi& msg) {
-    if (destinazione != "FILE") {
+    if (destinazione == DestinazioneRelazione::Stampante) {
         if (!stampante) return false;
         try {
             const auto copie = stampante->ChiediCopie();
             if (!copie) return false;
             stampante->Reimposta();
             for (int c = 0; c < *copie; ++c)
-                finestra.StampaFile("STAMPANTE", stampante->Righe());
+                finestra.StampaFile(DestinazioneRelazione::Stampante, stampante->Righe());
             stampante->FineDocumento();
             return true;
         } catch (const ErroreFile&) {
@@ -217,7 +217,7 @@ bool StampaSuDispositivo(std::string_view nomeFile, std::string_view estensione,
     if (!scelto) return false;
 
     RigheSuTesto righe;
-    finestra.StampaFile("FILE", righe);
+    finestra.StampaFile(DestinazioneRelazione::File, righe);
     std::error_code ec;
     const fs::path file = fs::absolute(*scelto);
     if (!ScriveFileAtomico(file, Utf8A1252(righe.Testo()), ec)) {

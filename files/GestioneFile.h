@@ -73,11 +73,14 @@ class Stampante {
     virtual void FineDocumento() = 0;
 };
 
-// The window that writes the report on a line printer ("STAMPANTE" or "FILE").
+// Where the report goes: the printer ("STAMPANTE") or a text file ("FILE").
+enum class DestinazioneRelazione { Stampante, File };
+
+// The window that writes the report on a line printer.
 class FinestraStampa {
   public:
     virtual ~FinestraStampa() = default;
-    virtual void StampaFile(std::string_view destinazione, StampanteRighe& uscita) = 0;
+    virtual void StampaFile(DestinazioneRelazione destinazione, StampanteRighe& uscita) = 0;
 };
 
 enum class AzioneFile { Nuovo = 0, Apri = 1, SalvaConNome = 2, Salva = 3 };
@@ -112,13 +115,13 @@ EsitoGestioneFile GestioneFileDati(AzioneFile azione, std::string_view nomeProgr
 EsitoGestioneFile SalvaConNome(std::string_view nomeFile, std::string_view estensione, DialogoFile& dialogo,
                                Velcora& trave, std::string_view filtro, Impostazioni& imp, Messaggi& msg);
 
-// The report: "STAMPANTE" asks for the number of copies and prints the report once per copy
-// in one print job; "FILE" asks for a text file (extension estensione) and writes the report
+// The report: the printer asks for the number of copies and prints the report once per copy
+// in one print job; a file asks for a text file (extension estensione) and writes the report
 // into it, Windows-1252, atomically. True when the report went out. A cancel or a printer
 // failure shows nothing; a text file that cannot be written shows "Scrittura incompleta del
 // file" with the system's reason. The current data file name and folder are not changed.
 bool StampaSuDispositivo(std::string_view nomeFile, std::string_view estensione, DialogoFile& dialogo,
-                         FinestraStampa& finestra, std::string_view destinazione, Stampante* stampante,
+                         FinestraStampa& finestra, DestinazioneRelazione destinazione, Stampante* stampante,
                          Impostazioni& imp, Messaggi& msg);
 
 // Reads the data file at percorso into a new beam and the settings, as opening it does:

@@ -66,8 +66,8 @@ void Intestazioni(TabellaCelle& t, std::initializer_list<const char*> testi) {
 
 int RigaFrecceCampata(const Velcora& trave, int i) {
     const int n = trave.nCampate();
-    if (i == 1 && trave.VincoloSinistro == Libero) return 1;
-    if (i == n && trave.VincoloDestro == Libero) return 2 * n + 1;
+    if (i == 1 && trave.VincoloEstremoSinistro() == VincoloEstremo::Libero) return 1;
+    if (i == n && trave.VincoloEstremoDestro() == VincoloEstremo::Libero) return 2 * n + 1;
     return 2 * i;
 }
 

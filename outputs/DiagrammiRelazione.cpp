@@ -185,19 +185,21 @@ class Striscia {
 
 void Striscia::Vincolo(Disegno& d, int k) const {
     const int n = t_.nCampate();
-    const int codice = k == 1 ? t_.VincoloSinistro : k == n + 1 ? t_.VincoloDestro : Appoggio;
+    const VincoloEstremo vincolo = k == 1       ? t_.VincoloEstremoSinistro()
+                                   : k == n + 1 ? t_.VincoloEstremoDestro()
+                                                : VincoloEstremo::Appoggio;
     const double x = Xk(k);
     const double fuori = k == 1 ? -1 : 1; // the side of the end outside the beam
-    if (codice == Incastro) {
+    if (vincolo == VincoloEstremo::Incastro) {
         d.Linea(x, -Simbolo, x, Simbolo, {ColoreTrave, 3});
         return;
     }
-    if (codice != Appoggio && codice != Elastico) return;
+    if (vincolo != VincoloEstremo::Appoggio && vincolo != VincoloEstremo::Elastico) return;
     const double h = Simbolo * std::sqrt(3.0) / 2;
     const double xs[] = {x, x + Simbolo / 2, x - Simbolo / 2, x};
     const double ys[] = {0, -h, -h, 0};
     d.Polilinea(xs, ys, {ColoreTrave, 2});
-    if (codice != Elastico) return;
+    if (vincolo != VincoloEstremo::Elastico) return;
     // The spring: a half circle over the axis from the end outwards, and a short stroke beyond.
     d.Arco(x + fuori * Simbolo, 0, Simbolo, 0, std::numbers::pi, {ColoreTrave, 1});
     d.Linea(x + fuori * 3 * Simbolo, 0, x + fuori * 5 * Simbolo, 0, {ColoreTrave, 3});
@@ -354,7 +356,7 @@ Disegno Striscia::Momenti(const LineeDecalage* decalage) const {
     Disegno d;
     Etichette e(d);
     Asse(d);
-    if (t_.Decala != 1) {
+    if (t_.ModoDecala() != ModoDecalage::Traslato) {
         Inviluppo(d, &Velcora::yMmaxPlt, s_.M, ColoreMax);
         Inviluppo(d, &Velcora::yMminPlt, s_.M, ColoreMin);
     }
@@ -456,7 +458,7 @@ std::vector<StrisciaDiagrammi> DiagrammiRelazione(const Velcora& trave, const Se
     const auto campate = CampateDelleStrisce(trave.nCampate());
     const double lunghezze = ScalaLunghezze(trave, campate);
     std::optional<LineeDecalage> decalage;
-    if (trave.Decala != 0) decalage = Decalage(trave, msg);
+    if (trave.ModoDecala() != ModoDecalage::Nessuno) decalage = Decalage(trave, msg);
     std::vector<StrisciaDiagrammi> strisce;
     for (const auto& [a, b] : campate) {
         const Scale scale = ScaleStriscia(trave, a, b, lunghezze);

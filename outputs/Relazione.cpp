@@ -83,9 +83,9 @@ void StampaCarichiConcentrati(StampanteRighe& uscita, const Velcora& trave, bool
                              TestoNumero(r[3], sep), TestoNumero(r[4], sep), TestoNumero(r[5], sep)});
 }
 
-std::string Vincolo(int codice, double rigidezza, const Separatori& sep) {
-    std::string testo = NomeVincolo(codice);
-    if (codice == Elastico) testo += "   k = " + FormattaRisultato(rigidezza, sep);
+std::string Vincolo(VincoloEstremo vincolo, double rigidezza, const Separatori& sep) {
+    std::string testo = NomeVincolo(vincolo);
+    if (vincolo == VincoloEstremo::Elastico) testo += "   k = " + FormattaRisultato(rigidezza, sep);
     return testo;
 }
 
@@ -122,19 +122,24 @@ std::string NomeFileDati(const std::string& nome) {
 
 } // namespace
 
-std::string NomeVincolo(int codice) {
-    switch (codice) {
-    case Appoggio:
+std::string NomeVincolo(VincoloEstremo vincolo) {
+    switch (vincolo) {
+    case VincoloEstremo::Appoggio:
         return "appoggio";
-    case Incastro:
+    case VincoloEstremo::Incastro:
         return "incastro";
-    case Libero:
+    case VincoloEstremo::Libero:
         return "estremo libero";
-    case Elastico:
+    case VincoloEstremo::Elastico:
         return "elastico";
-    default:
-        return {};
+    case VincoloEstremo::NonScelto:
+        break;
     }
+    return {};
+}
+
+std::string NomeVincolo(int codice) {
+    return NomeVincolo(VincoloDiCodice(codice));
 }
 
 void StampaGriglia(StampanteRighe& uscita, const TabellaCelle& griglia) {
@@ -173,8 +178,10 @@ void StampaRelazione(StampanteRighe& uscita, const TabellaCelle& grigliaCampate,
     StampaCarichiConcentrati(uscita, trave, false, sep);
 
     uscita.StampaRiga("");
-    uscita.StampaRiga("Vincolo di sinistra : " + Vincolo(trave.VincoloSinistro, trave.kVincoloSinistro, sep));
-    uscita.StampaRiga("Vincolo di destra   : " + Vincolo(trave.VincoloDestro, trave.kVincoloDestro, sep));
+    uscita.StampaRiga("Vincolo di sinistra : " +
+                      Vincolo(trave.VincoloEstremoSinistro(), trave.kVincoloSinistro, sep));
+    uscita.StampaRiga("Vincolo di destra   : " +
+                      Vincolo(trave.VincoloEstremoDestro(), trave.kVincoloDestro, sep));
     uscita.StampaRiga("");
 
     for (int j = 1; j <= trave.nSezioni(); ++j) uscita.StampaRiga(DescriveSezione(trave, j, sep));
@@ -230,7 +237,7 @@ void RigheSuFlusso::StampaTab(int colonna) {
     colonna_ = colonna;
 }
 
-void RelazioneSenzaInterfaccia::StampaFile(std::string_view, StampanteRighe& uscita) {
+void RelazioneSenzaInterfaccia::StampaFile(DestinazioneRelazione, StampanteRighe& uscita) {
     StampaRelazione(uscita, trave_, imp_, sep_);
 }
 
@@ -253,12 +260,13 @@ bool ScriveRelazioneSuFile(const std::filesystem::path& percorso, const Velcora&
                            const Separatori& sep, Messaggi& msg) {
     DialogoPercorsoDato dialogo(percorso);
     RelazioneSenzaInterfaccia finestra(trave, imp, sep);
-    return StampaSuDispositivo(imp.NomeFile, "txt", dialogo, finestra, "FILE", nullptr, imp, msg);
+    return StampaSuDispositivo(imp.NomeFile, "txt", dialogo, finestra, DestinazioneRelazione::File, nullptr,
+                               imp, msg);
 }
 
 std::string ContenutoRelazioneSuFile(const Velcora& trave, const Impostazioni& imp, const Separatori& sep) {
     RigheSuTesto righe;
-    RelazioneSenzaInterfaccia(trave, imp, sep).StampaFile("FILE", righe);
+    RelazioneSenzaInterfaccia(trave, imp, sep).StampaFile(DestinazioneRelazione::File, righe);
     return Utf8A1252(righe.Testo());
 }
 

@@ -21,6 +21,7 @@ namespace vc {
 // The restraint of a beam end as the listing names it: "appoggio", "incastro", "estremo
 // libero", "elastico"; any other code an empty text.
 std::string NomeVincolo(int codice);
+std::string NomeVincolo(VincoloEstremo vincolo);
 
 // Prints every row of a grid: column 0 at column 1, column c at column 12·c; the last cell
 // ends the line.
@@ -61,7 +62,7 @@ class RelazioneSenzaInterfaccia final : public FinestraStampa {
   public:
     RelazioneSenzaInterfaccia(const Velcora& trave, const Impostazioni& imp, const Separatori& sep)
         : trave_(trave), imp_(imp), sep_(sep) {}
-    void StampaFile(std::string_view destinazione, StampanteRighe& uscita) override;
+    void StampaFile(DestinazioneRelazione destinazione, StampanteRighe& uscita) override;
 
   private:
     const Velcora& trave_;

@@ -46,10 +46,10 @@ TabellaRelazione TabellaCampateRelazione(const Velcora& trave, const Separatori&
 
 // An elastic end: its k and, when it comes from the columns of the frame, the columns' data.
 std::string VincoloInParole(const Velcora& trave, bool sinistro, const Separatori& sep) {
-    const int codice = sinistro ? trave.VincoloSinistro : trave.VincoloDestro;
+    const VincoloEstremo vincolo = sinistro ? trave.VincoloEstremoSinistro() : trave.VincoloEstremoDestro();
     std::string testo(sinistro ? "Vincolo di sinistra: " : "Vincolo di destra: ");
-    testo += NomeVincolo(codice);
-    if (codice != Elastico) return testo += ".";
+    testo += NomeVincolo(vincolo);
+    if (vincolo != VincoloEstremo::Elastico) return testo += ".";
     const double k = sinistro ? trave.kVincoloSinistro : trave.kVincoloDestro;
     testo.append(", k = ").append(NumeroRelazione(k, sep)).append(" kNm/rad");
     if (trave.Kutente) return testo += " (dato dall'utente).";
@@ -255,16 +255,17 @@ void Opzioni(RelazioneCalcolo& r, const Velcora& trave, const Impostazioni& imp,
     std::string arrotonda = "Arrotondamento dei momenti sugli appoggi (sulla loro larghezza): ";
     r.Blocchi.emplace_back(Paragrafo{arrotonda.append(SiNo(trave.ArrotondaMomenti)).append(".")});
     std::string decalage = "Decalage dei momenti: ";
-    if (trave.Decala == 0) {
+    const ModoDecalage modo = trave.ModoDecala();
+    if (modo == ModoDecalage::Nessuno) {
         decalage += "no.";
     } else {
-        decalage +=
-            trave.Decala == 1 ? "sì, diagramma traslato" : "sì, diagramma traslato sovrapposto all'inviluppo";
+        decalage += modo == ModoDecalage::Traslato ? "sì, diagramma traslato"
+                                                   : "sì, diagramma traslato sovrapposto all'inviluppo";
         decalage.append("; copriferro c = ").append(TestoCopriferro(trave.Copriferro, sep));
         decalage += " cm, traslazione a1 = 0,9·d (d = altezza della sezione − c).";
     }
     r.Blocchi.emplace_back(Paragrafo{std::move(decalage)});
-    if (trave.Decala != 0) {
+    if (modo != ModoDecalage::Nessuno) {
         TabellaRelazione t{{"Campata", "a1"}, {"", "m"}, {}};
         for (int i = 1; i <= trave.nCampate(); ++i)
             t.Righe.push_back({std::to_string(i), NumeroRelazione(DeltaXDecalage(trave, i), sep)});

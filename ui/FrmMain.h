@@ -108,7 +108,7 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     // The caption: the prefix and the data file's name, with the mark of unsaved changes.
     void ImpostaTitolo(const std::string& titolo);
     // FinestraStampa.
-    void StampaFile(std::string_view destinazione, StampanteRighe& uscita) override;
+    void StampaFile(DestinazioneRelazione destinazione, StampanteRighe& uscita) override;
 
     // The caption without the mark of unsaved changes.
     const std::string& Didascalia() const { return didascalia_; }

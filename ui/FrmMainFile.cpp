@@ -171,8 +171,8 @@ bool FrmMain::SalvaConNome() {
 // ---------------------------------------------------------------------------------------------
 // The listing
 
-void FrmMain::StampaFile(std::string_view destinazione, StampanteRighe& uscita) {
-    if (destinazione == "STAMPANTE") {
+void FrmMain::StampaFile(DestinazioneRelazione destinazione, StampanteRighe& uscita) {
+    if (destinazione == DestinazioneRelazione::Stampante) {
         if (auto* pagine = dynamic_cast<RigheSuStampante*>(&uscita)) pagine->NuovaCopia();
     }
     StampaRelazione(uscita, trave_, imp_, sep_);
@@ -185,8 +185,8 @@ void FrmMain::Stampa() {
         msg_->Mostra("Nessuna stampante disponibile.", Icona::Avviso);
         return;
     }
-    const bool stampato = StampaSuDispositivo(imp_.NomeFile, "txt", servizi_->Dialoghi(), *this, "STAMPANTE",
-                                              stampante.get(), imp_, *msg_);
+    const bool stampato = StampaSuDispositivo(imp_.NomeFile, "txt", servizi_->Dialoghi(), *this,
+                                              DestinazioneRelazione::Stampante, stampante.get(), imp_, *msg_);
     // A cancelled Print dialog says nothing; a printer that could not start says why.
     if (auto* qt = dynamic_cast<StampanteQt*>(stampante.get()); !stampato && qt && !qt->Errore().isEmpty())
         msg_->Mostra(qt->Errore().toStdString(), Icona::Avviso);
@@ -194,7 +194,8 @@ void FrmMain::Stampa() {
 
 void FrmMain::FileDiStampa() {
     if (!EsegueCalcolo()) return;
-    StampaSuDispositivo(imp_.NomeFile, "txt", servizi_->Dialoghi(), *this, "FILE", nullptr, imp_, *msg_);
+    StampaSuDispositivo(imp_.NomeFile, "txt", servizi_->Dialoghi(), *this, DestinazioneRelazione::File, nullptr,
+                        imp_, *msg_);
 }
 
 void FrmMain::DisegnaInAutocad() {

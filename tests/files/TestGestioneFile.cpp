@@ -245,8 +245,8 @@ TEST(GestioneFileDati, SalvaInUnaCartellaSparitaNonScriveAltrove) {
 // The report of the main window, as the listing would write it.
 class RelazioneFinta final : public FinestraStampa {
   public:
-    std::vector<std::string> Destinazioni;
-    void StampaFile(std::string_view destinazione, StampanteRighe& uscita) override {
+    std::vector<DestinazioneRelazione> Destinazioni;
+    void StampaFile(DestinazioneRelazione destinazione, StampanteRighe& uscita) override {
         Destinazioni.emplace_back(destinazione);
         uscita.StampaRiga("NOME FILE: prova");
         uscita.StampaTesto("Cam.");
@@ -271,13 +271,13 @@ TEST(Stampa, SuFileDiTesto) {
     a.imp.NomeFile = "trave";
     RelazioneFinta relazione;
     a.dialogo.Risposta = a.dir.Percorso / "relazione.txt";
-    EXPECT_TRUE(
-        StampaSuDispositivo(a.imp.NomeFile, "txt", a.dialogo, relazione, "FILE", nullptr, a.imp, a.msg));
+    EXPECT_TRUE(StampaSuDispositivo(a.imp.NomeFile, "txt", a.dialogo, relazione, DestinazioneRelazione::File,
+                                    nullptr, a.imp, a.msg));
     EXPECT_EQ(a.dialogo.Ultima.Filtro, "Tutti i Files (*.*)|*.*|Files (*.txt)|*.txt");
     EXPECT_EQ(a.dialogo.Ultima.IndiceFiltro, 2);
     EXPECT_EQ(a.dialogo.Ultima.NomeFile, "trave.txt");
     EXPECT_TRUE(a.dialogo.Ultima.ChiediSovrascrittura);
-    EXPECT_EQ(relazione.Destinazioni, std::vector<std::string>{"FILE"});
+    EXPECT_EQ(relazione.Destinazioni, std::vector<DestinazioneRelazione>{DestinazioneRelazione::File});
     EXPECT_EQ(LeggeByte(a.dir.Percorso / "relazione.txt"), "NOME FILE: prova\r\nCam. Luce pi\xF9 lunga\r\n");
     // the report does not become the current data file
     EXPECT_EQ(a.imp.NomeFile, "trave");
@@ -288,7 +288,8 @@ TEST(Stampa, FileDiTestoNonScrivibile) {
     Ambiente a;
     RelazioneFinta relazione;
     a.dialogo.Risposta = a.dir.Percorso / "manca" / "relazione.txt";
-    EXPECT_FALSE(StampaSuDispositivo("", "txt", a.dialogo, relazione, "FILE", nullptr, a.imp, a.msg));
+    EXPECT_FALSE(StampaSuDispositivo("", "txt", a.dialogo, relazione, DestinazioneRelazione::File, nullptr,
+                                     a.imp, a.msg));
     EXPECT_EQ(a.dialogo.Ultima.NomeFile, "*.txt");
     EXPECT_EQ(Testi(a.msg),
               std::vector<std::string>{ScritturaIncompleta(a.dir.Percorso / "manca" / "relazione.txt",
@@ -300,7 +301,8 @@ TEST(Stampa, FileDiTestoNonScrivibile) {
     fs::permissions(protetta, fs::perms::owner_read);
     a.msg.Voci.clear();
     a.dialogo.Risposta = protetta;
-    EXPECT_FALSE(StampaSuDispositivo("", "txt", a.dialogo, relazione, "FILE", nullptr, a.imp, a.msg));
+    EXPECT_FALSE(StampaSuDispositivo("", "txt", a.dialogo, relazione, DestinazioneRelazione::File, nullptr,
+                                     a.imp, a.msg));
     EXPECT_EQ(Testi(a.msg), std::vector<std::string>{"Scrittura incompleta del file\r\n" + protetta.string() +
                                                      ": il file è protetto da scrittura"});
     EXPECT_EQ(LeggeByte(protetta), "vecchia");
@@ -311,17 +313,18 @@ TEST(Stampa, SullaStampanteUnaVoltaPerCopia) {
     RelazioneFinta relazione;
     StampanteFinta stampante;
     stampante.Copie = 2;
-    EXPECT_TRUE(
-        StampaSuDispositivo("trave", "txt", a.dialogo, relazione, "STAMPANTE", &stampante, a.imp, a.msg));
-    EXPECT_EQ(relazione.Destinazioni, (std::vector<std::string>{"STAMPANTE", "STAMPANTE"}));
+    EXPECT_TRUE(StampaSuDispositivo("trave", "txt", a.dialogo, relazione, DestinazioneRelazione::Stampante,
+                                    &stampante, a.imp, a.msg));
+    EXPECT_EQ(relazione.Destinazioni, (std::vector<DestinazioneRelazione>{DestinazioneRelazione::Stampante,
+                                                                          DestinazioneRelazione::Stampante}));
     EXPECT_EQ(stampante.Reimpostazioni, 1);
     EXPECT_EQ(stampante.Fini, 1);
     EXPECT_TRUE(a.dialogo.Aperture.empty());
 
     StampanteFinta annullata;
     RelazioneFinta nulla;
-    EXPECT_FALSE(
-        StampaSuDispositivo("trave", "txt", a.dialogo, nulla, "STAMPANTE", &annullata, a.imp, a.msg));
+    EXPECT_FALSE(StampaSuDispositivo("trave", "txt", a.dialogo, nulla, DestinazioneRelazione::Stampante,
+                                     &annullata, a.imp, a.msg));
     EXPECT_TRUE(nulla.Destinazioni.empty());
     EXPECT_EQ(annullata.Fini, 0);
     EXPECT_TRUE(a.msg.Voci.empty());
