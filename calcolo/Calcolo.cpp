@@ -86,7 +86,7 @@ std::string ControlloCarico(const Velcora& trave, const RigaCarichi& r, int i, b
     const std::string carico = (forze ? "Carico concentrato N° " : "Coppia N° ") + n;
     const float d = r[5];
     // The number as the file holds it: the driver has no separators of the user's.
-    if (d < 0.0f) return carico + " con d=" + TestoNumero(d) + " < 0";
+    if (d < 0.0f) return carico + " con d=" + TestoCampo(d) + " < 0";
     if (d > trave.CampI(static_cast<int>(campata)).Luce) return carico + " esteso oltre la luce";
     return {};
 }
@@ -115,7 +115,7 @@ EsitoComando ControllaModello(Velcora& trave, const Impostazioni& imp, Messaggi&
     const bool vincoliValidi = trave.VincoliElasticiControlla(vincoli);
     Ascolto campate(msg);
     const bool campateValide = !rapportiLuci || trave.ControllaCampate(imp, campate);
-    const EsitoComando carichi = ControllaCarichiConcentrati(trave, msg);
+    EsitoComando carichi = ControllaCarichiConcentrati(trave, msg);
     if (!sezioniValide) return Rifiutato(sezioni.Rifiuto(CampoDati::Sezioni));
     if (!vincoliValidi) return Rifiutato(vincoli.Rifiuto(CampoDati::VincoliElastici));
     if (!campateValide) return Rifiutato(campate.Rifiuto(CampoDati::Ridistribuzione));
@@ -127,7 +127,8 @@ EsitoComando Risolve(Velcora& trave, const Impostazioni& imp, Messaggi& msg) {
     try {
         trave.CalcolaIperstatiche(imp);
     } catch (const ErroreCalcolo& e) {
-        return ErroreNeiDati(msg, e.what(), CampoDati::Nessuno);
+        const ControlloFallito posto = PostoDellErrore(e);
+        return ErroreNeiDati(msg, e.what(), posto.Campo, posto.Riga, posto.Colonna);
     }
     return {};
 }
@@ -195,6 +196,37 @@ EsitoComando ControllaLuci(const std::vector<double>& luci, Messaggi& msg) {
     e.Rifiuto->Riga = static_cast<int>(nulla - luci.begin()) + 1;
     e.Rifiuto->Colonna = ColLuce;
     return e;
+}
+
+ControlloFallito PostoDellErrore(const ErroreCalcolo& e) {
+    using Tipo = CampoErrore::Tipo;
+    const int n = e.campo().numero;
+    switch (e.campo().tipo) {
+    case Tipo::NumeroCampate:
+        return {{}, {}, CampoDati::NumeroCampate};
+    case Tipo::PuntiDiagramma:
+        return {{}, {}, CampoDati::PuntiDiagramma};
+    case Tipo::Campata: { // a span without stiffness is its section's fault, any other its length's
+        const int colonna = e.tipo() == ErroreCalcolo::Tipo::RigidezzaNulla ? ColSezCampata : ColLuce;
+        return {{}, {}, CampoDati::Campata, n, colonna};
+    }
+    case Tipo::Appoggio:
+        return {{}, {}, CampoDati::Appoggio, n};
+    case Tipo::CaricoConcentrato:
+        return {{}, {}, CampoDati::CarichiConcentrati, n};
+    case Tipo::Vincoli:
+        return {{}, {}, n == 2 ? CampoDati::VincoloDestro : CampoDati::VincoloSinistro};
+    case Tipo::VincoliElastici:
+        return {{}, {}, CampoDati::VincoliElastici, n};
+    case Tipo::Sezioni:
+        return {{}, {}, CampoDati::Sezioni, n};
+    case Tipo::Ridistribuzione:
+        return {{}, {}, CampoDati::Ridistribuzione};
+    case Tipo::Coefficienti: // the partial factors are the settings file's, not the beam's
+    case Tipo::Nessuno:
+        break;
+    }
+    return {};
 }
 
 EsitoComando ErroreNeiDati(Messaggi& msg, std::string motivo, CampoDati campo, int riga, int colonna) {

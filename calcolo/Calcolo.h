@@ -17,6 +17,7 @@
 #include "calcolo/ControlloFallito.h"
 #include "engine/Impostazioni.h"
 #include "engine/Velcora.h"
+#include "support/Errori.h"
 #include "support/Messaggi.h"
 
 #include <string>
@@ -51,6 +52,12 @@ EsitoComando ControllaScaleFisse(const Impostazioni& imp, Messaggi& msg);
 // The lengths typed for the spans, before the concentrated loads are given: "Definire
 // campate!" without spans, "Definire geometria campate!" when a length is 0.
 EsitoComando ControllaLuci(const std::vector<double>& luci, Messaggi& msg);
+
+// The place of the input an error of the engine names, as the window selects it (Campo, Riga,
+// Colonna; no message): a span's cell (its section for a span without stiffness, else its
+// length), a support, a concentrated load, a restraint, or the window of the sections, the
+// elastic ends or the redistribution. Nessuno for the calculation as a whole.
+ControlloFallito PostoDellErrore(const ErroreCalcolo& e);
 
 // "Errore nei dati" with the reason as its details, for input the window cannot read (a number
 // too large, a count that is not a number) and for a calculation the engine cannot carry out;

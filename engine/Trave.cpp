@@ -26,7 +26,7 @@ const RisultatiCampata& Trave::Campata() const {
 // lato 0: the support at the left end, 1: the one at the right end.
 const RisultatiAppoggio& Trave::Appoggio(int lato) const {
     static const RisultatiAppoggio nessuno;
-    const auto k = static_cast<std::size_t>(iCamp - 1 + lato);
+    const std::size_t k = static_cast<std::size_t>(iCamp - 1) + static_cast<std::size_t>(lato);
     if (!risultati_ || iCamp < 1 || k >= risultati_->Appoggi.size()) return nessuno;
     return risultati_->Appoggi[k];
 }
@@ -73,30 +73,32 @@ double RotazioneSinForza(double P, double d, double L, double EJ) {
 double RotazioneDesForza(double P, double d, double L, double EJ) {
     return P * d * (L * L - d * d) / (6.0 * L * EJ);
 }
+
+// The end rotation under one part (permanent or variable) of every force of the span.
+template <class Forza, class Rotazione>
+double SommaRotazioni(const std::vector<Forza>& forze, float Forza::*parte, Rotazione rotazione, double L,
+                      double EJ) {
+    double s = 0;
+    for (const auto& f : forze) s += rotazione(f.*parte, f.d, L, EJ);
+    return s;
+}
+
 } // namespace
 
 double Trave::fi10Permanente_conc() const {
-    double s = 0;
-    for (const auto& f : forzeCombinate_) s += RotazioneSinForza(f.Perm, f.d, Luce, EJreale());
-    return s;
+    return SommaRotazioni(forzeCombinate_, &ForzaCombinata::Perm, RotazioneSinForza, Luce, EJreale());
 }
 
 double Trave::fi20Permanente_conc() const {
-    double s = 0;
-    for (const auto& f : forzeCombinate_) s += RotazioneDesForza(f.Perm, f.d, Luce, EJreale());
-    return s;
+    return SommaRotazioni(forzeCombinate_, &ForzaCombinata::Perm, RotazioneDesForza, Luce, EJreale());
 }
 
 double Trave::fi10Variabile_conc() const {
-    double s = 0;
-    for (const auto& f : forzeCombinate_) s += RotazioneSinForza(f.Var, f.d, Luce, EJreale());
-    return s;
+    return SommaRotazioni(forzeCombinate_, &ForzaCombinata::Var, RotazioneSinForza, Luce, EJreale());
 }
 
 double Trave::fi20Variabile_conc() const {
-    double s = 0;
-    for (const auto& f : forzeCombinate_) s += RotazioneDesForza(f.Var, f.d, Luce, EJreale());
-    return s;
+    return SommaRotazioni(forzeCombinate_, &ForzaCombinata::Var, RotazioneDesForza, Luce, EJreale());
 }
 
 double Trave::RotazioneEstremo(int c, bool destro, const MomentiEstremi& m) const {

@@ -299,7 +299,7 @@ EsitoFile FileLeggeScrive(Modo modo, FileTesto& file, Velcora& trave, Impostazio
 }
 
 MenuDecalage MenuDecalageDaFile(int decala, float copriferro, char separatoreDecimale) {
-    std::string c = TestoNumero(copriferro * 100.0f);
+    std::string c = TestoCampo(copriferro * 100.0f);
     for (char& ch : c)
         if (ch == '.') ch = separatoreDecimale;
     MenuDecalage m;

@@ -210,10 +210,10 @@ bool FileTesto::Scrive(std::string_view testo) {
 // ---------------------------------------------------------------------------------------------
 // Field encodings
 
-std::string TestoNumero(float x) {
+std::string TestoCampo(float x) {
     return TestoReale(x, 7);
 }
-std::string TestoNumero(double x) {
+std::string TestoCampo(double x) {
     return TestoReale(x, 15);
 }
 std::string TestoIntero(int x) {
@@ -316,11 +316,11 @@ std::optional<std::string> Rif::Testo() const {
     }
     if (auto p = std::get_if<float*>(&p_)) {
         if (!std::isfinite(**p)) return std::nullopt;
-        return TestoNumero(**p);
+        return TestoCampo(**p);
     }
     if (auto p = std::get_if<double*>(&p_)) {
         if (!std::isfinite(**p)) return std::nullopt;
-        return TestoNumero(**p);
+        return TestoCampo(**p);
     }
     if (auto p = std::get_if<bool*>(&p_)) return std::string(**p ? "#TRUE#" : "#FALSE#");
     return TestoStringa(*std::get<std::string*>(p_));

@@ -119,9 +119,10 @@ class Rif {
 
 using Campi = std::span<const Rif>;
 
-// Field encodings, shared with the other writers of the program's files.
-std::string TestoNumero(float x);
-std::string TestoNumero(double x);
+// Field encodings, shared with the other writers of the program's files: a number as the files
+// write it, always with "." (TestoNumero of support/Formattazione.h is the user's form).
+std::string TestoCampo(float x);
+std::string TestoCampo(double x);
 std::string TestoIntero(int x);
 // Any number in the written forms (also ".3", "3.", "1E5", "1D-3" and a leading "+"); nothing
 // for anything else, NaN and infinities included.

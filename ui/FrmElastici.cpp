@@ -4,6 +4,7 @@
 #include "support/VerificaContenuto.h"
 #include "ui/EventiCampo.h"
 #include "ui/TastiDecimali.h"
+#include "ui/TestiFinestra.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -110,8 +111,6 @@ private:
 };
 
 namespace {
-
-QString Testo(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
 // What each of the nine column fields holds.
 const std::array<const char*, 9> DidascalieDati = {

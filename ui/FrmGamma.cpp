@@ -3,6 +3,7 @@
 #include "ui/EventiCampo.h"
 #include "ui/FrmSceltaPsi.h"
 #include "ui/TastiDecimali.h"
+#include "ui/TestiFinestra.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -16,19 +17,6 @@
 #include <utility>
 
 namespace vc {
-
-namespace {
-
-QString Testo(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
-QLabel* Intestazione(const QString& testo, QWidget* genitore) {
-    auto* l = new QLabel(testo, genitore);
-    l->setTextFormat(Qt::RichText);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
-} // namespace
 
 FrmGamma::FrmGamma(Impostazioni& imp, const Separatori& sep, Messaggi& msg, PercorsiFileIni percorsiIni,
                    QWidget* genitore)

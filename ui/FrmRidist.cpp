@@ -4,6 +4,7 @@
 #include "support/Formattazione.h"
 #include "ui/EventiCampo.h"
 #include "ui/TastiDecimali.h"
+#include "ui/TestiFinestra.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -21,8 +22,6 @@
 namespace vc {
 
 namespace {
-
-QString Testo(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
 // The limit of δ as a formula, with the constant of the class group.
 QString Formula(int iClasse, const Separatori& sep) {

@@ -1,5 +1,7 @@
 #include "ui/FrmSceltaPsi.h"
 
+#include "ui/TestiFinestra.h"
+
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -10,15 +12,6 @@
 #include <QVBoxLayout>
 
 namespace vc {
-
-namespace {
-QLabel* Intestazione(const QString& testo, QWidget* genitore) {
-    auto* l = new QLabel(testo, genitore);
-    l->setTextFormat(Qt::RichText);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-} // namespace
 
 FrmSceltaPsi::FrmSceltaPsi(const Separatori& sep, QWidget* genitore) : QDialog(genitore) {
     setObjectName(QStringLiteral("frmSceltaPsi"));

@@ -249,5 +249,35 @@ TEST(ControlliDeiComandi, ScaleFisseELuci) {
     EXPECT_EQ(msg.Voci.size(), 3u);
 }
 
+// An error of the engine that names its place selects it in the window, as a check does.
+TEST(Calcolo, LErroreDelCalcoloIndicaIlSuoPosto) {
+    using T = CampoErrore::Tipo;
+    using E = ErroreCalcolo::Tipo;
+    const struct {
+        E Errore;
+        CampoErrore Posto;
+        CampoDati Campo;
+        int Riga, Colonna;
+    } casi[] = {
+        {E::LuceNulla, {T::Campata, 2}, CampoDati::Campata, 2, ColLuce},
+        {E::RigidezzaNulla, {T::Campata, 3}, CampoDati::Campata, 3, ColSezCampata},
+        {E::ValoreNonFinito, {T::Appoggio, 4}, CampoDati::Appoggio, 4, 0},
+        {E::DatiNonValidi, {T::CaricoConcentrato, 1}, CampoDati::CarichiConcentrati, 1, 0},
+        {E::VincoloMancante, {T::Vincoli, 1}, CampoDati::VincoloSinistro, 0, 0},
+        {E::RigidezzaNulla, {T::VincoliElastici, 2}, CampoDati::VincoliElastici, 2, 0},
+        {E::RigidezzaNulla, {T::Sezioni, 5}, CampoDati::Sezioni, 5, 0},
+        {E::FuoriIntervallo, {T::Ridistribuzione, 0}, CampoDati::Ridistribuzione, 0, 0},
+        {E::TraveTroppoGrande, {T::NumeroCampate, 0}, CampoDati::NumeroCampate, 0, 0},
+        {E::FuoriIntervallo, {T::Coefficienti, 3}, CampoDati::Nessuno, 0, 0},
+        {E::PivotNullo, {}, CampoDati::Nessuno, 0, 0},
+    };
+    for (const auto& c : casi) {
+        const ControlloFallito posto = PostoDellErrore(ErroreCalcolo(c.Errore, "motivo", c.Posto));
+        EXPECT_EQ(posto.Campo, c.Campo) << static_cast<int>(c.Posto.tipo);
+        EXPECT_EQ(posto.Riga, c.Riga) << static_cast<int>(c.Posto.tipo);
+        EXPECT_EQ(posto.Colonna, c.Colonna) << static_cast<int>(c.Posto.tipo);
+    }
+}
+
 } // namespace
 } // namespace vc::test

@@ -214,8 +214,7 @@ TEST(LetturaDifettosa, CarichiIncoerentiSiCaricanoComeSono) {
         EXPECT_EQ(l.esito, EsitoFile::Completo);
         EXPECT_TRUE(l.msg.Voci.empty());
         ASSERT_EQ(l.trave.TabForze().size(), 1u);
-        EXPECT_EQ(TestoNumero(l.trave.TabForze()[0][0]) + ",30,0,10,0," +
-                      TestoNumero(l.trave.TabForze()[0][5]),
+        EXPECT_EQ(TestoCampo(l.trave.TabForze()[0][0]) + ",30,0,10,0," + TestoCampo(l.trave.TabForze()[0][5]),
                   forza);
         EXPECT_EQ(l.trave.nCampate(), 2);
     }

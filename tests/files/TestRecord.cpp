@@ -28,23 +28,23 @@ TEST(CodificaCampi, UnRecordMisto) {
 }
 
 TEST(CodificaCampi, RealiSingoliConSetteCifre) {
-    EXPECT_EQ(TestoNumero(0.3f), "0.3");
-    EXPECT_EQ(TestoNumero(0.1f), "0.1");
-    EXPECT_EQ(TestoNumero(-2.75f), "-2.75");
-    EXPECT_EQ(TestoNumero(1234567.0f), "1234567");
-    EXPECT_EQ(TestoNumero(3.1e7f), "3.1E+07");
-    EXPECT_EQ(TestoNumero(1.5e-5f), "1.5E-05");
-    EXPECT_EQ(TestoNumero(0.0001f), "0.0001");
-    EXPECT_EQ(TestoNumero(-0.0f), "0");
+    EXPECT_EQ(TestoCampo(0.3f), "0.3");
+    EXPECT_EQ(TestoCampo(0.1f), "0.1");
+    EXPECT_EQ(TestoCampo(-2.75f), "-2.75");
+    EXPECT_EQ(TestoCampo(1234567.0f), "1234567");
+    EXPECT_EQ(TestoCampo(3.1e7f), "3.1E+07");
+    EXPECT_EQ(TestoCampo(1.5e-5f), "1.5E-05");
+    EXPECT_EQ(TestoCampo(0.0001f), "0.0001");
+    EXPECT_EQ(TestoCampo(-0.0f), "0");
     // (1 - 0.7) × 100 in single precision is 30.000001: seven digits give back 30.
-    EXPECT_EQ(TestoNumero((1.0f - 0.7f) * 100.0f), "30");
+    EXPECT_EQ(TestoCampo((1.0f - 0.7f) * 100.0f), "30");
 }
 
 TEST(CodificaCampi, RealiDoppiConQuindiciCifre) {
-    EXPECT_EQ(TestoNumero(0.1), "0.1");
-    EXPECT_EQ(TestoNumero(1.0 / 3.0), "0.333333333333333");
-    EXPECT_EQ(TestoNumero(62000.0), "62000");
-    EXPECT_EQ(TestoNumero(1e20), "1E+20");
+    EXPECT_EQ(TestoCampo(0.1), "0.1");
+    EXPECT_EQ(TestoCampo(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(TestoCampo(62000.0), "62000");
+    EXPECT_EQ(TestoCampo(1e20), "1E+20");
 }
 
 TEST(CodificaCampi, OgniRealeScrittoSiRileggeUguale) {
@@ -52,7 +52,7 @@ TEST(CodificaCampi, OgniRealeScrittoSiRileggeUguale) {
     for (const char* t :
          {"0.3", "5.5", "6.25", "3.1E+07", "0.0016", "12345.67", "9.999999E+37", "1.175494E-38"}) {
         const float x = static_cast<float>(*NumeroDaTesto(t));
-        EXPECT_EQ(static_cast<float>(*NumeroDaTesto(TestoNumero(x))), x) << t;
+        EXPECT_EQ(static_cast<float>(*NumeroDaTesto(TestoCampo(x))), x) << t;
     }
 }
 
