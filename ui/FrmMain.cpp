@@ -81,6 +81,9 @@ FrmMain::FrmMain(const Separatori& sep, Messaggi* msg, ServiziFinestra* servizi,
 FrmMain::~FrmMain() {
     // The diagram windows draw the beam and use the context: they go before them.
     for (QPointer<FrmDiagramma>& f : finestreDiagramma_) delete f.data();
+    // The document is deleted with the window's children, after this destructor: its undo stack,
+    // cleared then, must not call back into a window already taken apart.
+    documento_->disconnect(this);
 }
 
 // ---------------------------------------------------------------------------------------------
