@@ -37,6 +37,8 @@ struct Impostazioni {
     double ScalaFissaFreccia = 0.0;
     bool VisualizzaDeformata = false;
     bool AvviatoDaServer = false;
+    // The version in the header of the data file last read ("7.6", "6.5"...); empty before any.
+    std::string VersioneLetta;
 
     // The coefficient the solver applies: DeltaRidist, with 0 read as 1.
     double DeltaEffettivo() const { return DeltaRidist == 0.0f ? 1.0 : static_cast<double>(DeltaRidist); }

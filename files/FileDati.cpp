@@ -280,7 +280,10 @@ EsitoFile FileLeggeScrive(Modo modo, FileTesto& file, Velcora& trave, Impostazio
         std::string titolo = imp.Titolo;
         std::string versione(VersioneFileDati);
         FileInOutVersione(modo, file, titolo, versione, msg);
-        if (legge) imp.Titolo = titolo;
+        if (legge) {
+            imp.Titolo = titolo;
+            imp.VersioneLetta = versione;
+        }
         PercorsoRecord(modo, file, trave, imp, msg, versione).Esegue();
         if (file.Aperto()) return EsitoFile::Completo;
         // a write primitive failed and has told the user

@@ -209,6 +209,7 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void DisegnaInAutocad();
     void EsportaDxf();
     void Esci();
+    void AvvisoStatoLimite();
 
     // Diagrams (FrmMainDiagrammi.cpp).
     void MostraDiagramma(int indice);

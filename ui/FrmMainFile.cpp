@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -110,6 +111,21 @@ void FrmMain::DopoLettura() {
     salvaConNome_ = false;
     cbCalcolo->setFocus(Qt::OtherFocusReason);
     NuovoDocumento();
+    AvvisoStatoLimite();
+}
+
+// A file older than "6.9" does not hold the limit state: the window keeps the one it had, and
+// says which, since the results depend on it.
+void FrmMain::AvvisoStatoLimite() {
+    if (VersioneAlmeno(imp_.VersioneLetta, "6.9")) return;
+    const std::string stato =
+        optSLU[1]->isChecked() ? std::string("SLU") : std::string("SLE ").append(ComboSLE->currentText().toStdString());
+    msg_->Mostra(std::string("Il file (versione ")
+                     .append(imp_.VersioneLetta)
+                     .append(") non registra lo stato limite: è selezionato ")
+                     .append(stato)
+                     .append("."),
+                 Icona::Informazione);
 }
 
 bool FrmMain::ApriFileDati(const fs::path& cartella, bool rileggiIni) {

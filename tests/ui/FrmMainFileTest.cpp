@@ -256,6 +256,43 @@ TEST_F(FileFinestra, UnFileVecchioNonErediteICarichiDellaTravePrecedente) {
     EXPECT_EQ(w->TraveAttiva().nCoppie(), 0);
 }
 
+// A file older than "6.9" holds no limit state: the window keeps the one it has and says so in
+// one line; a later file says nothing.
+TEST_F(FileFinestra, FileSenzaStatoLimiteDiceQualeESelezionato) {
+    std::string vecchio = LeggeTesto(CartellaEsempi() / "tre_campate_appoggi.vlr");
+    vecchio.replace(vecchio.find("\"7.6\""), 5, "\"6.5\"");
+    // Records 14 and 15 (limit state, factors) and everything from "7.0" on are not there.
+    const auto stato = vecchio.find("#FALSE#\r\n1\r\n1,1.3,");
+    ASSERT_NE(stato, std::string::npos);
+    vecchio.erase(stato + 9);
+    vecchio.append("#FALSE#\r\n");
+    std::ofstream(dati / "vecchio.vlr", std::ios::binary) << vecchio;
+
+    Avvia({(dati / "vecchio.vlr").string()}, false);
+    ASSERT_EQ(msg.Voci.size(), 1u) << Messaggi();
+    EXPECT_EQ(msg.Voci[0].Testo, "Il file (versione 6.5) non registra lo stato limite: è selezionato SLE rara.");
+    EXPECT_EQ(msg.Voci[0].Icona, Icona::Informazione);
+    EXPECT_TRUE(w->optSLU[0]->isChecked());
+    EXPECT_EQ(w->TraveAttiva().nCampate(), 3);
+
+    // SLU chosen, calculated and saved as a new file: the next old file keeps it.
+    Clic(w->optSLU[1]);
+    ASSERT_TRUE(w->EsegueCalcolo()) << Messaggi();
+    Dialoghi().RisposteSalva.push_back(dati / "salvata.vlr");
+    Menu("mnuFileItem3")->trigger();
+    ASSERT_TRUE(fs::exists(dati / "salvata.vlr"));
+    msg.Voci.clear();
+    Dialoghi().RisposteApri.push_back(dati / "vecchio.vlr");
+    Menu("mnuFileItem1")->trigger();
+    ASSERT_EQ(msg.Voci.size(), 1u) << Messaggi();
+    EXPECT_EQ(msg.Voci[0].Testo, "Il file (versione 6.5) non registra lo stato limite: è selezionato SLU.");
+
+    msg.Voci.clear();
+    Dialoghi().RisposteApri.push_back(Copia("tre_campate_appoggi.vlr", dati / "nuovo.vlr"));
+    Menu("mnuFileItem1")->trigger();
+    EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
+}
+
 TEST_F(FileFinestra, FilesDiEsempioNonSiSovrascrivono) {
     fs::create_directories(programma / "examples");
     const fs::path esempio = Copia("tre_campate_appoggi.vlr", programma / "examples" / "esempio.vlr");
