@@ -25,11 +25,13 @@
 #include "support/ImpostazioniInternazionali.h"
 #include "support/Messaggi.h"
 #include "support/Separatori.h"
+#include "ui/SeparatoriQt.h"
 #include "ui/RelazionePdf.h"
 #include "ui/StampaPdf.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QDir>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -461,7 +463,9 @@ int Esegue(const Opzioni& o) {
     vc::MessaggiSuStderr msg(o.Risposta);
     vc::Separatori sep = o.Sep;
     if (o.Sistema) {
-        sep = vc::SeparatoriDelSistema();
+        // The user's separators as the window reads them, so that both give the same listing
+        // (the C library knows only the locales installed for it; Qt reads the locale's name).
+        sep = vc::SeparatoriDaQLocale(QLocale::system());
         vc::ControllaImpostazioniInternazionali(sep, msg, true);
     }
     const vc::Impostazioni imp = ImpostazioniIniziali(o, msg);

@@ -22,7 +22,9 @@ struct Separatori {
 // digit grouping gives an empty Migliaia.
 Separatori SeparatoriDaLocale();
 
-// The separators of the user's own locale (the one the environment names), read without
+// The separators of the user's own locale (the one the environment names) as the C library
+// knows it (a locale not installed for it reads as "C"): the Python module's "sistema". The
+// window and the command line read QLocale::system() instead (ui/SeparatoriQt.h). Read without
 // changing the numeric locale the program runs with: files and the C library's number
 // conversions keep using ".".
 Separatori SeparatoriDelSistema();
