@@ -4,12 +4,14 @@
 
 #include "support/Formattazione.h"
 #include "ui/MessaggiQt.h"
+#include "ui/ModelloGriglia.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -106,7 +108,8 @@ void DelegatoModifica::initStyleOption(QStyleOptionViewItem* opzione, const QMod
 // The grid
 
 GrigliaModifica::GrigliaModifica(const Separatori& sep, QWidget* genitore)
-    : QTableWidget(genitore), sep_(sep) {
+    : QTableView(genitore), sep_(sep) {
+    setModel(new ModelloGriglia(this));
     setItemDelegate(new DelegatoModifica(*this)); // owned by the grid
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -122,46 +125,45 @@ GrigliaModifica::GrigliaModifica(const Separatori& sep, QWidget* genitore)
     setAlternatingRowColors(false);
 }
 
-void GrigliaModifica::PreparaCella(QTableWidgetItem& cella, int colonna) const {
-    cella.setTextAlignment(Qt::AlignCenter);
-    if (colonna == 0)
-        cella.setFlags(Qt::NoItemFlags); // skipped by the arrows and the mouse
-    else if (solaLettura_)
-        cella.setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    else
-        cella.setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+void GrigliaModifica::ImpostaModello(QAbstractItemModel& modello) {
+    if (InModifica()) AnnullaModifica();
+    QAbstractItemModel* proprio = model();
+    QItemSelectionModel* selezione = selectionModel();
+    setModel(&modello);
+    delete selezione;
+    if (proprio->parent() == this) delete proprio;
+    if (auto* m = qobject_cast<ModelloGriglia*>(&modello)) m->ImpostaSolaLettura(solaLettura_);
+    AdattaColonne();
+    updateGeometry();
 }
 
-QTableWidgetItem* GrigliaModifica::Cella(int riga, int colonna) {
-    if (riga < 1 || riga >= Righe() || colonna < 0 || colonna >= Colonne()) return nullptr;
-    QTableWidgetItem* cella = item(riga - 1, colonna);
-    if (cella == nullptr) {
-        cella = new QTableWidgetItem;
-        PreparaCella(*cella, colonna);
-        setItem(riga - 1, colonna, cella);
-    }
-    return cella;
+QModelIndex GrigliaModifica::Indice(int riga, int colonna) const {
+    if (riga < 1 || riga >= Righe() || colonna < 0 || colonna >= Colonne()) return {};
+    return model()->index(riga - 1, colonna);
 }
 
-const QTableWidgetItem* GrigliaModifica::Cella(int riga, int colonna) const {
-    if (riga < 1 || riga >= Righe() || colonna < 0 || colonna >= Colonne()) return nullptr;
-    return item(riga - 1, colonna);
+void GrigliaModifica::RendeCorrente(int riga, int colonna) {
+    const QModelIndex indice = Indice(riga, colonna);
+    if (indice.isValid()) setCurrentIndex(indice);
 }
 
 void GrigliaModifica::ImpostaDimensioni(int righe, int colonne) {
     if (InModifica()) AnnullaModifica();
-    setColumnCount(std::max(colonne, 0));
+    QAbstractItemModel& m = *model();
+    const int ora = m.columnCount();
+    if (colonne > ora) m.insertColumns(ora, colonne - ora);
+    if (colonne >= 0 && colonne < ora) m.removeColumns(colonne, ora - colonne);
     AdattaColonne();
     ImpostaRighe(righe);
-    for (int c = 0; c < columnCount(); ++c)
-        if (horizontalHeaderItem(c) == nullptr) setHorizontalHeaderItem(c, new QTableWidgetItem);
 }
 
 void GrigliaModifica::ImpostaRighe(int righe) {
     if (InModifica()) AnnullaModifica();
-    setRowCount(std::max(righe - 1, 0));
-    for (int r = 1; r < Righe(); ++r)
-        for (int c = 0; c < Colonne(); ++c) Cella(r, c);
+    QAbstractItemModel& m = *model();
+    const int voluti = std::max(righe - 1, 0);
+    const int ora = m.rowCount();
+    if (voluti > ora) m.insertRows(ora, voluti - ora);
+    if (voluti < ora) m.removeRows(voluti, ora - voluti);
     updateGeometry();
 }
 
@@ -198,7 +200,7 @@ void GrigliaModifica::ImpostaLarghezzaColonna(int colonna, int twip) {
 int GrigliaModifica::LarghezzaVoluta(int colonna) const {
     const auto k = static_cast<std::size_t>(colonna);
     if (k >= twip_.size() || twip_[k] <= 0) return columnWidth(colonna);
-    const QString intestazione = horizontalHeaderItem(colonna) ? horizontalHeaderItem(colonna)->text() : QString();
+    const QString intestazione = model()->headerData(colonna, Qt::Horizontal).toString();
     const int perIntestazione = fontMetrics().horizontalAdvance(intestazione) + 2 * fontMetrics().averageCharWidth() + 6;
     return std::max(PixelDaTwip(twip_[k]), perIntestazione);
 }
@@ -214,7 +216,7 @@ void GrigliaModifica::AdattaColonne() {
     // that 1E+308 never shows as "1E..." (which reads as a small number). The columns of a grid
     // of results are laid out by DistribuisceColonne.
     const bool stira = elastiche_ && !solaLettura_;
-    for (int c = 0; c < columnCount(); ++c) {
+    for (int c = 0; c < Colonne(); ++c) {
         const int testo = stira && c > 0 ? sizeHintForColumn(c) : 0;
         const bool largo = testo > LarghezzaVoluta(c);
         horizontalHeader()->setSectionResizeMode(c, stira && c > 0 && !largo ? QHeaderView::Stretch
@@ -234,10 +236,10 @@ int GrigliaModifica::LarghezzaTesti(int colonna) const {
 // widest text, the room left shared among the data columns. A grid narrower than its texts
 // scrolls; it never cuts a number.
 void GrigliaModifica::DistribuisceColonne() {
-    if (!elastiche_ || !solaLettura_ || columnCount() == 0) return;
+    if (!elastiche_ || !solaLettura_ || Colonne() == 0) return;
     std::vector<int> larghezze;
     int totale = 0;
-    for (int c = 0; c < columnCount(); ++c) {
+    for (int c = 0; c < Colonne(); ++c) {
         larghezze.push_back(LarghezzaTesti(c));
         totale += larghezze.back();
     }
@@ -255,7 +257,7 @@ void GrigliaModifica::DistribuisceColonne() {
             libero -= parte;
         }
     }
-    for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, larghezze[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < Colonne(); ++c) setColumnWidth(c, larghezze[static_cast<std::size_t>(c)]);
 }
 
 void GrigliaModifica::RidistribuisceDopo() {
@@ -271,7 +273,7 @@ void GrigliaModifica::RidistribuisceDopo() {
 }
 
 void GrigliaModifica::resizeEvent(QResizeEvent* evento) {
-    QTableWidget::resizeEvent(evento);
+    QTableView::resizeEvent(evento);
     DistribuisceColonne();
 }
 
@@ -284,9 +286,7 @@ void GrigliaModifica::SolaLettura(bool solaLettura) {
     if (InModifica()) AnnullaModifica();
     solaLettura_ = solaLettura;
     setSelectionMode(solaLettura ? QAbstractItemView::ContiguousSelection : QAbstractItemView::SingleSelection);
-    for (int r = 1; r < Righe(); ++r)
-        for (int c = 0; c < Colonne(); ++c)
-            if (QTableWidgetItem* cella = Cella(r, c)) PreparaCella(*cella, c);
+    if (auto* m = qobject_cast<ModelloGriglia*>(model())) m->ImpostaSolaLettura(solaLettura);
     AdattaColonne();
 }
 
@@ -295,23 +295,19 @@ void GrigliaModifica::SolaLettura(bool solaLettura) {
 
 std::string GrigliaModifica::TestoCella(int riga, int colonna) const {
     if (riga == 0) {
-        const QTableWidgetItem* h = colonna >= 0 && colonna < Colonne() ? horizontalHeaderItem(colonna) : nullptr;
-        return h ? h->text().toStdString() : std::string();
+        if (colonna < 0 || colonna >= Colonne()) return {};
+        return model()->headerData(colonna, Qt::Horizontal).toString().toStdString();
     }
-    const QTableWidgetItem* cella = Cella(riga, colonna);
-    return cella ? cella->text().toStdString() : std::string();
+    return Indice(riga, colonna).data(Qt::EditRole).toString().toStdString();
 }
 
 void GrigliaModifica::Scrive(const QString& testo, int riga, int colonna) {
     if (riga == 0) {
-        if (colonna < 0 || colonna >= Colonne()) return;
-        if (QTableWidgetItem* h = horizontalHeaderItem(colonna))
-            h->setText(testo);
-        else
-            setHorizontalHeaderItem(colonna, new QTableWidgetItem(testo));
+        if (colonna >= 0 && colonna < Colonne()) model()->setHeaderData(colonna, Qt::Horizontal, testo);
         return;
     }
-    if (QTableWidgetItem* cella = Cella(riga, colonna)) cella->setText(testo);
+    const QModelIndex indice = Indice(riga, colonna);
+    if (indice.isValid()) model()->setData(indice, testo);
     RidistribuisceDopo();
 }
 
@@ -412,7 +408,7 @@ TabellaCelle GrigliaModifica::Celle() const {
 
 void GrigliaModifica::VaiACella(int riga, int colonna) {
     if (InModifica()) ChiudeModifica();
-    if (riga >= 1 && riga < Righe() && colonna >= 1 && colonna < Colonne()) setCurrentCell(riga - 1, colonna);
+    if (colonna >= 1) RendeCorrente(riga, colonna);
 }
 
 void GrigliaModifica::ApreCella(int riga, int colonna) {
@@ -529,7 +525,7 @@ void GrigliaModifica::AnnullaModifica() {
 void GrigliaModifica::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) {
     // However the editor closes (Enter, a click elsewhere, another window), it is gone.
     if (editor == editor_.data()) editor_.clear();
-    QTableWidget::closeEditor(editor, suggerimento);
+    QTableView::closeEditor(editor, suggerimento);
 }
 
 void GrigliaModifica::AvanzaDopoInvio() {
@@ -562,13 +558,13 @@ void GrigliaModifica::AvanzaDopoInvio() {
         emit FineGriglia();
         return;
     }
-    setCurrentCell(riga - 1, colonna);
+    RendeCorrente(riga, colonna);
     ApreEditore(0); // the sequence goes on as if the new cell had been clicked
 }
 
 void GrigliaModifica::SpostaRiga(int passo) {
     const int riga = std::clamp(RigaCorrente() + passo, 1, std::max(Righe() - 1, 1));
-    if (riga != RigaCorrente() && ColonnaCorrente() >= 1) setCurrentCell(riga - 1, ColonnaCorrente());
+    if (riga != RigaCorrente() && ColonnaCorrente() >= 1) RendeCorrente(riga, ColonnaCorrente());
 }
 
 void GrigliaModifica::keyPressEvent(QKeyEvent* evento) {
@@ -588,7 +584,7 @@ void GrigliaModifica::keyPressEvent(QKeyEvent* evento) {
     if (TastoAppunti(*evento)) return;
     const QModelIndex indice = currentIndex();
     if (solaLettura_ || !indice.isValid() || indice.column() < 1) {
-        QTableWidget::keyPressEvent(evento);
+        QTableView::keyPressEvent(evento);
         return;
     }
     switch (evento->key()) {
@@ -617,21 +613,21 @@ void GrigliaModifica::keyPressEvent(QKeyEvent* evento) {
         }
         return;
     }
-    QTableWidget::keyPressEvent(evento);
+    QTableView::keyPressEvent(evento);
 }
 
 void GrigliaModifica::mousePressEvent(QMouseEvent* evento) {
-    QTableWidget::mousePressEvent(evento);
+    QTableView::mousePressEvent(evento);
     if (solaLettura_ || evento->button() != Qt::LeftButton) return;
     const QModelIndex indice = indexAt(evento->position().toPoint());
     if (indice.isValid() && indice == currentIndex() && indice.column() >= 1 && !InModifica()) ApreEditore(0);
 }
 
 void GrigliaModifica::focusInEvent(QFocusEvent* evento) {
-    QTableWidget::focusInEvent(evento);
+    QTableView::focusInEvent(evento);
     // A click makes its own cell current; Tab or the program leave none (or the fixed column).
     if (evento->reason() == Qt::MouseFocusReason || Righe() < 2 || Colonne() < 2) return;
-    if (!currentIndex().isValid() || currentIndex().column() < 1) setCurrentCell(0, 1);
+    if (!currentIndex().isValid() || currentIndex().column() < 1) RendeCorrente(1, 1);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -664,13 +660,13 @@ bool GrigliaModifica::TastoAppunti(const QKeyEvent& evento) {
 }
 
 void GrigliaModifica::Copia() const {
-    const auto intervalli = selectedRanges();
+    const QItemSelection intervalli = selectionModel()->selection();
     TabellaTesti celle;
     if (!intervalli.isEmpty()) {
-        const QTableWidgetSelectionRange& s = intervalli.first();
-        for (int r = s.topRow(); r <= s.bottomRow(); ++r) {
+        const QItemSelectionRange& s = intervalli.first();
+        for (int r = s.top(); r <= s.bottom(); ++r) {
             celle.emplace_back();
-            for (int c = s.leftColumn(); c <= s.rightColumn(); ++c) celle.back().push_back(TestoCella(r + 1, c));
+            for (int c = s.left(); c <= s.right(); ++c) celle.back().push_back(TestoCella(r + 1, c));
         }
     } else if (currentIndex().isValid()) {
         celle.push_back({TestoCella(RigaCorrente(), ColonnaCorrente())});
@@ -682,9 +678,15 @@ void GrigliaModifica::SelezionaTutto() {
     // The data cells: copied, they paste back into an empty table at its first cell. A grid
     // that is only read copies its row numbers as well.
     const int prima = solaLettura_ ? 0 : 1;
-    if (rowCount() < 1 || columnCount() <= prima) return;
+    if (Righe() < 2 || Colonne() <= prima) return;
     clearSelection();
-    setRangeSelected(QTableWidgetSelectionRange(0, prima, rowCount() - 1, columnCount() - 1), true);
+    SelezionaBlocco(1, prima, Righe() - 1, Colonne() - 1);
+}
+
+void GrigliaModifica::SelezionaBlocco(int riga, int colonna, int ultimaRiga, int ultimaColonna) {
+    const QModelIndex primo = Indice(riga, colonna), ultimo = Indice(ultimaRiga, ultimaColonna);
+    if (primo.isValid() && ultimo.isValid())
+        selectionModel()->select(QItemSelection(primo, ultimo), QItemSelectionModel::Select);
 }
 
 bool GrigliaModifica::Incolla() {
@@ -698,13 +700,12 @@ void GrigliaModifica::Taglia() {
 
 void GrigliaModifica::CancellaSelezione() {
     if (solaLettura_) return;
-    auto intervalli = selectedRanges();
-    if (intervalli.isEmpty() && currentIndex().isValid())
-        intervalli.push_back(QTableWidgetSelectionRange(currentRow(), currentColumn(), currentRow(), currentColumn()));
+    QItemSelection intervalli = selectionModel()->selection();
+    if (intervalli.isEmpty() && currentIndex().isValid()) intervalli.select(currentIndex(), currentIndex());
     int primaRiga = 0, primaColonna = 0;
-    for (const QTableWidgetSelectionRange& s : intervalli)
-        for (int r = s.topRow() + 1; r <= s.bottomRow() + 1; ++r)
-            for (int c = std::max(s.leftColumn(), 1); c <= s.rightColumn(); ++c) {
+    for (const QItemSelectionRange& s : intervalli)
+        for (int r = s.top() + 1; r <= s.bottom() + 1; ++r)
+            for (int c = std::max(s.left(), 1); c <= s.right(); ++c) {
                 if (TestoCella(r, c).empty()) continue;
                 Scrive(QString(), r, c);
                 if (primaRiga == 0) std::tie(primaRiga, primaColonna) = std::pair(r, c);
@@ -746,9 +747,8 @@ bool GrigliaModifica::IncollaTesto(const std::string& testo) {
             cambiato = true;
         }
     clearSelection();
-    setCurrentCell(riga - 1, colonna);
-    setRangeSelected(QTableWidgetSelectionRange(riga - 1, colonna, ultima - 1, colonna + static_cast<int>(larghezza) - 1),
-                     true);
+    RendeCorrente(riga, colonna);
+    SelezionaBlocco(riga, colonna, ultima, colonna + static_cast<int>(larghezza) - 1);
     // The block pasted is one change.
     if (cambiato) emit CellaModificata(riga, colonna);
     return true;
@@ -768,7 +768,8 @@ void GrigliaModifica::Rifiuta(const std::string& motivo) {
 void GrigliaModifica::IngrandisceGriglia() {
     ingrandita_ = !ingrandita_;
     if (ingrandita_) {
-        int tutte = horizontalHeader()->height() + 2 * frameWidth() + rowCount() * verticalHeader()->defaultSectionSize();
+        int tutte =
+            horizontalHeader()->height() + 2 * frameWidth() + (Righe() - 1) * verticalHeader()->defaultSectionSize();
         if (const QScreen* schermo = screen()) tutte = std::min(tutte, schermo->availableGeometry().height() * 3 / 4);
         setMinimumHeight(tutte);
     } else {
@@ -779,10 +780,10 @@ void GrigliaModifica::IngrandisceGriglia() {
 
 QSize GrigliaModifica::sizeHint() const {
     int larghezza = 2 * frameWidth();
-    for (int c = 0; c < columnCount(); ++c) larghezza += elastiche_ && solaLettura_ ? LarghezzaTesti(c) : LarghezzaVoluta(c);
+    for (int c = 0; c < Colonne(); ++c) larghezza += elastiche_ && solaLettura_ ? LarghezzaTesti(c) : LarghezzaVoluta(c);
     const int altezzaRiga = verticalHeader()->defaultSectionSize();
     const int intestazione = horizontalHeader()->sizeHint().height();
-    if (rowCount() > righeVisibili_) larghezza += verticalScrollBar()->sizeHint().width();
+    if (Righe() - 1 > righeVisibili_) larghezza += verticalScrollBar()->sizeHint().width();
     const int altezza = 2 * frameWidth() + intestazione + righeVisibili_ * altezzaRiga;
     return {larghezza, altezza};
 }

@@ -32,6 +32,10 @@
 // With ChiusuraNumerica(true) a committed entry is rewritten as the number it reads as
 // ("1234,5" shows "1.234,5"), so that what the calculation will use is what the user sees.
 //
+// Model and view. The grid is a QTableView over a table model (ModelloGriglia, its own unless
+// ImpostaModello gives it another one): the model holds the texts and says which cells may be
+// edited; the grid and its delegate keep the editing rules above.
+//
 // Reading and writing. TestoCella / ScriveCella work on any cell, headings included.
 // LeggeCella reads a cell as a number with the user's separators: an empty or non-numeric cell
 // reads as 0. LeggeGriglia and CaricaGriglia move a whole table of numbers.
@@ -55,8 +59,9 @@
 
 #include <QLineEdit>
 #include <QPointer>
+#include <QAbstractItemModel>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <initializer_list>
 #include <string>
@@ -94,16 +99,22 @@ class DelegatoModifica final : public QStyledItemDelegate {
     GrigliaModifica& griglia_;
 };
 
-class GrigliaModifica : public QTableWidget {
+class GrigliaModifica : public QTableView {
     Q_OBJECT
   public:
+    // The grid starts on a ModelloGriglia of its own.
     explicit GrigliaModifica(const Separatori& sep, QWidget* genitore = nullptr);
+
+    // Shows another table model (laid out as ModelloGriglia describes) in place of the grid's
+    // own, which goes; the grid does not own the new one. Every call below then reads and writes
+    // that model, sizes included (insertRows/removeRows, insertColumns/removeColumns).
+    void ImpostaModello(QAbstractItemModel& modello);
 
     // Size, headings included. Existing cells keep their text; new ones are empty.
     void ImpostaDimensioni(int righe, int colonne);
     void ImpostaRighe(int righe);
-    int Righe() const { return rowCount() + 1; }
-    int Colonne() const { return columnCount(); }
+    int Righe() const { return model()->rowCount() + 1; }
+    int Colonne() const { return model()->columnCount(); }
     // Texts of row 0, from column 0 on.
     void ImpostaIntestazioni(std::initializer_list<const char*> testi);
     // Writes 1, 2, 3... into column 0 of the data rows.
@@ -180,8 +191,8 @@ class GrigliaModifica : public QTableWidget {
     void AnnullaModifica();                         // closes it without committing
     bool InModifica() const { return !editor_.isNull(); }
     QLineEdit* Editor() const { return editor_.data(); }
-    int RigaCorrente() const { return currentRow() + 1; }
-    int ColonnaCorrente() const { return currentColumn(); }
+    int RigaCorrente() const { return currentIndex().row() + 1; }
+    int ColonnaCorrente() const { return currentIndex().column(); }
 
     // The clipboard and the selection (the keys above call these).
     void Copia() const;
@@ -189,6 +200,8 @@ class GrigliaModifica : public QTableWidget {
     void Taglia();
     void CancellaSelezione();
     void SelezionaTutto(); // the data cells (every cell of a grid that is only read)
+    // Selects the block of cells from (riga, colonna) to (ultimaRiga, ultimaColonna).
+    void SelezionaBlocco(int riga, int colonna, int ultimaRiga, int ultimaColonna);
     // The block of a pasted text written from the current cell on; false, with the reason
     // told and nothing written, when it is refused.
     bool IncollaTesto(const std::string& testo);
@@ -222,9 +235,8 @@ class GrigliaModifica : public QTableWidget {
   private:
     friend class DelegatoModifica;
 
-    QTableWidgetItem* Cella(int riga, int colonna);
-    const QTableWidgetItem* Cella(int riga, int colonna) const;
-    void PreparaCella(QTableWidgetItem& cella, int colonna) const;
+    QModelIndex Indice(int riga, int colonna) const; // invalid outside the data cells
+    void RendeCorrente(int riga, int colonna);
     bool ApreEditore(char32_t tasto);
     void PreparaEditore(QLineEdit& editor, char32_t tasto);
     bool TastoEditor(QLineEdit& editor, QKeyEvent& evento);

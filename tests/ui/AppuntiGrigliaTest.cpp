@@ -95,7 +95,7 @@ TEST_F(Appunti, TastiComeInUnFoglioDiCalcolo) {
     EXPECT_EQ(Riga(3), (std::vector<std::string>{"7", "8", "9"}));
     // Delete empties the selected cells only; the row numbers stay.
     griglia->VaiACella(2, 2);
-    griglia->setRangeSelected(QTableWidgetSelectionRange(1, 2, 2, 2), true);
+    griglia->SelezionaBlocco(2, 2, 3, 2);
     QTest::keyClick(griglia.get(), Qt::Key_Delete);
     EXPECT_EQ(Riga(2), (std::vector<std::string>{"4", "", "6"}));
     EXPECT_EQ(Riga(3), (std::vector<std::string>{"7", "", "9"}));

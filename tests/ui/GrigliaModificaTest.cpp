@@ -59,17 +59,17 @@ TEST_F(GrigliaProva, IndirizziConIntestazioniEColonnaFissa) {
     EXPECT_EQ(griglia->Righe(), 4);
     EXPECT_EQ(griglia->Colonne(), 4);
     EXPECT_EQ(griglia->TestoCella(0, 2), "B");
-    EXPECT_EQ(griglia->horizontalHeaderItem(2)->text(), QStringLiteral("B"));
+    EXPECT_EQ(griglia->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("B"));
     EXPECT_EQ(griglia->TestoCella(3, 0), "3");
     griglia->ScriveCella(std::string("12,5"), 2, 3);
-    EXPECT_EQ(griglia->item(1, 3)->text(), QStringLiteral("12,5"));
+    EXPECT_EQ(griglia->model()->index(1, 3).data().toString(), QStringLiteral("12,5"));
     griglia->ScriveCella(0.7, 1, 1);
     EXPECT_EQ(griglia->TestoCella(1, 1), "0,7");
     // Outside the grid nothing is written and nothing is read.
     griglia->ScriveCella(std::string("x"), 9, 9);
     EXPECT_EQ(griglia->TestoCella(9, 9), "");
     // The fixed column is never edited.
-    EXPECT_FALSE(griglia->item(0, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(griglia->model()->index(0, 0).flags() & Qt::ItemIsEditable);
 }
 
 TEST_F(GrigliaProva, ClicApreLEditoreColNumeroSelezionato) {
