@@ -224,7 +224,8 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void DatiSalvati();
     void NuovoDocumento(bool nonSalvato = false);
     void AggiornaModifiche();
-    std::filesystem::path CartellaEsempi() const;
+    // Where printing into a PDF file proposes to put it: beside the data file, named after it.
+    std::filesystem::path FilePdfProposto() const;
 
     // Unsaved work kept against a crash (FrmMainRecupero.cpp).
     void AvviaRecupero(const std::filesystem::path& cartella);

@@ -85,6 +85,7 @@ bool FrmMain::PlottaDiagrammi(int scelta) {
             DiagrammiDellaTrave pagina([&](Dispositivo& uscita) {
                 mostraScale(PaginaDiagrammi(trave_, imp_, sep_, uscita, *msg_));
             });
+            uscite_->ProponiFilePdf(FilePdfProposto());
             return uscite_->PlottaDisegno(scelta, imp_.NomeFile, pagina);
         }
         case SceltaDisegno::FileDxf: {

@@ -3,7 +3,9 @@
 
 #include "ui/FrmMain.h"
 
+#include "files/CartellaEsempi.h"
 #include "files/FileIni.h"
+#include "files/FileUscitaProposto.h"
 #include "outputs/Relazione.h"
 #include "support/ImpostazioniInternazionali.h"
 #include "ui/FrmDecalage.h"
@@ -20,6 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <system_error>
@@ -70,14 +73,9 @@ bool FrmMain::FileIniLeggeScrive(Modo modo) {
     return vc::FileIniLeggeScrive(modo, imp_, *msg_, PercorsiFileIniPredefiniti(imp_.PercorsoProgramma));
 }
 
-fs::path FrmMain::CartellaEsempi() const {
-    const fs::path programma(imp_.PercorsoProgramma);
-    for (const fs::path& c : {programma / "examples", programma / ".." / "examples", programma / ".." / ".." / "examples",
-                              programma / ".." / "share" / "velcora" / "examples"}) {
-        std::error_code ec;
-        if (fs::is_directory(c, ec)) return fs::weakly_canonical(c, ec);
-    }
-    return programma;
+fs::path FrmMain::FilePdfProposto() const {
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return FileUscitaProposto(imp_, ".pdf", fs::path(documenti.toStdString()));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -157,8 +155,13 @@ void FrmMain::Apri() {
 }
 
 void FrmMain::FilesDiEsempio() {
+    const RicercaEsempi esempi = CercaCartellaEsempi(CartelleCandidateEsempi(imp_.PercorsoProgramma));
+    if (esempi.Cartella.empty()) {
+        msg_->Mostra(TestoEsempiNonTrovati(esempi.Esaminate), Icona::Informazione);
+        return;
+    }
     const std::string percorsoDati = imp_.PercorsoDati;
-    const bool letto = ApriFileDati(CartellaEsempi());
+    const bool letto = ApriFileDati(esempi.Cartella);
     imp_.PercorsoDati = percorsoDati;
     // An example is a model to start from: it is saved into the user's folder, under a name
     // the user gives, never over the example itself.
@@ -201,6 +204,7 @@ void FrmMain::Stampa() {
         msg_->Mostra("Nessuna stampante disponibile.", Icona::Avviso);
         return;
     }
+    if (auto* qt = dynamic_cast<StampanteQt*>(stampante.get())) qt->ProponiFilePdf(FilePdfProposto());
     const bool stampato = StampaSuDispositivo(imp_.NomeFile, "txt", servizi_->Dialoghi(), *this,
                                               DestinazioneRelazione::Stampante, stampante.get(), imp_, *msg_);
     // A cancelled Print dialog says nothing; a printer that could not start says why.

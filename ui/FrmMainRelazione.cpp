@@ -13,8 +13,9 @@ void FrmMain::RelazioneCalcoloPdf() {
     RichiestaDialogo richiesta;
     richiesta.Filtro = "Tutti i Files (*.*)|*.*|Relazione di calcolo (*.pdf)|*.pdf";
     richiesta.IndiceFiltro = 2;
-    richiesta.Cartella = imp_.PercorsoDati;
-    richiesta.NomeFile = (imp_.NomeFile.empty() ? std::string("*") : imp_.NomeFile) + ".pdf";
+    const fs::path proposto = FilePdfProposto();
+    richiesta.Cartella = proposto.parent_path();
+    richiesta.NomeFile = proposto.filename().string();
     richiesta.EstensionePredefinita = "pdf";
     richiesta.ChiediSovrascrittura = true;
     const auto scelto = servizi_->Dialoghi().Salva(richiesta);

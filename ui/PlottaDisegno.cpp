@@ -68,6 +68,7 @@ bool UscitaDisegni::Stampa(FinestraDisegno& finestra) {
     std::unique_ptr<vc::Stampante> stampante = servizi_->NuovaStampante();
     auto* qt = dynamic_cast<StampanteQt*>(stampante.get());
     if (!qt) throw StampanteNonDisponibile();
+    qt->ProponiFilePdf(filePdf_);
     const std::optional<int> copie = qt->ChiediCopie();
     if (!copie) return false; // the Print dialog was cancelled
 

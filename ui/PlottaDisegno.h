@@ -51,6 +51,8 @@ class UscitaDisegni {
     // The folder the file dialogs start from: the one last chosen.
     const std::filesystem::path& PercorsoDisegni() const noexcept { return percorsoDisegni_; }
     void PercorsoDisegni(std::filesystem::path p) { percorsoDisegni_ = std::move(p); }
+    // The PDF file the Print dialog proposes when the page is printed into a file.
+    void ProponiFilePdf(std::filesystem::path p) { filePdf_ = std::move(p); }
     // Where the CAD drawing is kept, once chosen.
     const std::optional<std::filesystem::path>& FileCad() const noexcept { return fileCad_; }
 
@@ -70,6 +72,7 @@ class UscitaDisegni {
     ServiziFinestra* servizi_;
     Messaggi* msg_;
     std::filesystem::path percorsoDisegni_;
+    std::filesystem::path filePdf_;
     std::optional<std::filesystem::path> fileCad_;
     std::unique_ptr<DisegnoCad> disegnoCad_;
 };

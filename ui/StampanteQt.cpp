@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QWidget>
 #include <algorithm>
@@ -102,12 +103,21 @@ std::unique_ptr<StampanteQt> StampanteQt::SuFilePdf(const QString& percorso, int
     return s;
 }
 
+void StampanteQt::ProponeFile(QPrintDialog& dialogo) const {
+    if (filePdfProposto_.empty()) return;
+    // Setting the printer's output file would also choose "print to file" over the printer;
+    // the dialog's own file field (named "filename" in Qt's form) only proposes the file.
+    if (auto* campo = dialogo.findChild<QLineEdit*>(QStringLiteral("filename")))
+        campo->setText(QString::fromStdString(filePdfProposto_.string()));
+}
+
 std::optional<int> StampanteQt::ChiediCopie() {
     errore_.clear();
     int copie = copiePdf_;
     if (conDialogo_) {
         QPrintDialog dialogo(&stampante_, genitore_);
         dialogo.setWindowTitle(QStringLiteral("Stampa"));
+        ProponeFile(dialogo);
         if (dialogo.exec() != QDialog::Accepted) return std::nullopt;
         copie = std::max(stampante_.copyCount(), 1);
     }

@@ -9,9 +9,11 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
+class QPrintDialog;
 class QWidget;
 
 namespace vc {
@@ -57,6 +59,9 @@ class StampanteQt final : public Stampante {
     static std::unique_ptr<StampanteQt> SuFilePdf(const QString& percorso, int copie = 1);
     ~StampanteQt() override;
 
+    // The PDF file the Print dialog proposes when the user prints into a file; without one,
+    // Qt's own choice (the home folder).
+    void ProponiFilePdf(const std::filesystem::path& file) { filePdfProposto_ = file; }
     std::optional<int> ChiediCopie() override;
     void Reimposta() override;
     StampanteRighe& Righe() override;
@@ -70,11 +75,13 @@ class StampanteQt final : public Stampante {
 
   private:
     StampanteQt(QWidget* genitore, bool conDialogo);
+    void ProponeFile(QPrintDialog& dialogo) const;
 
     QPrinter stampante_;
     QWidget* genitore_;
     bool conDialogo_;
     int copiePdf_ = 1;
+    std::filesystem::path filePdfProposto_;
     QString errore_;
     std::unique_ptr<DestinazionePdf> pdf_;
     std::unique_ptr<RigheSuStampante> righe_;

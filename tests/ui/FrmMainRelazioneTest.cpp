@@ -23,6 +23,7 @@ TEST_F(RelazioneFinestra, ScriveLaRelazioneDopoIlCalcolo) {
     ASSERT_EQ(servizi.Dialoghi_.Richieste.size(), 1u);
     const RichiestaDialogo& r = servizi.Dialoghi_.Richieste[0];
     EXPECT_EQ(r.Filtro, "Tutti i Files (*.*)|*.*|Relazione di calcolo (*.pdf)|*.pdf");
+    EXPECT_EQ(r.Cartella, dati); // beside the data file, named after it
     EXPECT_EQ(r.NomeFile, "tre.pdf");
     EXPECT_TRUE(r.ChiediSovrascrittura);
     EXPECT_TRUE(w->fraRisultati->isVisible()); // calculated first, as every command that needs results

@@ -7,8 +7,11 @@
 #include "ui/DestinazionePdf.h"
 #include "ui/ServiziFinestra.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -123,6 +126,29 @@ TEST(StampanteQt, PdfProtettoDaScritturaNonSiSostituisce) {
     auto stampante = StampanteQt::SuFilePdf(QString::fromStdString(file.string()));
     EXPECT_THROW(StampaPagina(*stampante), ErroreFile);
     EXPECT_EQ(test::LeggeByte(file), "vecchio");
+}
+
+// The Print dialog proposes the file beside the data file; cancelled, nothing is printed.
+TEST(StampanteQt, IlDialogoProponeIlFilePdf) {
+    const fs::path proposto = "/lavori/solai/trave 1.pdf";
+    for (const bool conProposta : {true, false}) {
+        StampanteQt stampante(nullptr);
+        if (conProposta) stampante.ProponiFilePdf(proposto);
+        QString campo = QStringLiteral("(nessun campo)");
+        QTimer::singleShot(0, [&campo] {
+            QWidget* dialogo = QApplication::activeModalWidget();
+            if (!dialogo) return;
+            if (auto* file = dialogo->findChild<QLineEdit*>(QStringLiteral("filename"))) campo = file->text();
+            dialogo->close();
+        });
+        EXPECT_FALSE(stampante.ChiediCopie());
+        if (conProposta)
+            EXPECT_EQ(campo.toStdString(), proposto.string());
+        else
+            EXPECT_NE(campo.toStdString(), proposto.string());
+        // The printer itself is not turned into a PDF printer by the proposal.
+        EXPECT_TRUE(stampante.Stampante().outputFileName().isEmpty());
+    }
 }
 
 TEST(VerificaPdf, SoloUnDocumentoCompleto) {
