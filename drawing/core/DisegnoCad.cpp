@@ -458,7 +458,7 @@ void DisegnoCad::ZoomEstensioni() {
     const double l = e->Max.x - e->Min.x, h = e->Max.y - e->Min.y;
     double altezza = std::max(h, l / AspettoVista) * 1.05;
     if (!(altezza > 0)) altezza = 1;
-    vista_ = Vista{{(e->Min.x + e->Max.x) / 2, (e->Min.y + e->Max.y) / 2}, altezza};
+    vista_ = VistaCad{{(e->Min.x + e->Max.x) / 2, (e->Min.y + e->Max.y) / 2}, altezza};
 }
 
 std::string DisegnoCad::TestoDxf() const {
@@ -481,6 +481,7 @@ std::string DisegnoCad::TestoDxf() const {
         raccoglie(b);
     raccoglie(modello_);
 
+    w.Gruppo(999, MarcaDisegnoCad);
     w.Sezione("HEADER");
     w.Gruppo(9, "$ACADVER");
     w.Gruppo(1, "AC1009");
@@ -500,7 +501,7 @@ std::string DisegnoCad::TestoDxf() const {
 
     w.Sezione("TABLES");
 
-    const Vista vista = vista_.value_or(Vista{{6, 4.5}, 9});
+    const VistaCad vista = vista_.value_or(VistaCad{{6, 4.5}, 9});
     InizioTabella(w, "VPORT", 1);
     w.Gruppo(0, "VPORT");
     w.Gruppo(2, "*ACTIVE");

@@ -168,6 +168,16 @@ struct RiquadroCad {
     Punto Min, Max;
 };
 
+// The view saved with the drawing: its centre and the height it shows.
+struct VistaCad {
+    Punto Centro;
+    double Altezza = 0;
+};
+
+// The comment every saved drawing starts with (group 999, which CAD programs skip): how the
+// program knows a drawing of its own when it is chosen again (LetturaDisegnoCad.h).
+inline constexpr std::string_view MarcaDisegnoCad = "Disegno CAD di Velcora";
+
 class DisegnoCad {
   public:
     // A new drawing: layer "0" (colour 7) active, no blocks, empty model space.
@@ -211,8 +221,12 @@ class DisegnoCad {
     std::optional<RiquadroCad> Estensioni() const;
     // Sets the view of the drawing (saved as its active viewport) onto the extents.
     void ZoomEstensioni();
+    // The view as it will be saved; nothing until one is set (a default view is saved then).
+    const std::optional<VistaCad>& Vista() const noexcept { return vista_; }
+    void ImpostaVista(const VistaCad& vista) { vista_ = vista; }
 
-    // The whole drawing as a DXF R12 file (CR LF line ends, texts in Windows-1252). Any value
+    // The whole drawing as a DXF R12 file (CR LF line ends, texts in Windows-1252), starting
+    // with the comment MarcaDisegnoCad. Any value
     // that is not finite or a colour outside 0..256 throws ErroreDisegno and nothing is
     // produced.
     std::string TestoDxf() const;
@@ -221,16 +235,12 @@ class DisegnoCad {
 
   private:
     friend class SpazioCad;
-    struct Vista {
-        Punto Centro;
-        double Altezza = 0;
-    };
 
     std::list<LayerCad> layers_;
     std::string layerAttivo_;
     std::list<BloccoCad> blocchi_;
     SpazioModelloCad modello_;
-    std::optional<Vista> vista_;
+    std::optional<VistaCad> vista_;
 };
 
 } // namespace vc

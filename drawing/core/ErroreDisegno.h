@@ -2,7 +2,8 @@
 // The typed error of the drawing layer. It is thrown where a drawing cannot be produced as
 // asked: a coordinate that is not a finite number (never written into a file), a file that
 // cannot be saved, a name or an extended-data record a CAD drawing cannot hold, an entity
-// added on a locked layer, a block that does not exist. The output driver catches it and
+// added on a locked layer, a block that does not exist, a saved drawing that cannot be read
+// back. The output driver catches it and
 // reports it with its own message.
 
 #include <stdexcept>
@@ -22,6 +23,7 @@ class ErroreDisegno : public std::runtime_error {
         LayerBloccato,       // an entity added on a locked layer
         DatiEstesiNonValidi, // extended data with a wrong code, type, range or order
         DatiNonValidi,       // any other datum the drawing cannot use
+        FileIlleggibile,     // a saved CAD drawing that cannot be read back whole
     };
 
     ErroreDisegno(Tipo tipo, const std::string& dettaglio, std::error_code codice = {})
