@@ -94,9 +94,12 @@ bool FrmMain::PlottaDiagrammi(int scelta) {
             mostraScale(EsportaDiagrammiDxf(trave_, imp_, sep_, *percorso, *msg_));
             return true;
         }
-        case SceltaDisegno::Autocad:
-            mostraScale(DisegnaDiagrammiInCad(trave_, imp_, sep_, uscite_->ApriAutocad(), *msg_));
-            return uscite_->SalvaEMostraCad(imp_.NomeFile);
+        case SceltaDisegno::Autocad: {
+            DisegnoCad* disegno = uscite_->ApriAutocad(imp_.NomeFile);
+            if (!disegno) return false;
+            mostraScale(DisegnaDiagrammiInCad(trave_, imp_, sep_, *disegno, *msg_));
+            return uscite_->SalvaEMostraCad();
+        }
         }
     } catch (const std::exception& e) {
         uscite_->ErroreUscita(e);
@@ -106,15 +109,17 @@ bool FrmMain::PlottaDiagrammi(int scelta) {
 
 void FrmMain::EsportaBlocco() {
     if (uscite_->PercorsoDisegni().empty()) uscite_->PercorsoDisegni(imp_.PercorsoDati);
+    DisegnoCad* disegno = uscite_->ApriAutocad(imp_.NomeFile);
+    if (!disegno) return;
     try {
-        EsportaBloccoDiagrammi(trave_, imp_, sep_, uscite_->ApriAutocad(), *msg_);
+        EsportaBloccoDiagrammi(trave_, imp_, sep_, *disegno, *msg_);
     } catch (const std::exception& e) {
         uscite_->ErroreUscita(e);
         return;
     }
     // The blocks are for the reinforcement drawing: once the drawing is kept, this program has
     // done its part and closes (asking first about unsaved data).
-    if (uscite_->SalvaEMostraCad(imp_.NomeFile)) close();
+    if (uscite_->SalvaEMostraCad()) close();
 }
 
 } // namespace vc

@@ -3,6 +3,7 @@
 #include "drawing/core/DispositivoCad.h"
 #include "drawing/core/DispositivoDxf.h"
 #include "drawing/core/ErroreDisegno.h"
+#include "drawing/core/LetturaDisegnoCad.h"
 #include "files/GestioneFile.h"
 #include "ui/DestinazionePdf.h"
 #include "ui/DispositivoQt.h"
@@ -91,14 +92,14 @@ bool UscitaDisegni::Stampa(FinestraDisegno& finestra) {
     return true;
 }
 
-std::optional<fs::path> UscitaDisegni::ChiedeFileDxf(const std::string& NomeFile) {
+std::optional<fs::path> UscitaDisegni::ChiedeFileDxf(const std::string& NomeFile, bool chiediSovrascrittura) {
     RichiestaDialogo richiesta;
     richiesta.Filtro = FiltroDisegni;
     richiesta.IndiceFiltro = 2;
     richiesta.Cartella = percorsoDisegni_;
     richiesta.NomeFile = (NomeFile.empty() ? std::string("*") : NomeFile) + ".dxf";
     richiesta.EstensionePredefinita = "dxf";
-    richiesta.ChiediSovrascrittura = true;
+    richiesta.ChiediSovrascrittura = chiediSovrascrittura;
     auto scelto = servizi_->Dialoghi().Salva(richiesta);
     if (!scelto) return std::nullopt;
     fs::path percorso = ConEstensioneDxf(fs::absolute(*scelto));
@@ -117,34 +118,64 @@ bool UscitaDisegni::FileDxf(const std::string& NomeFile, FinestraDisegno& finest
 }
 
 bool UscitaDisegni::Autocad(const std::string& NomeFile, FinestraDisegno& finestra) {
-    DisegnoCad& disegno = ApriAutocad();
-    DispositivoCad modello(disegno, *msg_);
-    finestra.PlottaInOggetto(modello);
-    disegno.ZoomEstensioni();
-    return SalvaEMostraCad(NomeFile);
-}
-
-DisegnoCad& UscitaDisegni::ApriAutocad() {
-    if (!disegnoCad_) disegnoCad_ = std::make_unique<DisegnoCad>();
-    return *disegnoCad_;
-}
-
-bool UscitaDisegni::SalvaEMostraCad(const std::string& NomeFile) {
-    const DisegnoCad* disegno = disegnoCad_.get();
+    DisegnoCad* disegno = ApriAutocad(NomeFile);
     if (!disegno) return false;
-    const bool primaVolta = !fileCad_;
+    DispositivoCad modello(*disegno, *msg_);
+    finestra.PlottaInOggetto(modello);
+    disegno->ZoomEstensioni();
+    return SalvaEMostraCad();
+}
+
+DisegnoCad* UscitaDisegni::ApriAutocad(const std::string& NomeFile) {
+    if (disegnoCad_) return disegnoCad_.get();
+    // The question about replacing a file is ours: a drawing of this program is not replaced
+    // but added to.
+    const auto percorso = ChiedeFileDxf(NomeFile, false);
+    if (!percorso) return nullptr;
+    disegnoCad_ = ApreDisegnoScelto(*percorso);
+    if (disegnoCad_) fileCad_ = *percorso;
+    return disegnoCad_.get();
+}
+
+std::unique_ptr<DisegnoCad> UscitaDisegni::ApreDisegnoScelto(const fs::path& percorso) {
+    FileCadAperto aperto = ApreFileCad(percorso);
+    switch (aperto.Contenuto) {
+    case ContenutoFileCad::Nessuno:
+    case ContenutoFileCad::DiVelcora:
+        return std::move(aperto.Disegno);
+    case ContenutoFileCad::Estraneo:
+        if (!msg_->ChiediSiNo(std::string("Il file\r\n")
+                                  .append(percorso.string())
+                                  .append("\r\nnon è un disegno di Velcora: sostituirlo?"),
+                              Icona::Domanda))
+            return nullptr;
+        return std::make_unique<DisegnoCad>();
+    case ContenutoFileCad::Illeggibile:
+        break;
+    }
+    msg_->Mostra(std::string("Impossibile leggere il disegno\r\n")
+                     .append(percorso.string())
+                     .append("\r\n")
+                     .append(aperto.Motivo)
+                     .append("\r\nIl file non è stato modificato."),
+                 Icona::Errore);
+    return nullptr;
+}
+
+bool UscitaDisegni::SalvaEMostraCad() {
+    if (!disegnoCad_ || !fileCad_) return false;
     try {
-        if (primaVolta) {
-            fileCad_ = ChiedeFileDxf(NomeFile);
-            if (!fileCad_) return false;
-        }
-        disegno->Salva(*fileCad_);
+        disegnoCad_->Salva(*fileCad_);
     } catch (const std::exception& e) {
-        // A place that cannot be written is asked again next time.
-        if (primaVolta) fileCad_.reset();
+        // A place never written is asked again next time, with the drawing as it was there.
+        if (!salvatoCad_) {
+            fileCad_.reset();
+            disegnoCad_.reset();
+        }
         ErroreUscita(e);
         return false;
     }
+    salvatoCad_ = true;
     if (!servizi_->ApreDisegnoCad(*fileCad_))
         msg_->Mostra("Il disegno è stato salvato nel file\r\n" + fileCad_->string(), Icona::Informazione);
     return true;

@@ -1,8 +1,10 @@
 #pragma once
 // The output driver of the drawings: a window's drawing printed (with copies), saved as a DXF
 // file, or drawn into the CAD drawing that stands in for AutoCAD. The CAD drawing is kept here
-// and grows with every output; after each one it is saved (the first time where the user
-// chooses) and shown with the desktop's viewer for DXF files.
+// and grows with every output; after each one it is saved where the user chose the first time
+// and shown with the desktop's viewer for DXF files. A drawing this program saved in an earlier
+// run is read back when chosen again, so that it grows across runs as the CAD program's open
+// drawing would.
 
 #include "drawing/core/DisegnoCad.h"
 #include "drawing/core/Dispositivo.h"
@@ -40,13 +42,18 @@ class UscitaDisegni {
     // when the user cancelled a dialog or an error was reported. Any other scelta does nothing.
     bool PlottaDisegno(int scelta, const std::string& NomeFile, FinestraDisegno& finestra);
 
-    // The CAD drawing that "DWG" output and the block export draw into: made on first use and
-    // kept, so that later outputs go on in the same drawing.
-    DisegnoCad& ApriAutocad();
+    // The CAD drawing that "DWG" output and the block export draw into, kept so that later
+    // outputs go on in the same drawing. The first time it asks where the drawing is kept
+    // (NomeFile proposes the name): a drawing this program saved there is read back; another
+    // file is replaced only when the user says so, and one of ours that cannot be read back
+    // is told and left alone. Nothing when the user cancels or says No, or the file is
+    // unreadable.
+    DisegnoCad* ApriAutocad(const std::string& NomeFile);
 
-    // Saves the CAD drawing (asking where the first time) and shows it. False when the user
-    // cancelled the dialog (the drawing stays in memory) or the file could not be written.
-    bool SalvaEMostraCad(const std::string& NomeFile);
+    // Saves the CAD drawing where ApriAutocad was told and shows it. False when there is no
+    // drawing or the file could not be written; a first save that fails forgets the drawing
+    // and its place, so that the next output asks again.
+    bool SalvaEMostraCad();
 
     // The folder the file dialogs start from: the one last chosen.
     const std::filesystem::path& PercorsoDisegni() const noexcept { return percorsoDisegni_; }
@@ -61,13 +68,17 @@ class UscitaDisegni {
     void ErroreUscita(const std::exception& e) const;
 
     // The Save dialog of a DXF file, in the folder last chosen, proposing NomeFile; nothing
-    // when the user cancels. The folder chosen is the next one proposed.
-    std::optional<std::filesystem::path> ChiedeFileDxf(const std::string& NomeFile);
+    // when the user cancels. The folder chosen is the next one proposed. The dialog asks
+    // before an existing file is replaced unless the caller asks on its own.
+    std::optional<std::filesystem::path> ChiedeFileDxf(const std::string& NomeFile,
+                                                       bool chiediSovrascrittura = true);
 
   private:
     bool Stampa(FinestraDisegno& finestra);
     bool FileDxf(const std::string& NomeFile, FinestraDisegno& finestra);
     bool Autocad(const std::string& NomeFile, FinestraDisegno& finestra);
+    // The drawing in the file chosen for it, or nothing (the user said No, or it was told why).
+    std::unique_ptr<DisegnoCad> ApreDisegnoScelto(const std::filesystem::path& percorso);
 
     ServiziFinestra* servizi_;
     Messaggi* msg_;
@@ -75,6 +86,7 @@ class UscitaDisegni {
     std::filesystem::path filePdf_;
     std::optional<std::filesystem::path> fileCad_;
     std::unique_ptr<DisegnoCad> disegnoCad_;
+    bool salvatoCad_ = false; // the drawing has been written to fileCad_ once
 };
 
 } // namespace vc
