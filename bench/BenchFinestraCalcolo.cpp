@@ -1,0 +1,89 @@
+// Time of "&Calcolo" pressed in the main window on a long beam, to both results grids filled
+// and drawn: the input read from the window, the checks, the calculation, the grids, and the
+// recovery file the window writes at each calculation of unsaved work. Beside bench_comando's
+// ComandoCalcolo on the same beam it shows what the window adds.
+
+#include "TraveVaria.h"
+#include "files/FileTrave.h"
+#include "support/Messaggi.h"
+#include "ui/FrmMain.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The rows of a results grid below its heading.
+int RigheGriglia(const vc::FrmMain& w, const char* nome) {
+    const auto* griglia = w.findChild<QAbstractItemView*>(QString::fromLatin1(nome));
+    return griglia && griglia->model() ? griglia->model()->rowCount() : 0;
+}
+
+void CalcoloFinestra(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const int divisioni = static_cast<int>(state.range(1));
+    QTemporaryDir cartella;
+    const fs::path dir = cartella.path().toStdString();
+    // Default factors beside the program, so that the start is silent.
+    std::ofstream(dir / "VelcoraDwg.ini", std::ios::binary)
+        << "1\r\n1.3\r\n.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n.7\r\n.5\r\n.3\r\n.7\r\n.5\r\n.3\r\n";
+    vc::Velcora trave = vc::bench::TraveVaria(n, divisioni);
+    vc::Impostazioni imp;
+    vc::MessaggiRegistrati msg;
+    const fs::path file = dir / "trave_lunga.vlr";
+    if (vc::ScriveFileTrave(file, trave, imp, msg)) {
+        state.SkipWithError("file dati non scritto");
+        return;
+    }
+
+    vc::FrmMain w(vc::Separatori::Italiani(), &msg);
+    vc::AvvioProgramma avvio;
+    avvio.CartellaProgramma = dir;
+    avvio.CartellaCorrente = dir;
+    avvio.RigaComando = {file.string()};
+    avvio.CartellaRecupero = dir / "recupero";
+    w.Avvia(avvio);
+    w.show();
+    auto* punti = w.findChild<QLineEdit*>(QStringLiteral("txtPlot"));
+    auto* calcolo = w.findChild<QPushButton*>(QStringLiteral("cbCalcolo"));
+    if (!punti || !calcolo) {
+        state.SkipWithError("finestra senza txtPlot o cbCalcolo");
+        return;
+    }
+    punti->setText(QString::number(divisioni));
+    QApplication::processEvents();
+    msg.Voci.clear();
+
+    for (auto _ : state) {
+        calcolo->click();
+        QApplication::processEvents(); // the grids laid out and drawn
+        if (!msg.Voci.empty() || RigheGriglia(w, "Grid1") != 2 * n + 1 || RigheGriglia(w, "Grid2") != n + 1) {
+            state.SkipWithError(msg.Voci.empty() ? "griglie dei risultati incomplete"
+                                                 : msg.Voci[0].Testo.c_str());
+            break;
+        }
+    }
+    w.setAttribute(Qt::WA_DeleteOnClose, false);
+    w.hide();
+}
+
+} // namespace
+
+BENCHMARK(CalcoloFinestra)->Args({200, 100})->Args({200, 30000})->Unit(benchmark::kMillisecond);
+
+// The window is drawn offscreen unless a display is given.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
