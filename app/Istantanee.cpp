@@ -75,7 +75,7 @@ bool SalvaIstantanee(FrmMain& finestra, const QString& cartella) {
     finestra.show();
     Attende();
     bool ok = true;
-    finestra.cbCalcolo->click();
+    if (auto* calcolo = finestra.findChild<QPushButton*>(QStringLiteral("cbCalcolo"))) calcolo->click();
     ok &= Salva(finestra, dir, QStringLiteral("frmMain"));
 
     // The diagram windows of the calculated example, at a size an engineer would give them,

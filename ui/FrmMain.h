@@ -10,8 +10,9 @@
 //   FrmMainFile.cpp      start-up, the file commands, printing, closing;
 //   FrmMainDocumento.cpp the beam document: every edit a step of undo, the unsaved mark.
 //
-// Every control carries its own name as objectName ("txtTitolo", "FlexGrid0", "cbCalcolo",
-// "mnuFileItem2"...), so that other windows and tests can find it as a user would.
+// The controls are the window's own. Every one carries its name as objectName ("txtTitolo",
+// "FlexGrid0", "cbCalcolo", "mnuFileItem2"...): tests and tools find it by that name, as a user
+// finds it by its label; other windows get what they need as values or through the beam.
 
 #include "calcolo/ControlloFallito.h"
 #include "engine/Impostazioni.h"
@@ -251,8 +252,8 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     std::unique_ptr<Recupero> recupero_;
     QTimer* timerRecupero_ = nullptr;
 
-  public:
-    // The controls, by their names.
+    // The controls, by their names; each carries its name as objectName (a row of them its
+    // name and index: "opVincSin2", "mnuFileItem5"), by which tests and tools find them.
     QLineEdit* txtTitolo = nullptr;
     QLineEdit* txtCampate = nullptr;
     std::array<GrigliaModifica*, 2> FlexGrid{};
@@ -284,7 +285,6 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     QAction* mnuRipeti = nullptr;
     QToolBar* ToolbarUp = nullptr;
 
-  private:
     QSplitter* divisore_ = nullptr; // input on the left, results on the right
     std::filesystem::path fileFinestra_;
 };

@@ -10,6 +10,10 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 namespace vc::prova {
 
 // Shows the window and waits until it is the active one, so that focus and keys reach it.
@@ -20,11 +24,27 @@ inline void MostraAttiva(QWidget& finestra) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(&finestra));
 }
 
-// The child with the object name given; a test that names a missing control fails here.
-template <typename T> T* Controllo(const QWidget& finestra, const QString& nome) {
+// The child (control, menu item) with the object name given, as the window names it; a test
+// that names a missing control fails here, without going on to use it.
+template <typename T> T* Controllo(const QObject& finestra, const QString& nome) {
     T* c = finestra.findChild<T*>(nome);
-    EXPECT_NE(c, nullptr) << nome.toStdString();
+    if (c == nullptr) {
+        ADD_FAILURE() << "nessun controllo " << nome.toStdString();
+        throw std::logic_error("controllo mancante: " + nome.toStdString());
+    }
     return c;
+}
+
+// One of a row of controls, named by the row's name and its index ("opVincSin" 2: "opVincSin2").
+template <typename T> T* Controllo(const QObject& finestra, const char* nome, int indice) {
+    return Controllo<T>(finestra, QString::fromLatin1(nome) + QString::number(indice));
+}
+
+// The whole row of `quanti` controls, in index order.
+template <typename T> std::vector<T*> Controlli(const QObject& finestra, const char* nome, int quanti) {
+    std::vector<T*> fila;
+    for (int k = 0; k < quanti; ++k) fila.push_back(Controllo<T>(finestra, nome, k));
+    return fila;
 }
 
 // Enters the field, selects what is there and types the text over it.

@@ -2,6 +2,7 @@
 // The main window under test: its messages recorded, its file dialogs answered from a list,
 // its printer a PDF file, started in a folder of its own.
 
+#include "AiutoDialoghi.h"
 #include "AiutoFinestre.h"
 
 #include "ui/FrmMain.h"
@@ -157,19 +158,22 @@ class FinestraPrincipale : public ::testing::Test {
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
         QApplication::processEvents();
     }
-    QAction* Menu(const char* nome) const { return w->findChild<QAction*>(QLatin1String(nome)); }
+    QAction* Menu(const char* nome) const { return Controllo<QAction>(*w, QLatin1String(nome)); }
 
     // The beam typed straight into the cells (for the tests that are not about typing).
     void ScriveTrave(int n, const std::vector<std::vector<const char*>>& campate,
                      const std::vector<const char*>& appoggi) {
-        w->txtCampate->setText(QString::number(n));
-        w->txtCampate->setFocus();
-        QTest::keyClick(w->txtCampate, Qt::Key_Return);
-        w->FlexGrid[0]->AnnullaModifica();
+        QLineEdit* conteggio = Controllo<QLineEdit>(*w, "txtCampate");
+        conteggio->setText(QString::number(n));
+        conteggio->setFocus();
+        QTest::keyClick(conteggio, Qt::Key_Return);
+        GrigliaModifica* luci = Controllo<GrigliaModifica>(*w, "FlexGrid0");
+        GrigliaModifica* larghezze = Controllo<GrigliaModifica>(*w, "FlexGrid1");
+        luci->AnnullaModifica();
         for (int i = 1; i <= n; ++i)
             for (int c = 1; c <= 6; ++c)
-                w->FlexGrid[0]->ScriveCella(std::string(campate[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(c - 1)]), i, c);
-        for (int k = 1; k <= n + 1; ++k) w->FlexGrid[1]->ScriveCella(std::string(appoggi[static_cast<std::size_t>(k - 1)]), k, 1);
+                luci->ScriveCella(std::string(campate[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(c - 1)]), i, c);
+        for (int k = 1; k <= n + 1; ++k) larghezze->ScriveCella(std::string(appoggi[static_cast<std::size_t>(k - 1)]), k, 1);
     }
 
     // A rectangular section 30 × 50, as the sections window would store it.

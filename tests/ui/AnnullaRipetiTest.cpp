@@ -13,6 +13,7 @@ namespace {
 
 using prova::FinestraPrincipale;
 namespace fs = std::filesystem;
+using prova::Controllo;
 
 class AnnullaRipeti : public FinestraPrincipale {
   protected:
@@ -44,31 +45,31 @@ TEST_F(AnnullaRipeti, OgniModificaEUnPassoCheSiAnnullaESiRipete) {
     const Modifica modifiche[] = {
         {"cella",
          [this] {
-             ClicCella(w->FlexGrid[0], 1, 2);
+             ClicCella(Controllo<GrigliaModifica>(*w, "FlexGrid0"), 1, 2);
              DigitaInvio(QStringLiteral("20"));
-             ChiudeEditore(w->FlexGrid[0]);
+             ChiudeEditore(Controllo<GrigliaModifica>(*w, "FlexGrid0"));
          }},
         {"blocco incollato che aggiunge campate",
          [this] {
-             GrigliaModifica* g = w->FlexGrid[0];
+             GrigliaModifica* g = Controllo<GrigliaModifica>(*w, "FlexGrid0");
              g->VaiACella(3, 1);
              ASSERT_TRUE(g->IncollaTesto("7\t1\t2\t3\t4\t1\n8\t1\t2\t3\t4\t1"));
-             ASSERT_EQ(w->txtCampate->text(), QStringLiteral("4"));
+             ASSERT_EQ(Controllo<QLineEdit>(*w, "txtCampate")->text(), QStringLiteral("4"));
          }},
         {"numero campate",
          [this] {
-             Clic(w->txtCampate);
+             Clic(Controllo<QLineEdit>(*w, "txtCampate"));
              DigitaInvio(QStringLiteral("5"));
-             ChiudeEditore(w->FlexGrid[0]);
+             ChiudeEditore(Controllo<GrigliaModifica>(*w, "FlexGrid0"));
          }},
         {"titolo",
          [this] {
-             Clic(w->txtTitolo);
+             Clic(Controllo<QLineEdit>(*w, "txtTitolo"));
              DigitaInvio(QStringLiteral("Un altro titolo"));
          }},
-        {"vincolo", [this] { Clic(w->opVincSin[Incastro]); }},
-        {"stato limite", [this] { Clic(w->optSLU[0]); }},
-        {"casella", [this] { Clic(w->ckVisualizzaDeformata); }},
+        {"vincolo", [this] { Clic(Controllo<QRadioButton>(*w, "opVincSin", Incastro)); }},
+        {"stato limite", [this] { Clic(Controllo<QRadioButton>(*w, "optSLU0")); }},
+        {"casella", [this] { Clic(Controllo<QCheckBox>(*w, "ckVisualizzaDeformata")); }},
         {"menu opzioni", [this] { Menu("mnuOpzioniItem1")->trigger(); }},
         {"OK di una finestra",
          [this] {
@@ -81,7 +82,7 @@ TEST_F(AnnullaRipeti, OgniModificaEUnPassoCheSiAnnullaESiRipete) {
                  QTest::keyClicks(delta, QStringLiteral("0,8"));
                  ok->click();
              });
-             w->cmdRidist->click();
+             Controllo<QPushButton>(*w, "cmdRidist")->click();
          }},
     };
     for (const Modifica& m : modifiche) {
@@ -125,7 +126,7 @@ TEST_F(AnnullaRipeti, IlMenuModificaEISuoiTasti) {
     EXPECT_EQ(menu->actions()[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
     EXPECT_FALSE(menu->actions()[0]->isEnabled()); // nothing to undo in a file just read
 
-    GrigliaModifica* g = w->FlexGrid[0];
+    GrigliaModifica* g = Controllo<GrigliaModifica>(*w, "FlexGrid0");
     const std::string prima = g->TestoCella(1, 2);
     // In the editor Ctrl+Z takes back what was typed there, and the beam has no step.
     ClicCella(g, 1, 2);
@@ -154,7 +155,7 @@ TEST_F(AnnullaRipeti, IlMenuModificaEISuoiTasti) {
 // Typing into a field marks the beam at once; the step is made when the field is left.
 TEST_F(AnnullaRipeti, UnCampoInScritturaSegnaLaTraveEPoiEUnPasso) {
     ApreEsempio();
-    Clic(w->txtTitolo);
+    Clic(Controllo<QLineEdit>(*w, "txtTitolo"));
     Digita(QStringLiteral("Titolo"));
     EXPECT_TRUE(w->isWindowModified());
     EXPECT_EQ(Passi(), 0);
@@ -162,7 +163,7 @@ TEST_F(AnnullaRipeti, UnCampoInScritturaSegnaLaTraveEPoiEUnPasso) {
     EXPECT_EQ(Passi(), 1);
     Menu("mnuAnnulla")->trigger();
     EXPECT_FALSE(w->isWindowModified());
-    EXPECT_NE(w->txtTitolo->text(), QStringLiteral("Titolo"));
+    EXPECT_NE(Controllo<QLineEdit>(*w, "txtTitolo")->text(), QStringLiteral("Titolo"));
 }
 
 } // namespace

@@ -19,6 +19,7 @@ namespace vc {
 namespace {
 
 namespace fs = std::filesystem;
+using prova::Controllo;
 
 TEST(ApplicazioneVelcora, UnEccezioneNelCicloDegliEventiEUnErroreInterno) {
     MessaggiRegistrati msg;
@@ -50,7 +51,7 @@ TEST_F(RecuperoFinestra, IDatiNonSalvatiVannoNelFileDiRecupero) {
     Avvia({(dati / "tre.vlr").string()});
     EXPECT_EQ(w->SalvaRecupero(), "") << "nothing unsaved, nothing written";
 
-    w->txtTitolo->setText(QStringLiteral("Titolo non salvato"));
+    Controllo<QLineEdit>(*w, "txtTitolo")->setText(QStringLiteral("Titolo non salvato"));
     const fs::path file = dati / "recupero" / "recupero.vlr";
     EXPECT_EQ(w->SalvaRecupero(), file.string());
     const std::optional<LavoroNonSalvato> lavoro = LeggeRecupero(prova::LeggeTesto(file));

@@ -16,6 +16,8 @@ namespace {
 
 using prova::FinestraPrincipale;
 namespace fs = std::filesystem;
+using prova::Controllo;
+using prova::Controlli;
 
 // A grid of three data rows and three data columns.
 class Appunti : public ::testing::Test {
@@ -124,28 +126,29 @@ TEST_F(AppuntiFinestra, CopiaEIncollaInUnaNuovaTrave) {
     const fs::path file = dati / "trave.vlr";
     fs::copy_file(prova::CartellaEsempi() / "tre_campate_appoggi.vlr", file);
     Avvia({file.string()});
+    const std::vector<GrigliaModifica*> griglie = Controlli<GrigliaModifica>(*w, "FlexGrid", 2);
     std::array<QString, 2> copiato;
     std::array<TabellaCelle, 2> celle;
     for (std::size_t g = 0; g < 2; ++g) {
-        w->FlexGrid[g]->setFocus();
-        QTest::keyClick(w->FlexGrid[g], Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(w->FlexGrid[g], Qt::Key_C, Qt::ControlModifier);
+        griglie[g]->setFocus();
+        QTest::keyClick(griglie[g], Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(griglie[g], Qt::Key_C, Qt::ControlModifier);
         copiato[g] = QApplication::clipboard()->text();
-        celle[g] = w->FlexGrid[g]->Celle();
+        celle[g] = griglie[g]->Celle();
     }
     Menu("mnuFileItem0")->trigger();
-    ASSERT_EQ(w->FlexGrid[0]->Righe(), 1);
+    ASSERT_EQ(griglie[0]->Righe(), 1);
     // Pasting the spans into the empty beam makes them, and their supports.
     QApplication::clipboard()->setText(copiato[0]);
-    w->FlexGrid[0]->setFocus();
-    QTest::keyClick(w->FlexGrid[0], Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w->txtCampate->text(), QStringLiteral("3"));
-    ASSERT_EQ(w->FlexGrid[1]->Righe(), 5);
+    griglie[0]->setFocus();
+    QTest::keyClick(griglie[0], Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtCampate")->text(), QStringLiteral("3"));
+    ASSERT_EQ(griglie[1]->Righe(), 5);
     QApplication::clipboard()->setText(copiato[1]);
-    w->FlexGrid[1]->VaiACella(1, 1);
-    w->FlexGrid[1]->setFocus();
-    QTest::keyClick(w->FlexGrid[1], Qt::Key_V, Qt::ControlModifier);
-    for (std::size_t g = 0; g < 2; ++g) EXPECT_TRUE(w->FlexGrid[g]->Celle() == celle[g]) << "griglia " << g;
+    griglie[1]->VaiACella(1, 1);
+    griglie[1]->setFocus();
+    QTest::keyClick(griglie[1], Qt::Key_V, Qt::ControlModifier);
+    for (std::size_t g = 0; g < 2; ++g) EXPECT_TRUE(griglie[g]->Celle() == celle[g]) << "griglia " << g;
     EXPECT_TRUE(w->Modificato());
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
 }

@@ -10,6 +10,7 @@ namespace {
 
 using prova::CartellaEsempi;
 using prova::LeggeTesto;
+using prova::Controllo;
 namespace fs = std::filesystem;
 
 class DisegnoTraSessioni : public prova::FinestraPrincipale {
@@ -50,7 +51,7 @@ TEST_F(DisegnoTraSessioni, IlDisegnoDiUnaSessioneCresceNellaSeguente) {
     EXPECT_FALSE(servizi.Dialoghi_.Richieste.back().ChiediSovrascrittura); // no question in English
     EXPECT_EQ(Letto(file)->SpazioModello().Entita().size(), 2 * primi);
     // The block export of the same run goes into the same drawing, without a dialog.
-    Clic(w->cbDiagramma[3]);
+    Clic(Controllo<QPushButton>(*w, "cbDiagramma3"));
     EXPECT_EQ(servizi.Dialoghi_.Richieste.size(), 2u);
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
 

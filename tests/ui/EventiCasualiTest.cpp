@@ -47,6 +47,7 @@ namespace {
 
 using prova::FinestraPrincipale;
 namespace fs = std::filesystem;
+using prova::Controllo;
 
 // The keys of the list, each pressed with a modifier combination drawn at random.
 const Qt::Key Tasti[] = {
@@ -343,35 +344,35 @@ class EventiCasuali : public FinestraPrincipale, public ::testing::WithParamInte
         case Sotto::Principale:
             break;
         case Sotto::Sezioni:
-            w->cbSezioni->click();
+            Controllo<QPushButton>(*w, "cbSezioni")->click();
             break;
         case Sotto::CarichiConcentrati:
-            w->cbFconc->click();
+            Controllo<QPushButton>(*w, "cbFconc")->click();
             break;
         case Sotto::Elastici:
-            w->cbElastici->click();
+            Controllo<QPushButton>(*w, "cbElastici")->click();
             break;
         case Sotto::Ridistribuzione:
-            w->cmdRidist->click();
+            Controllo<QPushButton>(*w, "cmdRidist")->click();
             break;
         case Sotto::Impostazioni:
-            w->mnuinpostazioni->trigger();
+            Controllo<QAction>(*w, "mnuinpostazioni")->trigger();
             break;
         case Sotto::Visualizza:
-            w->cbVisual->click();
+            Controllo<QPushButton>(*w, "cbVisual")->click();
             break;
         case Sotto::Informazioni:
-            w->mnuHelp.at(2)->trigger();
+            Controllo<QAction>(*w, "mnuHelp2")->trigger();
             break;
         case Sotto::Decalage:
-            w->mnuOpzioniItem.at(2)->trigger();
-            if (!Aperta(s)) w->mnuOpzioniItem.at(2)->trigger(); // it was on: the first trigger turned it off
+            Controllo<QAction>(*w, "mnuOpzioniItem2")->trigger();
+            if (!Aperta(s)) Controllo<QAction>(*w, "mnuOpzioniItem2")->trigger(); // it was on: the first trigger turned it off
             break;
         case Sotto::DiagrammaM:
-            w->cbDiagramma[0]->click();
+            Controllo<QPushButton>(*w, "cbDiagramma0")->click();
             break;
         case Sotto::DiagrammaT:
-            w->cbDiagramma[1]->click();
+            Controllo<QPushButton>(*w, "cbDiagramma1")->click();
             break;
         }
     }

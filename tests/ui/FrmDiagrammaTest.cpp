@@ -20,6 +20,7 @@ using prova::CartellaEsempi;
 using prova::FinestraPrincipale;
 using prova::LeggeTesto;
 namespace fs = std::filesystem;
+using prova::Controllo;
 
 std::string Pdf(const fs::path& pdf) {
     QProcess p;
@@ -55,10 +56,10 @@ class Diagrammi : public FinestraPrincipale {
         const fs::path file = dati / "trave.vlr";
         fs::copy_file(CartellaEsempi() / esempio, file, fs::copy_options::overwrite_existing);
         Avvia({file.string()});
-        ASSERT_TRUE(w->FrDiagrammi->isVisible());
+        ASSERT_TRUE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
     }
     FrmDiagramma* Apre(int pulsante) {
-        Clic(w->cbDiagramma[static_cast<std::size_t>(pulsante)]);
+        Clic(Controllo<QPushButton>(*w, "cbDiagramma", pulsante));
         FrmDiagramma* f = w->FinestraDiagramma(pulsante);
         EXPECT_NE(f, nullptr) << Messaggi();
         if (f) {
@@ -94,37 +95,37 @@ TEST_F(Diagrammi, MomentiInUnaFinestraCheSiRidisegna) {
 
 TEST_F(Diagrammi, LeScaleAutomaticheVannoNelleCaselle) {
     ApreEsempio();
-    ASSERT_FALSE(w->ckScalePreimpostate->isChecked());
+    ASSERT_FALSE(Controllo<QCheckBox>(*w, "ckScalePreimpostate")->isChecked());
     FrmDiagramma* m = Apre(0);
     ASSERT_NE(m, nullptr);
     m->grab();
-    EXPECT_FALSE(w->txtscala[0]->text().isEmpty());
-    EXPECT_FALSE(w->txtscala[2]->text().isEmpty());
+    EXPECT_FALSE(Controllo<QLineEdit>(*w, "txtscala0")->text().isEmpty());
+    EXPECT_FALSE(Controllo<QLineEdit>(*w, "txtscala2")->text().isEmpty());
     FrmDiagramma* t = Apre(1);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->windowTitle(), QStringLiteral("Diagramma Tagli"));
     t->grab();
-    EXPECT_FALSE(w->txtscala[1]->text().isEmpty());
+    EXPECT_FALSE(Controllo<QLineEdit>(*w, "txtscala1")->text().isEmpty());
     // Scales shown are not a change to the beam.
     EXPECT_FALSE(w->Modificato());
 }
 
 TEST_F(Diagrammi, ConScaleFisseLeCaselleRestanoDellUtente) {
     ApreEsempio();
-    Clic(w->ckScalePreimpostate);
-    w->txtscala[0]->setText(QStringLiteral("40"));
-    w->txtscala[1]->setText(QStringLiteral("30"));
-    w->txtscala[2]->setText(QStringLiteral("0,002"));
+    Clic(Controllo<QCheckBox>(*w, "ckScalePreimpostate"));
+    Controllo<QLineEdit>(*w, "txtscala0")->setText(QStringLiteral("40"));
+    Controllo<QLineEdit>(*w, "txtscala1")->setText(QStringLiteral("30"));
+    Controllo<QLineEdit>(*w, "txtscala2")->setText(QStringLiteral("0,002"));
     FrmDiagramma* m = Apre(0);
     ASSERT_NE(m, nullptr);
     m->grab();
-    EXPECT_EQ(w->txtscala[0]->text(), QStringLiteral("40"));
-    EXPECT_EQ(w->txtscala[2]->text(), QStringLiteral("0,002"));
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtscala0")->text(), QStringLiteral("40"));
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtscala2")->text(), QStringLiteral("0,002"));
 }
 
 TEST_F(Diagrammi, MpiuTStampaUnaPaginaConTitoliEScale) {
     ApreEsempio();
-    Clic(w->cbDiagramma[2]);
+    Clic(Controllo<QPushButton>(*w, "cbDiagramma2"));
     ASSERT_EQ(servizi.StampantiAperte, 1) << Messaggi();
     const fs::path pdf = dati / "relazione.pdf";
     ASSERT_TRUE(fs::exists(pdf));
@@ -133,7 +134,7 @@ TEST_F(Diagrammi, MpiuTStampaUnaPaginaConTitoliEScale) {
     EXPECT_NE(testo.find("Scala momenti 1:"), std::string::npos) << testo;
     EXPECT_NE(testo.find("Scala tagli 1:"), std::string::npos) << testo;
     EXPECT_NE(testo.find("File : trave"), std::string::npos) << testo;
-    EXPECT_NE(testo.find(w->txtscala[0]->text().toStdString()), std::string::npos) << testo;
+    EXPECT_NE(testo.find(Controllo<QLineEdit>(*w, "txtscala0")->text().toStdString()), std::string::npos) << testo;
     EXPECT_EQ(testo.find('\f'), testo.rfind('\f')) << "una sola pagina";
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
 }
@@ -144,7 +145,7 @@ TEST_F(Diagrammi, MpiuTSuUnPdfProtettoLoLasciaComEra) {
     std::ofstream(pdf) << "vecchio";
     fs::permissions(pdf, fs::perms::owner_read);
     servizi.FilePdf = QString::fromStdString(pdf.string());
-    Clic(w->cbDiagramma[2]);
+    Clic(Controllo<QPushButton>(*w, "cbDiagramma2"));
     ASSERT_EQ(msg.Voci.size(), 1u) << Messaggi();
     EXPECT_EQ(msg.Voci[0].Testo, "Scrittura incompleta del file\r\n" + pdf.string() + ": il file è protetto da scrittura");
     std::ifstream letto(pdf);
@@ -182,7 +183,7 @@ TEST_F(Diagrammi, DxfAnnullatoNonScriveNiente) {
 TEST_F(Diagrammi, AutocadChiedeUnaVoltaPoiAggiungeAlloStessoDisegno) {
     ApreEsempio();
     Dialoghi().RisposteSalva.push_back(dati / "disegno.dxf");
-    Clic(w->cbDiagramma[4]); // "D&WG"
+    Clic(Controllo<QPushButton>(*w, "cbDiagramma4")); // "D&WG"
     ASSERT_EQ(Dialoghi().Richieste.size(), 1u) << Messaggi();
     EXPECT_EQ(Dialoghi().Richieste[0].NomeFile, "trave.dxf");
     const fs::path disegno = dati / "disegno.dxf";
@@ -202,7 +203,7 @@ TEST_F(Diagrammi, AutocadChiedeUnaVoltaPoiAggiungeAlloStessoDisegno) {
 TEST_F(Diagrammi, EsportaBloccoSalvaIlDisegnoEChiude) {
     ApreEsempio();
     Dialoghi().RisposteSalva.push_back(dati / "blocchi.dxf");
-    Clic(w->cbDiagramma[3]);
+    Clic(Controllo<QPushButton>(*w, "cbDiagramma3"));
     const std::string dxf = LeggeTesto(dati / "blocchi.dxf");
     ASSERT_FALSE(dxf.empty()) << Messaggi();
     EXPECT_NE(dxf.find("DiagrammaM"), std::string::npos);
@@ -219,7 +220,7 @@ TEST_F(Diagrammi, VisualizzaApreIlDiagrammaDeiCarichi) {
             d->accept();
         }
     });
-    Clic(w->cbVisual);
+    Clic(Controllo<QPushButton>(*w, "cbVisual"));
     FrmDiagramma* c = w->FinestraDiagramma(2);
     ASSERT_NE(c, nullptr) << Messaggi();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(c));

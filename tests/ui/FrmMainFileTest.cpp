@@ -19,6 +19,7 @@ using prova::CartellaEsempi;
 using prova::FinestraPrincipale;
 using prova::LeggeTesto;
 namespace fs = std::filesystem;
+using prova::Controllo;
 
 QAbstractButton* Pulsante(QWidget* w, const QString& testo) {
     auto* box = qobject_cast<QMessageBox*>(w);
@@ -75,26 +76,26 @@ TEST_F(FileFinestra, ApreSalvaConNomeERiapre) {
     ASSERT_TRUE(msg.Voci.empty()) << Messaggi();
 
     EXPECT_EQ(w->Didascalia(), "Velcora - File: tre campate");
-    EXPECT_EQ(w->txtTitolo->text(), QStringLiteral("Trave di piano su tre campate in semplice appoggio"));
-    EXPECT_EQ(w->txtTitolo->cursorPosition(), 0); // the field shows the start of a long title
-    EXPECT_EQ(w->txtCampate->text(), QStringLiteral("3"));
-    EXPECT_EQ(w->FlexGrid[0]->TestoCella(2, 1), "6");
-    EXPECT_EQ(w->FlexGrid[1]->TestoCella(4, 1), "0,3");
-    EXPECT_TRUE(w->FrDiagrammi->isVisible());
-    EXPECT_FALSE(w->fraRisultati->isVisible());
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtTitolo")->text(), QStringLiteral("Trave di piano su tre campate in semplice appoggio"));
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtTitolo")->cursorPosition(), 0); // the field shows the start of a long title
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtCampate")->text(), QStringLiteral("3"));
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->TestoCella(2, 1), "6");
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid1")->TestoCella(4, 1), "0,3");
+    EXPECT_TRUE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
+    EXPECT_FALSE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
     EXPECT_FALSE(w->isWindowModified());
-    EXPECT_EQ(Fuoco(), w->cbCalcolo);
+    EXPECT_EQ(Fuoco(), Controllo<QPushButton>(*w, "cbCalcolo"));
 
     // A change marks the caption.
-    ClicCella(w->FlexGrid[0], 1, 2);
+    ClicCella(Controllo<GrigliaModifica>(*w, "FlexGrid0"), 1, 2);
     DigitaInvio(QStringLiteral("20"));
     EXPECT_TRUE(w->isWindowModified());
     EXPECT_TRUE(w->windowTitle().endsWith(QStringLiteral("[*]")));
     // Typing it back as it was is no change.
-    ClicCella(w->FlexGrid[0], 1, 2);
+    ClicCella(Controllo<GrigliaModifica>(*w, "FlexGrid0"), 1, 2);
     DigitaInvio(QStringLiteral("18"));
     EXPECT_FALSE(w->isWindowModified());
-    ClicCella(w->FlexGrid[0], 1, 2);
+    ClicCella(Controllo<GrigliaModifica>(*w, "FlexGrid0"), 1, 2);
     DigitaInvio(QStringLiteral("20"));
 
     Dialoghi().RisposteSalva.push_back(dati / "copia");
@@ -109,19 +110,19 @@ TEST_F(FileFinestra, ApreSalvaConNomeERiapre) {
     // A new beam: nothing to ask, an empty window.
     Menu("mnuFileItem0")->trigger();
     EXPECT_EQ(w->Didascalia(), "Velcora - File: ");
-    EXPECT_EQ(w->FlexGrid[0]->Righe(), 1);
-    EXPECT_TRUE(w->txtTitolo->text().isEmpty());
-    EXPECT_FALSE(w->FrDiagrammi->isVisible());
-    EXPECT_EQ(Fuoco(), w->txtTitolo);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->Righe(), 1);
+    EXPECT_TRUE(Controllo<QLineEdit>(*w, "txtTitolo")->text().isEmpty());
+    EXPECT_FALSE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
+    EXPECT_EQ(Fuoco(), Controllo<QLineEdit>(*w, "txtTitolo"));
     EXPECT_EQ(w->TraveAttiva().nCampate(), 0);
 
     Dialoghi().RisposteApri.push_back(dati / "copia.vlr");
     Menu("mnuFileItem1")->trigger();
-    EXPECT_EQ(w->FlexGrid[0]->TestoCella(1, 2), "20");
-    EXPECT_EQ(w->FlexGrid[0]->TestoCella(2, 2), "18");
-    Clic(w->cbCalcolo);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->TestoCella(1, 2), "20");
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->TestoCella(2, 2), "18");
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
-    EXPECT_TRUE(w->fraRisultati->isVisible());
+    EXPECT_TRUE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
 
     // The two files differ only in that load.
     Velcora a, b;
@@ -138,8 +139,8 @@ TEST_F(FileFinestra, SalvaScriveSulloStessoFileSenzaChiedere) {
     const fs::path file = Copia("due_campate_incastri_sezione_T.vlr", dati / "due.vlr");
     Avvia({file.string()});
     EXPECT_EQ(w->Didascalia(), "Velcora - File: due");
-    w->txtTitolo->setFocus();
-    w->txtTitolo->selectAll();
+    Controllo<QLineEdit>(*w, "txtTitolo")->setFocus();
+    Controllo<QLineEdit>(*w, "txtTitolo")->selectAll();
     Digita(QStringLiteral("Titolo nuovo"));
     EXPECT_TRUE(w->isWindowModified());
     Menu("mnuFileItem2")->trigger();
@@ -178,14 +179,14 @@ TEST_F(FileFinestra, SalvaConDatiErratiNonSalvaNiente) {
 TEST_F(FileFinestra, ApriAnnullatoNonCambiaNiente) {
     const fs::path file = Copia("tre_campate_appoggi.vlr", dati / "tre.vlr");
     Avvia({file.string()});
-    const auto prima = w->FlexGrid[0]->Celle();
+    const auto prima = Controllo<GrigliaModifica>(*w, "FlexGrid0")->Celle();
     w->Imp().CoefParz[1] = 1.35f; // as the settings window would leave it
     const std::string firma = w->Didascalia();
     Risponde(QStringLiteral("&No")); // the changed factor is not to be saved
     Menu("mnuFileItem1")->trigger(); // no file given: cancelled
     EXPECT_EQ(Dialoghi().Richieste.size(), 1u);
     EXPECT_EQ(w->Didascalia(), firma);
-    EXPECT_EQ(w->FlexGrid[0]->Celle(), prima);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->Celle(), prima);
     EXPECT_FLOAT_EQ(w->Imp().CoefParz[1], 1.35f); // the settings file is read only for a file chosen
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
 }
@@ -197,7 +198,7 @@ TEST_F(FileFinestra, RigaDiComandoConUnNomeConSpazi) {
     EXPECT_EQ(w->Didascalia(), "Velcora - File: trave 1");
     EXPECT_EQ(w->Imp().PercorsoDati, dati.string());
     EXPECT_EQ(w->Imp().NomeFile, "trave 1");
-    EXPECT_TRUE(w->FrDiagrammi->isVisible());
+    EXPECT_TRUE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
     EXPECT_EQ(w->TraveAttiva().nCampate(), 3);
     EXPECT_FALSE(w->isWindowModified());
 }
@@ -208,7 +209,7 @@ TEST_F(FileFinestra, RigaDiComandoConUnFileCheNonCe) {
     EXPECT_EQ(msg.Voci[0].Testo, "File " + (dati / "manca.vlr").string() + " non trovato ");
     EXPECT_EQ(w->Didascalia(), "Velcora - File: ");
     EXPECT_TRUE(w->Imp().NomeFile.empty());
-    EXPECT_FALSE(w->FrDiagrammi->isVisible());
+    EXPECT_FALSE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
 }
 
 TEST_F(FileFinestra, RigaDiComandoIgnorataSeAvviatoDaUnClient) {
@@ -272,11 +273,11 @@ TEST_F(FileFinestra, FileSenzaStatoLimiteDiceQualeESelezionato) {
     ASSERT_EQ(msg.Voci.size(), 1u) << Messaggi();
     EXPECT_EQ(msg.Voci[0].Testo, "Il file (versione 6.5) non registra lo stato limite: è selezionato SLE rara.");
     EXPECT_EQ(msg.Voci[0].Icona, Icona::Informazione);
-    EXPECT_TRUE(w->optSLU[0]->isChecked());
+    EXPECT_TRUE(Controllo<QRadioButton>(*w, "optSLU0")->isChecked());
     EXPECT_EQ(w->TraveAttiva().nCampate(), 3);
 
     // SLU chosen, calculated and saved as a new file: the next old file keeps it.
-    Clic(w->optSLU[1]);
+    Clic(Controllo<QRadioButton>(*w, "optSLU1"));
     ASSERT_TRUE(w->EsegueCalcolo()) << Messaggi();
     Dialoghi().RisposteSalva.push_back(dati / "salvata.vlr");
     Menu("mnuFileItem3")->trigger();
@@ -330,9 +331,9 @@ TEST_F(FileFinestra, StampaDellaRelazioneInPdfConDueCopie) {
     EXPECT_EQ(Conta(testo, "Tagli e Reazioni :"), 2u);
     EXPECT_NE(testo.find("Trave di piano su tre campate in semplice appoggio"), std::string::npos);
     // Every value of the results grid is on paper as the window shows it.
-    for (int r = 1; r < w->Grid1->Righe(); ++r)
-        for (int c = 1; c < w->Grid1->Colonne(); ++c) {
-            std::string cella = w->Grid1->TestoCella(r, c);
+    for (int r = 1; r < Controllo<GrigliaModifica>(*w, "Grid1")->Righe(); ++r)
+        for (int c = 1; c < Controllo<GrigliaModifica>(*w, "Grid1")->Colonne(); ++c) {
+            std::string cella = Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(r, c);
             cella.erase(0, cella.find_first_not_of(' '));
             if (!cella.empty()) {
                 EXPECT_NE(testo.find(cella), std::string::npos) << cella;
@@ -409,7 +410,7 @@ TEST_F(FileFinestra, DomandaSulleModificheNonSalvate) {
     Avvia();
     EXPECT_FALSE(w->isWindowModified());
     // Closing an untouched window asks nothing.
-    Clic(w->txtTitolo);
+    Clic(Controllo<QLineEdit>(*w, "txtTitolo"));
     Digita(QStringLiteral("Trave da non perdere"));
     EXPECT_TRUE(w->isWindowModified());
 
@@ -419,7 +420,7 @@ TEST_F(FileFinestra, DomandaSulleModificheNonSalvate) {
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(domanda.contains(QStringLiteral("Salvare le modifiche?"))) << domanda.toStdString();
-    EXPECT_EQ(w->txtTitolo->text(), QStringLiteral("Trave da non perdere"));
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtTitolo")->text(), QStringLiteral("Trave da non perdere"));
 
     // "Apri..." asks too; Annulla opens no dialog.
     Risponde(QStringLiteral("&Annulla"));
@@ -429,12 +430,12 @@ TEST_F(FileFinestra, DomandaSulleModificheNonSalvate) {
     // "Nuovo...", Sì, but the beam cannot be saved as it is (no spans): nothing is lost.
     Risponde(QStringLiteral("&Sì"));
     Menu("mnuFileItem0")->trigger();
-    EXPECT_EQ(w->txtTitolo->text(), QStringLiteral("Trave da non perdere"));
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtTitolo")->text(), QStringLiteral("Trave da non perdere"));
 
     // No: the typed beam is dropped.
     Risponde(QStringLiteral("&No"));
     Menu("mnuFileItem0")->trigger();
-    EXPECT_TRUE(w->txtTitolo->text().isEmpty());
+    EXPECT_TRUE(Controllo<QLineEdit>(*w, "txtTitolo")->text().isEmpty());
     EXPECT_FALSE(w->isWindowModified());
 
     // "Esci" with Sì saves first, then ends.

@@ -12,6 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using prova::FinestraPrincipale;
+using prova::Controllo;
 
 // The cells of a grid whose text does not fit its column (shown cut to "...").
 std::string CelleTagliate(const GrigliaModifica& g) {
@@ -54,10 +55,10 @@ TEST_F(GeometriaFinestra, DaMilleVentiquattroPerSettecentoNessunRisultatoTagliat
         for (const QSize schermo : {QSize(1024, 700), QSize(1600, 1000)}) {
             Dimensione(schermo.width(), schermo.height());
             EXPECT_EQ(w->size(), schermo) << "la finestra non entra";
-            ASSERT_TRUE(w->Grid1->isVisible());
-            EXPECT_EQ(CelleTagliate(*w->Grid1) + CelleTagliate(*w->Grid2), "") << schermo.width();
+            ASSERT_TRUE(Controllo<GrigliaModifica>(*w, "Grid1")->isVisible());
+            EXPECT_EQ(CelleTagliate(*Controllo<GrigliaModifica>(*w, "Grid1")) + CelleTagliate(*Controllo<GrigliaModifica>(*w, "Grid2")), "") << schermo.width();
             // The results lie inside the window; a larger window gives its room to them.
-            const QRect risultati(w->Grid1->mapTo(w.get(), QPoint(0, 0)), w->Grid1->size());
+            const QRect risultati(Controllo<GrigliaModifica>(*w, "Grid1")->mapTo(w.get(), QPoint(0, 0)), Controllo<GrigliaModifica>(*w, "Grid1")->size());
             EXPECT_TRUE(w->rect().contains(risultati)) << schermo.width();
             if (ingresso == 0) ingresso = Divisore()->sizes().value(0);
             EXPECT_EQ(Divisore()->sizes().value(0), ingresso) << schermo.width();
@@ -65,7 +66,7 @@ TEST_F(GeometriaFinestra, DaMilleVentiquattroPerSettecentoNessunRisultatoTagliat
         // Narrower than its texts, a results grid scrolls instead of cutting them.
         Divisore()->setSizes({900, 124});
         QApplication::processEvents();
-        EXPECT_EQ(CelleTagliate(*w->Grid1), "");
+        EXPECT_EQ(CelleTagliate(*Controllo<GrigliaModifica>(*w, "Grid1")), "");
         w->hide();
     }
 }

@@ -9,6 +9,7 @@ namespace vc {
 namespace {
 
 namespace fs = std::filesystem;
+using prova::Controllo;
 
 class RelazioneFinestra : public prova::FinestraPrincipale {};
 
@@ -26,7 +27,7 @@ TEST_F(RelazioneFinestra, ScriveLaRelazioneDopoIlCalcolo) {
     EXPECT_EQ(r.Cartella, dati); // beside the data file, named after it
     EXPECT_EQ(r.NomeFile, "tre.pdf");
     EXPECT_TRUE(r.ChiediSovrascrittura);
-    EXPECT_TRUE(w->fraRisultati->isVisible()); // calculated first, as every command that needs results
+    EXPECT_TRUE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible()); // calculated first, as every command that needs results
 
     QProcess testo;
     testo.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf.string()), QStringLiteral("-")});

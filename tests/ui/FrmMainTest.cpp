@@ -18,24 +18,26 @@ namespace vc {
 namespace {
 
 using prova::FinestraPrincipale;
+using prova::Controllo;
+using prova::Controlli;
 
 TEST_F(FinestraPrincipale, AllAvvioUnaTraveVuotaSenzaRisultati) {
     Avvia();
     EXPECT_EQ(w->Didascalia(), "Velcora - File: ");
     EXPECT_FALSE(w->isWindowModified());
-    EXPECT_EQ(w->ComboSLE->count(), 3);
-    EXPECT_EQ(w->ComboSLE->itemText(2), QStringLiteral("quasi permanente"));
-    EXPECT_EQ(w->ComboSLE->currentIndex(), 0);
-    EXPECT_TRUE(w->optSLU[1]->isChecked());
-    EXPECT_FALSE(w->ComboSLE->isEnabled());
-    EXPECT_TRUE(w->opVincSin[0]->isChecked());
-    EXPECT_TRUE(w->opVincDes[0]->isChecked());
-    EXPECT_FALSE(w->fraRisultati->isVisible());
-    EXPECT_FALSE(w->FrDiagrammi->isVisible());
-    EXPECT_FALSE(w->cbElastici->isVisible());
-    EXPECT_EQ(w->txtPlot->text(), QStringLiteral("100"));
-    EXPECT_EQ(w->FlexGrid[0]->Righe(), 1);
-    EXPECT_EQ(w->FlexGrid[0]->TestoCella(0, 6), "Sez.N°");
+    EXPECT_EQ(Controllo<QComboBox>(*w, "ComboSLE")->count(), 3);
+    EXPECT_EQ(Controllo<QComboBox>(*w, "ComboSLE")->itemText(2), QStringLiteral("quasi permanente"));
+    EXPECT_EQ(Controllo<QComboBox>(*w, "ComboSLE")->currentIndex(), 0);
+    EXPECT_TRUE(Controllo<QRadioButton>(*w, "optSLU1")->isChecked());
+    EXPECT_FALSE(Controllo<QComboBox>(*w, "ComboSLE")->isEnabled());
+    EXPECT_TRUE(Controllo<QRadioButton>(*w, "opVincSin0")->isChecked());
+    EXPECT_TRUE(Controllo<QRadioButton>(*w, "opVincDes0")->isChecked());
+    EXPECT_FALSE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
+    EXPECT_FALSE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
+    EXPECT_FALSE(Controllo<QPushButton>(*w, "cbElastici")->isVisible());
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtPlot")->text(), QStringLiteral("100"));
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->Righe(), 1);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->TestoCella(0, 6), "Sez.N°");
     EXPECT_EQ(w->Imp().PercorsoProgramma, programma.string());
     EXPECT_EQ(w->Imp().PercorsoDati, dati.string());
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
@@ -57,16 +59,16 @@ TEST_F(FinestraPrincipale, SenzaFileDelleImpostazioniValoriPredefinitiEAvviso) {
 // Three spans, the third a cantilever over the free right end, typed key by key.
 TEST_F(FinestraPrincipale, TraveDigitataConSbalzoCalcolataComeIlMotore) {
     Avvia();
-    Clic(w->txtTitolo);
+    Clic(Controllo<QLineEdit>(*w, "txtTitolo"));
     DigitaInvio(QStringLiteral("Trave con sbalzo"));
-    ASSERT_EQ(Fuoco(), w->txtCampate);
+    ASSERT_EQ(Fuoco(), Controllo<QLineEdit>(*w, "txtCampate"));
     DigitaInvio(QStringLiteral("3"));
-    GrigliaModifica* campate = w->FlexGrid[0];
+    GrigliaModifica* campate = Controllo<GrigliaModifica>(*w, "FlexGrid0");
     ASSERT_TRUE(campate->InModifica());
     ASSERT_EQ(campate->RigaCorrente(), 1);
     ASSERT_EQ(campate->ColonnaCorrente(), 1);
     EXPECT_EQ(campate->Righe(), 4);
-    EXPECT_EQ(w->FlexGrid[1]->Righe(), 5);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid1")->Righe(), 5);
 
     // Down the columns: lengths, G1, G2 (Enter repeats the value above), Q1, Q2, sections.
     for (const char* v : {"5", "6", "1,5", "18", "18", "12", "6"}) DigitaInvio(QString::fromUtf8(v));
@@ -81,7 +83,7 @@ TEST_F(FinestraPrincipale, TraveDigitataConSbalzoCalcolataComeIlMotore) {
     Invio();
     Invio();
     EXPECT_FALSE(campate->InModifica());
-    EXPECT_EQ(Fuoco(), w->cbSezioni);
+    EXPECT_EQ(Fuoco(), Controllo<QPushButton>(*w, "cbSezioni"));
 
     // The section in the sections window: 30 × 50, E 30000 N/mm².
     bool sezioni = false;
@@ -107,30 +109,30 @@ TEST_F(FinestraPrincipale, TraveDigitataConSbalzoCalcolataComeIlMotore) {
         }
         fine->click();
     });
-    QTest::keyClick(w->cbSezioni, Qt::Key_Space);
+    QTest::keyClick(Controllo<QPushButton>(*w, "cbSezioni"), Qt::Key_Space);
     ASSERT_TRUE(sezioni);
     Riattiva();
-    EXPECT_EQ(Fuoco(), w->cbCalcolo);
+    EXPECT_EQ(Fuoco(), Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_EQ(w->TraveAttiva().nSezioni(), 1);
     EXPECT_FLOAT_EQ(w->TraveAttiva().SezioneI(1).h1, 0.5f);
     EXPECT_FLOAT_EQ(w->TraveAttiva().SezioneI(1).Young, 3.0e7f);
     msg.Voci.clear();
 
     // Support widths; the last Enter hands over to "Calcolo".
-    ClicCella(w->FlexGrid[1], 1, 1);
+    ClicCella(Controllo<GrigliaModifica>(*w, "FlexGrid1"), 1, 1);
     DigitaInvio(QStringLiteral("0,3"));
     Invio();
     Invio();
     DigitaInvio(QStringLiteral("0"));
-    EXPECT_EQ(Fuoco(), w->cbCalcolo);
+    EXPECT_EQ(Fuoco(), Controllo<QPushButton>(*w, "cbCalcolo"));
 
-    Clic(w->opVincDes[Libero]);
+    Clic(Controllo<QRadioButton>(*w, "opVincDes", Libero));
     EXPECT_EQ(w->TraveAttiva().VincoloDestro, Libero);
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_TRUE(msg.Voci.empty()) << Messaggi();
-    EXPECT_TRUE(w->fraRisultati->isVisible());
-    EXPECT_TRUE(w->FrDiagrammi->isVisible());
-    EXPECT_EQ(Fuoco(), w->cbDiagramma[0]);
+    EXPECT_TRUE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
+    EXPECT_TRUE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
+    EXPECT_EQ(Fuoco(), Controllo<QPushButton>(*w, "cbDiagramma0"));
 
     // The same beam given straight to the engine.
     Velcora t;
@@ -147,50 +149,50 @@ TEST_F(FinestraPrincipale, TraveDigitataConSbalzoCalcolataComeIlMotore) {
     MessaggiRegistrati m;
     ASSERT_TRUE(EsegueCalcolo(t, imp, m).Riuscito());
     const GriglieRisultati attesi = ScriveRisultati(t, Separatori::Italiani());
-    EXPECT_EQ(w->Grid1->Celle(), attesi.Grid1);
-    EXPECT_EQ(w->Grid2->Celle(), attesi.Grid2);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid1")->Celle(), attesi.Grid1);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid2")->Celle(), attesi.Grid2);
 
     EXPECT_EQ(w->Imp().Titolo, "Trave con sbalzo");
     EXPECT_FLOAT_EQ(w->TraveAttiva().EstraeDatiCampata(3).Luce, 1.5f);
-    EXPECT_EQ(w->Grid1->Righe(), 8);
-    EXPECT_EQ(w->Grid1->TestoCella(3, 0), "2");
-    EXPECT_EQ(w->Grid1->TestoCella(4, 0), "m");
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid1")->Righe(), 8);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(3, 0), "2");
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(4, 0), "m");
     // The support moment over the cantilever's support, as shown (four digits, decimal comma).
-    EXPECT_NEAR(w->Grid1->LeggeCella(5, 3), t.MminApp(3), std::abs(t.MminApp(3)) * 1e-3);
-    EXPECT_NE(w->Grid1->TestoCella(5, 3).find(','), std::string::npos);
+    EXPECT_NEAR(Controllo<GrigliaModifica>(*w, "Grid1")->LeggeCella(5, 3), t.MminApp(3), std::abs(t.MminApp(3)) * 1e-3);
+    EXPECT_NE(Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(5, 3).find(','), std::string::npos);
     // The cantilever's deflections on the row of its free end.
-    EXPECT_FALSE(w->Grid1->TestoCella(7, 5).empty());
-    EXPECT_TRUE(w->Grid1->TestoCella(6, 5).empty());
-    EXPECT_EQ(w->Grid2->TestoCella(1, 0), "1  ");
-    EXPECT_TRUE(w->Grid2->TestoCella(1, 1).empty());
-    EXPECT_TRUE(w->Grid2->TestoCella(4, 2).empty());
+    EXPECT_FALSE(Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(7, 5).empty());
+    EXPECT_TRUE(Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(6, 5).empty());
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid2")->TestoCella(1, 0), "1  ");
+    EXPECT_TRUE(Controllo<GrigliaModifica>(*w, "Grid2")->TestoCella(1, 1).empty());
+    EXPECT_TRUE(Controllo<GrigliaModifica>(*w, "Grid2")->TestoCella(4, 2).empty());
 
     // A second calculation with fewer spans leaves nothing of the first.
-    w->txtCampate->setText(QStringLiteral("2"));
-    Clic(w->cbCalcolo);
+    Controllo<QLineEdit>(*w, "txtCampate")->setText(QStringLiteral("2"));
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_TRUE(msg.Voci.empty()) << Messaggi();
-    EXPECT_EQ(w->Grid1->Righe(), 6);
-    EXPECT_EQ(w->FlexGrid[0]->Righe(), 3);
-    EXPECT_EQ(w->FlexGrid[0]->TestoCella(2, 1), "6");
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid1")->Righe(), 6);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->Righe(), 3);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->TestoCella(2, 1), "6");
 }
 
 TEST_F(FinestraPrincipale, NumeroDiCampateApplicatoLasciandoIlCampo) {
     Avvia();
     ScriveTrave(2, {{"5", "10", "0", "0", "0", "1"}, {"6", "10", "0", "0", "0", "1"}}, {"0,3", "0,3", "0,3"});
     // Three spans typed, then a click elsewhere: the grids grow, what was typed stays.
-    Clic(w->txtCampate);
+    Clic(Controllo<QLineEdit>(*w, "txtCampate"));
     Digita(QStringLiteral("3"));
-    ClicCella(w->FlexGrid[0], 1, 1);
-    EXPECT_EQ(w->FlexGrid[0]->Righe(), 4);
-    EXPECT_EQ(w->FlexGrid[1]->Righe(), 5);
-    EXPECT_EQ(w->FlexGrid[0]->TestoCella(2, 1), "6");
-    EXPECT_EQ(w->FlexGrid[1]->TestoCella(3, 1), "0,3");
-    EXPECT_EQ(w->FlexGrid[0]->TestoCella(3, 0), "3");
+    ClicCella(Controllo<GrigliaModifica>(*w, "FlexGrid0"), 1, 1);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->Righe(), 4);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid1")->Righe(), 5);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->TestoCella(2, 1), "6");
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid1")->TestoCella(3, 1), "0,3");
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->TestoCella(3, 0), "3");
     // Zero or text in the field leave the grids as they are.
-    Clic(w->txtCampate);
+    Clic(Controllo<QLineEdit>(*w, "txtCampate"));
     Digita(QStringLiteral("0"));
     Invio();
-    EXPECT_EQ(w->FlexGrid[0]->Righe(), 4);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->Righe(), 4);
 }
 
 TEST_F(FinestraPrincipale, ControlloDelNumeroDiCampate) {
@@ -199,42 +201,42 @@ TEST_F(FinestraPrincipale, ControlloDelNumeroDiCampate) {
     SezioneRettangolare(w->TraveAttiva());
 
     // A single span with a free right end and a simple support on the left is refused.
-    Clic(w->opVincDes[Libero]);
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QRadioButton>(*w, "opVincDes", Libero));
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_FALSE(msg.Voci.empty());
     EXPECT_EQ(msg.Voci[0].Testo, "Errrore - Numero Campate Esclusi Sbalzi = 0 !");
     EXPECT_EQ(msg.Voci[0].Icona, Icona::Errore);
-    EXPECT_FALSE(w->fraRisultati->isVisible());
-    EXPECT_EQ(Fuoco(), w->txtCampate);
+    EXPECT_FALSE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
+    EXPECT_EQ(Fuoco(), Controllo<QLineEdit>(*w, "txtCampate"));
 
     // The same span fixed on the left is a cantilever: accepted.
     msg.Voci.clear();
-    Clic(w->opVincSin[Incastro]);
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QRadioButton>(*w, "opVincSin", Incastro));
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
-    EXPECT_TRUE(w->fraRisultati->isVisible());
+    EXPECT_TRUE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
 
     // Both ends free: one less than nothing.
     msg.Voci.clear();
-    Clic(w->opVincSin[Libero]);
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QRadioButton>(*w, "opVincSin", Libero));
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_FALSE(msg.Voci.empty());
     EXPECT_EQ(msg.Voci[0].Testo, "Errrore - Numero Campate Esclusi Sbalzi = -1 !");
-    EXPECT_FALSE(w->fraRisultati->isVisible());
+    EXPECT_FALSE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
 
     // No span at all, whatever the ends.
     msg.Voci.clear();
-    Clic(w->opVincSin[Incastro]);
-    Clic(w->opVincDes[Incastro]);
-    w->txtCampate->setText(QStringLiteral("0"));
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QRadioButton>(*w, "opVincSin", Incastro));
+    Clic(Controllo<QRadioButton>(*w, "opVincDes", Incastro));
+    Controllo<QLineEdit>(*w, "txtCampate")->setText(QStringLiteral("0"));
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_FALSE(msg.Voci.empty());
     EXPECT_EQ(msg.Voci[0].Testo, "Errrore - Numero Campate Esclusi Sbalzi = 0 !");
 
     // A count that is not a number.
     msg.Voci.clear();
-    w->txtCampate->setText(QStringLiteral("tre"));
-    Clic(w->cbCalcolo);
+    Controllo<QLineEdit>(*w, "txtCampate")->setText(QStringLiteral("tre"));
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_EQ(msg.Voci.size(), 1u) << Messaggi();
     EXPECT_EQ(msg.Voci[0].Testo, "Errore nei dati");
     EXPECT_EQ(msg.Voci[0].Icona, Icona::Errore);
@@ -257,13 +259,12 @@ TEST_F(FinestraPrincipale, VincoloNonSceltoInUnFileLetto) {
 
     Avvia({"senza", "vincolo.vlr"});
     EXPECT_EQ(w->Didascalia(), "Velcora - File: senza vincolo");
-    EXPECT_FALSE(w->opVincSin[0]->isChecked() || w->opVincSin[1]->isChecked() || w->opVincSin[2]->isChecked() ||
-                 w->opVincSin[3]->isChecked());
-    Clic(w->cbCalcolo);
+    for (QRadioButton* o : Controlli<QRadioButton>(*w, "opVincSin", 4)) EXPECT_FALSE(o->isChecked());
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_FALSE(msg.Voci.empty());
     EXPECT_EQ(msg.Voci[0].Testo, "Scegliere il vincolo di Sinistra !");
     EXPECT_EQ(msg.Voci[0].Icona, Icona::Nessuna);
-    EXPECT_EQ(Fuoco(), w->opVincSin[0]);
+    EXPECT_EQ(Fuoco(), Controllo<QRadioButton>(*w, "opVincSin0"));
 }
 
 TEST_F(FinestraPrincipale, IlControlloRifiutatoPortaAlPuntoDaCorreggere) {
@@ -273,51 +274,51 @@ TEST_F(FinestraPrincipale, IlControlloRifiutatoPortaAlPuntoDaCorreggere) {
     const auto cellaCorrente = [](GrigliaModifica* g) { return std::pair{g->RigaCorrente(), g->ColonnaCorrente()}; };
 
     // A section number below 1: the cell that holds it.
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_FALSE(msg.Voci.empty());
     EXPECT_EQ(msg.Voci[0].Testo, "Il numero di sezione deve essere > 0");
-    EXPECT_EQ(Fuoco(), w->FlexGrid[0]);
-    EXPECT_EQ(cellaCorrente(w->FlexGrid[0]), std::pair(2, 6));
+    EXPECT_EQ(Fuoco(), Controllo<GrigliaModifica>(*w, "FlexGrid0"));
+    EXPECT_EQ(cellaCorrente(Controllo<GrigliaModifica>(*w, "FlexGrid0")), std::pair(2, 6));
 
     // A number beyond what the beam holds: "Errore nei dati" with the place and the reason.
-    w->FlexGrid[0]->ScriveCella(std::string("1"), 2, 6);
-    w->FlexGrid[1]->ScriveCella(std::string("1E400"), 3, 1);
+    Controllo<GrigliaModifica>(*w, "FlexGrid0")->ScriveCella(std::string("1"), 2, 6);
+    Controllo<GrigliaModifica>(*w, "FlexGrid1")->ScriveCella(std::string("1E400"), 3, 1);
     msg.Voci.clear();
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_EQ(msg.Voci.size(), 1u) << Messaggi();
     EXPECT_EQ(msg.Voci[0].Testo, "Errore nei dati");
     EXPECT_EQ(msg.Voci[0].Dettagli, "Larghezza dell'appoggio 3: Overflow");
-    EXPECT_EQ(Fuoco(), w->FlexGrid[1]);
-    EXPECT_EQ(cellaCorrente(w->FlexGrid[1]), std::pair(3, 1));
-    EXPECT_FALSE(w->fraRisultati->isVisible());
+    EXPECT_EQ(Fuoco(), Controllo<GrigliaModifica>(*w, "FlexGrid1"));
+    EXPECT_EQ(cellaCorrente(Controllo<GrigliaModifica>(*w, "FlexGrid1")), std::pair(3, 1));
+    EXPECT_FALSE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
 
     // An elastic end without stiffness: the command that opens its window.
-    w->FlexGrid[1]->ScriveCella(std::string("0"), 3, 1);
-    Clic(w->opVincDes[Elastico]);
+    Controllo<GrigliaModifica>(*w, "FlexGrid1")->ScriveCella(std::string("0"), 3, 1);
+    Clic(Controllo<QRadioButton>(*w, "opVincDes", Elastico));
     msg.Voci.clear();
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_FALSE(msg.Voci.empty());
-    EXPECT_EQ(Fuoco(), w->cbElastici);
+    EXPECT_EQ(Fuoco(), Controllo<QPushButton>(*w, "cbElastici"));
 }
 
 TEST_F(FinestraPrincipale, ScaleFisseControllateDaOgniComandoDeiDiagrammi) {
     Avvia();
     ScriveTrave(2, {{"4", "10", "0", "5", "0", "1"}, {"4", "10", "0", "5", "0", "1"}}, {"0", "0", "0"});
     SezioneRettangolare(w->TraveAttiva());
-    Clic(w->cbCalcolo);
-    ASSERT_TRUE(w->FrDiagrammi->isVisible());
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
+    ASSERT_TRUE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
 
-    Clic(w->ckScalePreimpostate);
-    ASSERT_TRUE(w->ckScalePreimpostate->isChecked());
-    Clic(w->txtscala[0]);
+    Clic(Controllo<QCheckBox>(*w, "ckScalePreimpostate"));
+    ASSERT_TRUE(Controllo<QCheckBox>(*w, "ckScalePreimpostate")->isChecked());
+    Clic(Controllo<QLineEdit>(*w, "txtscala0"));
     DigitaInvio(QStringLiteral("50"));
-    EXPECT_EQ(Fuoco(), w->txtscala[1]); // Enter moves on; the shear scale is left empty
+    EXPECT_EQ(Fuoco(), Controllo<QLineEdit>(*w, "txtscala1")); // Enter moves on; the shear scale is left empty
     Invio();
     DigitaInvio(QStringLiteral("100"));
-    EXPECT_EQ(Fuoco(), w->cbDiagramma[0]);
+    EXPECT_EQ(Fuoco(), Controllo<QPushButton>(*w, "cbDiagramma0"));
 
     const std::string scalaNulla = "Una delle Scale Fisse è 0. Deselezionare Scale Fisse o introdurre un valore >0";
-    for (QPushButton* comando : w->cbDiagramma) {
+    for (QPushButton* comando : Controlli<QPushButton>(*w, "cbDiagramma", 5)) {
         msg.Voci.clear();
         Clic(comando);
         ASSERT_EQ(msg.Voci.size(), 1u) << comando->text().toStdString() << Messaggi();
@@ -328,18 +329,18 @@ TEST_F(FinestraPrincipale, ScaleFisseControllateDaOgniComandoDeiDiagrammi) {
     EXPECT_EQ(w->Imp().ScalaFissaM, 50.0);
 
     // With the three scales the command goes on and opens the moment diagram.
-    Clic(w->txtscala[1]);
+    Clic(Controllo<QLineEdit>(*w, "txtscala1"));
     Digita(QStringLiteral("20"));
     msg.Voci.clear();
-    Clic(w->cbDiagramma[0]);
+    Clic(Controllo<QPushButton>(*w, "cbDiagramma0"));
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
     EXPECT_NE(w->FinestraDiagramma(0), nullptr);
 
     // Without fixed scales the empty fields do not matter.
-    Clic(w->ckScalePreimpostate);
-    w->txtscala[1]->clear();
+    Clic(Controllo<QCheckBox>(*w, "ckScalePreimpostate"));
+    Controllo<QLineEdit>(*w, "txtscala1")->clear();
     msg.Voci.clear();
-    Clic(w->cbDiagramma[1]);
+    Clic(Controllo<QPushButton>(*w, "cbDiagramma1"));
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
     EXPECT_NE(w->FinestraDiagramma(1), nullptr);
 }
@@ -356,14 +357,14 @@ TEST_F(FinestraPrincipale, ComandiCheRicalcolanoPrimaDiTutto) {
         EXPECT_EQ(servizi.StampantiAperte, 0);
     }
     SezioneRettangolare(w->TraveAttiva());
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     msg.Voci.clear();
     // Computed: the commands go on to their save dialog (cancelled here: nothing said).
     Menu("mnuFileItem17")->trigger();
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
     EXPECT_EQ(servizi.Dialoghi_.Richieste.size(), 1u);
-    EXPECT_TRUE(w->fraRisultati->isVisible());
-    Clic(w->cbDiagramma[4]);
+    EXPECT_TRUE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
+    Clic(Controllo<QPushButton>(*w, "cbDiagramma4"));
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
     EXPECT_EQ(servizi.Dialoghi_.Richieste.size(), 2u);
 }
@@ -382,23 +383,23 @@ TEST_F(FinestraPrincipale, VisualizzaCarichiRicalcolaEDiceCheIlDisegnoManca) {
     };
     // Annulla: nothing computed, nothing said.
     scegli("cmdAnnulla");
-    Clic(w->cbVisual);
+    Clic(Controllo<QPushButton>(*w, "cbVisual"));
     Riattiva();
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
     EXPECT_FALSE(w->TraveAttiva().Calcolata());
 
     scegli("cmdOK");
-    Clic(w->cbVisual);
+    Clic(Controllo<QPushButton>(*w, "cbVisual"));
     Riattiva();
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
     EXPECT_NE(w->FinestraDiagramma(2), nullptr);
     EXPECT_TRUE(w->TraveAttiva().Calcolata());
 
     // The fixed scales are checked before the loads would be drawn.
-    w->ckScalePreimpostate->setChecked(true);
+    Controllo<QCheckBox>(*w, "ckScalePreimpostate")->setChecked(true);
     msg.Voci.clear();
     scegli("cmdOK");
-    Clic(w->cbVisual);
+    Clic(Controllo<QPushButton>(*w, "cbVisual"));
     Riattiva();
     ASSERT_EQ(msg.Voci.size(), 1u) << Messaggi();
     EXPECT_EQ(msg.Voci[0].Testo, "Una delle Scale Fisse è 0. Deselezionare Scale Fisse o introdurre un valore >0");
@@ -406,46 +407,46 @@ TEST_F(FinestraPrincipale, VisualizzaCarichiRicalcolaEDiceCheIlDisegnoManca) {
 
 TEST_F(FinestraPrincipale, ElasticiVisibileSoloConUnVincoloElastico) {
     Avvia();
-    EXPECT_FALSE(w->cbElastici->isVisible());
-    Clic(w->opVincSin[Elastico]);
-    EXPECT_TRUE(w->cbElastici->isVisible());
+    EXPECT_FALSE(Controllo<QPushButton>(*w, "cbElastici")->isVisible());
+    Clic(Controllo<QRadioButton>(*w, "opVincSin", Elastico));
+    EXPECT_TRUE(Controllo<QPushButton>(*w, "cbElastici")->isVisible());
     EXPECT_EQ(w->TraveAttiva().VincoloSinistro, Elastico);
-    Clic(w->opVincSin[Appoggio]);
-    EXPECT_FALSE(w->cbElastici->isVisible());
+    Clic(Controllo<QRadioButton>(*w, "opVincSin", Appoggio));
+    EXPECT_FALSE(Controllo<QPushButton>(*w, "cbElastici")->isVisible());
     EXPECT_EQ(w->TraveAttiva().VincoloSinistro, Appoggio);
-    Clic(w->opVincDes[Elastico]);
-    Clic(w->opVincSin[Elastico]);
-    Clic(w->opVincSin[Incastro]);
-    EXPECT_TRUE(w->cbElastici->isVisible()); // the right end is still elastic
-    Clic(w->opVincDes[Libero]);
-    EXPECT_FALSE(w->cbElastici->isVisible());
+    Clic(Controllo<QRadioButton>(*w, "opVincDes", Elastico));
+    Clic(Controllo<QRadioButton>(*w, "opVincSin", Elastico));
+    Clic(Controllo<QRadioButton>(*w, "opVincSin", Incastro));
+    EXPECT_TRUE(Controllo<QPushButton>(*w, "cbElastici")->isVisible()); // the right end is still elastic
+    Clic(Controllo<QRadioButton>(*w, "opVincDes", Libero));
+    EXPECT_FALSE(Controllo<QPushButton>(*w, "cbElastici")->isVisible());
 }
 
 TEST_F(FinestraPrincipale, SceltaDellaCombinazioneSLE) {
     Avvia();
     ScriveTrave(2, {{"5", "10", "4", "8", "0", "1"}, {"5", "10", "4", "8", "0", "1"}}, {"0", "0", "0"});
     SezioneRettangolare(w->TraveAttiva());
-    Clic(w->cbCalcolo);
-    const std::string slu = w->Grid1->TestoCella(3, 3);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
+    const std::string slu = Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(3, 3);
     EXPECT_EQ(w->Imp().StatoLimite, SLU);
 
-    Clic(w->optSLU[0]);
-    EXPECT_TRUE(w->ComboSLE->isEnabled());
-    w->ComboSLE->setFocus();
-    QTest::keyClick(w->ComboSLE, Qt::Key_Down);
-    EXPECT_EQ(w->ComboSLE->currentText(), QStringLiteral("frequente"));
+    Clic(Controllo<QRadioButton>(*w, "optSLU0"));
+    EXPECT_TRUE(Controllo<QComboBox>(*w, "ComboSLE")->isEnabled());
+    Controllo<QComboBox>(*w, "ComboSLE")->setFocus();
+    QTest::keyClick(Controllo<QComboBox>(*w, "ComboSLE"), Qt::Key_Down);
+    EXPECT_EQ(Controllo<QComboBox>(*w, "ComboSLE")->currentText(), QStringLiteral("frequente"));
     EXPECT_EQ(w->Imp().TipoSLE, SLEFrequente);
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_TRUE(msg.Voci.empty()) << Messaggi();
     EXPECT_EQ(w->Imp().StatoLimite, SLE);
     EXPECT_EQ(w->Imp().TipoSLE, SLEFrequente);
-    EXPECT_NE(w->Grid1->TestoCella(3, 3), slu);
+    EXPECT_NE(Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(3, 3), slu);
 
-    Clic(w->optSLU[1]);
-    EXPECT_FALSE(w->ComboSLE->isEnabled());
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QRadioButton>(*w, "optSLU1"));
+    EXPECT_FALSE(Controllo<QComboBox>(*w, "ComboSLE")->isEnabled());
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     EXPECT_EQ(w->Imp().StatoLimite, SLU);
-    EXPECT_EQ(w->Grid1->TestoCella(3, 3), slu);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(3, 3), slu);
 }
 
 TEST_F(FinestraPrincipale, RidistribuzioneLasciataAZeroDiventaUno) {
@@ -453,35 +454,35 @@ TEST_F(FinestraPrincipale, RidistribuzioneLasciataAZeroDiventaUno) {
     ScriveTrave(2, {{"5", "10", "0", "0", "0", "1"}, {"5", "10", "0", "0", "0", "1"}}, {"0", "0", "0"});
     SezioneRettangolare(w->TraveAttiva());
     w->Imp().DeltaRidist = 0.0f;
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     EXPECT_FLOAT_EQ(w->Imp().DeltaRidist, 1.0f);
 }
 
 TEST_F(FinestraPrincipale, CarichiConcentratiChiedonoCampateConLuce) {
     Avvia();
-    Clic(w->cbFconc);
+    Clic(Controllo<QPushButton>(*w, "cbFconc"));
     ASSERT_EQ(msg.Voci.size(), 1u);
     EXPECT_EQ(msg.Voci[0].Testo, "Definire campate!");
     EXPECT_EQ(msg.Voci[0].Icona, Icona::Nessuna);
-    EXPECT_EQ(Fuoco(), w->txtCampate);
+    EXPECT_EQ(Fuoco(), Controllo<QLineEdit>(*w, "txtCampate"));
 
     msg.Voci.clear();
     ScriveTrave(2, {{"5", "10", "0", "0", "0", "1"}, {"", "10", "0", "0", "0", "1"}}, {"0", "0", "0"});
-    Clic(w->cbFconc);
+    Clic(Controllo<QPushButton>(*w, "cbFconc"));
     ASSERT_EQ(msg.Voci.size(), 1u);
     EXPECT_EQ(msg.Voci[0].Testo, "Definire geometria campate!");
-    EXPECT_EQ(Fuoco(), w->FlexGrid[0]); // on the length that is missing
-    EXPECT_EQ(w->FlexGrid[0]->RigaCorrente(), 2);
-    EXPECT_EQ(w->FlexGrid[0]->ColonnaCorrente(), 1);
+    EXPECT_EQ(Fuoco(), Controllo<GrigliaModifica>(*w, "FlexGrid0")); // on the length that is missing
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->RigaCorrente(), 2);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->ColonnaCorrente(), 1);
 
     // With the lengths, the loads window opens on the spans the grid shows.
-    w->FlexGrid[0]->ScriveCella(std::string("4"), 2, 1);
+    Controllo<GrigliaModifica>(*w, "FlexGrid0")->ScriveCella(std::string("4"), 2, 1);
     bool carichi = false;
     prova::QuandoSiApre([&](QWidget* f) {
         carichi = qobject_cast<FrmFconc*>(f) != nullptr;
         f->close();
     });
-    Clic(w->cbFconc);
+    Clic(Controllo<QPushButton>(*w, "cbFconc"));
     EXPECT_TRUE(carichi);
 }
 
@@ -489,9 +490,9 @@ TEST_F(FinestraPrincipale, AiutoDellEsportazioneSuTreRighe) {
     Avvia();
     ScriveTrave(1, {{"5", "10", "0", "0", "0", "1"}}, {"0", "0"});
     SezioneRettangolare(w->TraveAttiva());
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     msg.Voci.clear();
-    Clic(w->cbHelp);
+    Clic(Controllo<QPushButton>(*w, "cbHelp"));
     ASSERT_EQ(msg.Voci.size(), 1u);
     EXPECT_EQ(msg.Voci[0].Testo, "Esporta il diagramma M nel disegno aperto di Autocad 2000\r\n"
                                  "(lancia Autocad se non è in funzione)\r\n"
@@ -500,7 +501,7 @@ TEST_F(FinestraPrincipale, AiutoDellEsportazioneSuTreRighe) {
 
 TEST_F(FinestraPrincipale, NumeriConLaVirgolaDecimale) {
     Avvia();
-    Clic(w->txtCampate);
+    Clic(Controllo<QLineEdit>(*w, "txtCampate"));
     DigitaInvio(QStringLiteral("1"));
     // A comma is the decimal separator, a point groups thousands; the keypad's key types a comma.
     DigitaInvio(QStringLiteral("4,5"));
@@ -510,7 +511,7 @@ TEST_F(FinestraPrincipale, NumeriConLaVirgolaDecimale) {
     QTest::keyClick(Fuoco(), Qt::Key_Period, Qt::KeypadModifier);
     Digita(QStringLiteral("25"));
     Invio();
-    GrigliaModifica* g = w->FlexGrid[0];
+    GrigliaModifica* g = Controllo<GrigliaModifica>(*w, "FlexGrid0");
     EXPECT_EQ(g->TestoCella(1, 1), "4,5");
     EXPECT_EQ(g->TestoCella(1, 2), "1.234,5");
     EXPECT_EQ(g->TestoCella(1, 3), "2,25");
@@ -521,7 +522,7 @@ TEST_F(FinestraPrincipale, NumeriConLaVirgolaDecimale) {
     DigitaInvio(QStringLiteral("1"));
 
     SezioneRettangolare(w->TraveAttiva());
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_TRUE(msg.Voci.empty()) << Messaggi();
     const DatiCampata d = w->TraveAttiva().EstraeDatiCampata(1);
     EXPECT_FLOAT_EQ(d.Luce, 4.5f);
@@ -529,15 +530,15 @@ TEST_F(FinestraPrincipale, NumeriConLaVirgolaDecimale) {
     EXPECT_FLOAT_EQ(d.g2, 2.25f);
     EXPECT_FLOAT_EQ(d.q1, 45.0f);
 
-    Clic(w->txtscala[0]);
+    Clic(Controllo<QLineEdit>(*w, "txtscala0"));
     Digita(QStringLiteral("12"));
     QTest::keyClick(Fuoco(), Qt::Key_Period, Qt::KeypadModifier);
     Digita(QStringLiteral("5"));
-    EXPECT_EQ(w->txtscala[0]->text(), QStringLiteral("12,5"));
-    Clic(w->cbCalcolo);
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtscala0")->text(), QStringLiteral("12,5"));
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     EXPECT_DOUBLE_EQ(w->Imp().ScalaFissaM, 12.5);
     // The results use the comma too.
-    EXPECT_EQ(w->Grid1->TestoCella(2, 2), " 2,25"); // the abscissa of the span maximum
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(2, 2), " 2,25"); // the abscissa of the span maximum
 }
 
 TEST_F(FinestraPrincipale, MenuOpzioni) {
@@ -603,7 +604,7 @@ TEST_F(FinestraPrincipale, ControlliConINomiDellaFinestra) {
         EXPECT_EQ(a->text(), QString::fromUtf8(testo));
     }
     const char* diagrammi[] = {"&M", "&T", "M &+ T", "&Esporta Blocco", "D&WG"};
-    for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(w->cbDiagramma[k]->text(), QString::fromUtf8(diagrammi[k]));
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(Controllo<QPushButton>(*w, "cbDiagramma", k)->text(), QString::fromUtf8(diagrammi[k]));
     // The toolbar's four keyed buttons are the file commands 0, 1, 2 and 5.
     for (const char* chiave : {"New", "Open", "Save", "Print"}) EXPECT_NE(w->findChild<QWidget*>(QLatin1String(chiave)), nullptr);
 }

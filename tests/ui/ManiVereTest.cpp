@@ -12,6 +12,8 @@ namespace {
 
 using prova::FinestraPrincipale;
 namespace fs = std::filesystem;
+using prova::Controllo;
+using prova::Controlli;
 
 struct Tasto {
     const char* Nome;
@@ -40,14 +42,14 @@ class ManiVere : public FinestraPrincipale, public ::testing::WithParamInterface
         const fs::path file = dati / "trave.vlr";
         fs::copy_file(prova::CartellaEsempi() / "tre_campate_appoggi.vlr", file);
         Avvia({file.string()});
-        ASSERT_EQ(w->FlexGrid[0]->Righe(), 4);
+        ASSERT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->Righe(), 4);
     }
     std::string Decimale() const { return GetParam() ? "," : "."; }
 };
 
 TEST_P(ManiVere, NessunTastoSullEditoreChiudeIlProgramma) {
     ApreEsempio();
-    for (GrigliaModifica* g : w->FlexGrid) {
+    for (GrigliaModifica* g : Controlli<GrigliaModifica>(*w, "FlexGrid", 2)) {
         for (const Tasto& t : TastiComuni) {
             SCOPED_TRACE(std::string(g->objectName().toStdString()) + " " + t.Nome);
             ClicCella(g, 1, 1);
@@ -59,9 +61,9 @@ TEST_P(ManiVere, NessunTastoSullEditoreChiudeIlProgramma) {
             EXPECT_FALSE(g->InModifica());
         }
     }
-    EXPECT_EQ(w->FlexGrid[0]->TestoCella(1, 1), "5"); // Escape discarded whatever the keys typed
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid0")->TestoCella(1, 1), "5"); // Escape discarded whatever the keys typed
     // The same keys on a grid whose editor is closed (there Ctrl+X cuts, Ctrl+V pastes).
-    for (GrigliaModifica* g : w->FlexGrid) {
+    for (GrigliaModifica* g : Controlli<GrigliaModifica>(*w, "FlexGrid", 2)) {
         for (const Tasto& t : TastiComuni) {
             SCOPED_TRACE(std::string(g->objectName().toStdString()) + " chiuso " + t.Nome);
             g->VaiACella(1, 1);
@@ -75,7 +77,7 @@ TEST_P(ManiVere, NessunTastoSullEditoreChiudeIlProgramma) {
 
 TEST_P(ManiVere, IlTastoDecimaleDelTastierinoScriveIlSeparatore) {
     ApreEsempio();
-    GrigliaModifica* g = w->FlexGrid[0];
+    GrigliaModifica* g = Controllo<GrigliaModifica>(*w, "FlexGrid0");
     ClicCella(g, 1, 1);
     ASSERT_TRUE(g->InModifica());
     Digita(QStringLiteral("4"));
@@ -87,7 +89,7 @@ TEST_P(ManiVere, IlTastoDecimaleDelTastierinoScriveIlSeparatore) {
 
 TEST_P(ManiVere, EsciConUnEditoreApertoChiedeDiSalvare) {
     ApreEsempio();
-    GrigliaModifica* g = w->FlexGrid[0];
+    GrigliaModifica* g = Controllo<GrigliaModifica>(*w, "FlexGrid0");
     ClicCella(g, 1, 1);
     Digita(QStringLiteral("7"));
     ASSERT_TRUE(g->InModifica());
@@ -110,9 +112,9 @@ TEST_P(ManiVere, EsciConUnEditoreApertoChiedeDiSalvare) {
 // is kept as typed and refused by the calculation with its message; the program goes on.
 TEST_P(ManiVere, UnNumeroEnormeNonFermaIlProgramma) {
     Avvia();
-    Clic(w->txtCampate);
+    Clic(Controllo<QLineEdit>(*w, "txtCampate"));
     DigitaInvio(QStringLiteral("1"));
-    GrigliaModifica* g = w->FlexGrid[0];
+    GrigliaModifica* g = Controllo<GrigliaModifica>(*w, "FlexGrid0");
     ClicCella(g, 1, 2);
     DigitaInvio(QStringLiteral("1e308"));
     EXPECT_EQ(g->TestoCella(1, 2), "1E+308"); // in exponent form, not as 309 digits
@@ -131,9 +133,9 @@ TEST_P(ManiVere, UnNumeroEnormeNonFermaIlProgramma) {
     EXPECT_EQ(g->TestoCella(1, 1), "6");
     EXPECT_TRUE(w->isWindowModified());
     msg.Voci.clear();
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     EXPECT_TRUE(Detto("Errore nei dati")) << Messaggi();
-    EXPECT_FALSE(w->fraRisultati->isVisible());
+    EXPECT_FALSE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Separatori, ManiVere, ::testing::Values(true, false),

@@ -14,6 +14,7 @@ namespace {
 
 using prova::FinestraPrincipale;
 namespace fs = std::filesystem;
+using prova::Controllo;
 
 TEST(FileRecupero, RiletturaFedeleERifiutoDiUnTestoMonco) {
     LavoroNonSalvato l;
@@ -63,27 +64,27 @@ class LavoroRecuperato : public FinestraPrincipale {
 TEST_F(LavoroRecuperato, DopoUnProgrammaUccisoIlLavoroTorna) {
     ApreEsempio();
     EXPECT_FALSE(fs::exists(File()));
-    w->txtTitolo->setText(QStringLiteral("Trave modificata"));
-    w->FlexGrid[0]->ScriveCella(std::string("6,5"), 1, 1);
+    Controllo<QLineEdit>(*w, "txtTitolo")->setText(QStringLiteral("Trave modificata"));
+    Controllo<GrigliaModifica>(*w, "FlexGrid0")->ScriveCella(std::string("6,5"), 1, 1);
     // Each calculation keeps the work it was given.
-    Clic(w->cbCalcolo);
+    Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_TRUE(fs::exists(File())) << Messaggi();
     // Then a text that is not yet a number, kept by the 30-second copy.
-    w->FlexGrid[0]->ScriveCella(std::string("abc"), 2, 3);
+    Controllo<GrigliaModifica>(*w, "FlexGrid0")->ScriveCella(std::string("abc"), 2, 3);
     w->ScriveRecupero();
-    const TabellaCelle campate = w->FlexGrid[0]->Celle();
+    const TabellaCelle campate = Controllo<GrigliaModifica>(*w, "FlexGrid0")->Celle();
     Uccide();
 
     msg.Risposte = {true};
     Avvia({}, false);
     EXPECT_TRUE(Chiesto()) << Messaggi();
-    EXPECT_EQ(w->txtTitolo->text(), QStringLiteral("Trave modificata"));
-    EXPECT_TRUE(w->FlexGrid[0]->Celle() == campate);
-    EXPECT_EQ(w->txtCampate->text(), QStringLiteral("3"));
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtTitolo")->text(), QStringLiteral("Trave modificata"));
+    EXPECT_TRUE(Controllo<GrigliaModifica>(*w, "FlexGrid0")->Celle() == campate);
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtCampate")->text(), QStringLiteral("3"));
     EXPECT_EQ(w->Didascalia(), "Velcora - File: trave");
     // No file holds it yet: it is still to be saved.
     EXPECT_TRUE(w->Modificato());
-    EXPECT_TRUE(w->FrDiagrammi->isVisible());
+    EXPECT_TRUE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
     // A clean exit (the changes not to be saved) leaves nothing behind.
     prova::QuandoSiApre([](QWidget* finestra) {
         if (auto* box = qobject_cast<QMessageBox*>(finestra))
@@ -96,20 +97,20 @@ TEST_F(LavoroRecuperato, DopoUnProgrammaUccisoIlLavoroTorna) {
 
 TEST_F(LavoroRecuperato, RifiutatoNonVieneOffertoDiNuovo) {
     ApreEsempio();
-    w->txtTitolo->setText(QStringLiteral("Da buttare"));
+    Controllo<QLineEdit>(*w, "txtTitolo")->setText(QStringLiteral("Da buttare"));
     w->ScriveRecupero();
     Uccide();
     msg.Risposte = {false};
     Avvia({}, false);
     EXPECT_TRUE(Chiesto());
-    EXPECT_EQ(w->txtTitolo->text(), QString());
+    EXPECT_EQ(Controllo<QLineEdit>(*w, "txtTitolo")->text(), QString());
     EXPECT_FALSE(fs::exists(File()));
     EXPECT_FALSE(w->Modificato());
 }
 
 TEST_F(LavoroRecuperato, UnErroreInternoLasciaIlLavoroAllaProssimaPartenza) {
     ApreEsempio();
-    w->txtTitolo->setText(QStringLiteral("Lavoro in corso"));
+    Controllo<QLineEdit>(*w, "txtTitolo")->setText(QStringLiteral("Lavoro in corso"));
     // The copy an internal error writes before the program ends.
     const std::string copia = w->SalvaRecupero();
     EXPECT_FALSE(copia.empty());

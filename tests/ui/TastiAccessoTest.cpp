@@ -30,6 +30,8 @@
 namespace vc {
 namespace {
 
+using prova::Controllo;
+
 // The access key of a caption, lower case; a null character when it has none ("&&" is a
 // plain ampersand).
 QChar Lettera(const QString& testo) {
@@ -114,7 +116,7 @@ class TastiFinestraPrincipale : public prova::FinestraPrincipale {};
 
 TEST_F(TastiFinestraPrincipale, OgniMenuHaTastiDiAccessoUnici) {
     Avvia();
-    w->FrDiagrammi->show(); // the diagram commands, with their keys, as after a calculation
+    Controllo<QGroupBox>(*w, "FrDiagrammi")->show(); // the diagram commands, with their keys, as after a calculation
     EXPECT_EQ(Elenco(Problemi(*w)), "");
     // "Salva con nome..." answers its own letter, not that of "Apri...".
     EXPECT_EQ(Lettera(Menu("mnuFileItem3")->text()), QLatin1Char('v'));
