@@ -65,7 +65,9 @@ void DocumentoTrave::Aggiorna(LavoroNonSalvato ora) {
 }
 
 void DocumentoTrave::Sostituisce(LavoroNonSalvato dati, bool nonSalvato) {
+    const bool testi = dati.Griglie != dati_.Griglie;
     dati_ = std::move(dati);
+    if (testi) emit TestiSostituiti();
     salvati_ = nonSalvato ? std::nullopt : std::optional(dati_);
     pila_.clear();
     emit ModificatoCambiato();
@@ -77,8 +79,32 @@ void DocumentoTrave::Salvato() {
     emit ModificatoCambiato();
 }
 
+bool DocumentoTrave::ScriveCella(std::size_t griglia, int riga, int colonna, std::string testo) {
+    if (applicando_ || griglia >= dati_.Griglie.size()) return false;
+    const TabellaTesti& celle = dati_.Griglie[griglia];
+    const auto r = static_cast<std::size_t>(riga), c = static_cast<std::size_t>(colonna - 1);
+    if (riga < 0 || colonna < 1 || r >= celle.size() || c >= celle[r].size()) return false;
+    if (celle[r][c] == testo) return true;
+    LavoroNonSalvato ora = dati_;
+    ora.Griglie[griglia][r][c] = std::move(testo);
+    Registra(std::move(ora), QStringLiteral("Cella"));
+    return true;
+}
+
+bool DocumentoTrave::ImpostaRighe(std::size_t griglia, int righe, int celle) {
+    if (applicando_ || griglia >= dati_.Griglie.size() || righe < 0 || celle < 0) return false;
+    LavoroNonSalvato ora = dati_;
+    TabellaTesti& tabella = ora.Griglie[griglia];
+    tabella.resize(static_cast<std::size_t>(righe));
+    for (auto& riga : tabella) riga.resize(static_cast<std::size_t>(celle));
+    Registra(std::move(ora), QStringLiteral("Righe"));
+    return true;
+}
+
 void DocumentoTrave::Applica(const LavoroNonSalvato& dati) {
+    const bool testi = dati.Griglie != dati_.Griglie;
     dati_ = dati;
+    if (testi) emit TestiSostituiti();
     applicando_ = true;
     try {
         mostra_(dati_);

@@ -10,6 +10,11 @@
 // block and the spans it added) are one step. Undo and redo give the window back the input of
 // that step (the function given at construction shows it).
 //
+// The input grids are table models of the document (ModelloDocumento): a cell written in a
+// grid is written here (ScriveCella, ImpostaRighe) as an edit of its own turn, and the texts
+// replaced by undo, redo or a new input are told with TestiSostituiti, so that the grids show
+// them without the window filling them again.
+//
 //   DocumentoTrave doc([&](const LavoroNonSalvato& l) { finestra.Mostra(l); });
 //   doc.Sostituisce(finestra.Input());   // a file read: nothing to undo, nothing unsaved
 //   doc.Registra(finestra.Input(), "Luce"); // after an edit: one step, marked unsaved
@@ -45,8 +50,17 @@ class DocumentoTrave final : public QObject {
     void Salvato();
     bool Modificato() const { return !salvati_ || !(dati_ == *salvati_); }
 
+    // A cell of the input grid griglia (0 spans, 1 supports): riga from 0, colonna from 1 (0 is
+    // the row's number). False outside the grid, and while undo or redo is showing a step.
+    bool ScriveCella(std::size_t griglia, int riga, int colonna, std::string testo);
+    // The grid's rows, each of celle cells after the number; new cells are empty.
+    bool ImpostaRighe(std::size_t griglia, int righe, int celle);
+    bool InApplicazione() const { return applicando_; }
+
   signals:
     void ModificatoCambiato();
+    // Undo, redo or a new input replaced the texts (the grids' models follow).
+    void TestiSostituiti();
 
   private:
     friend class PassoModifica;

@@ -7,6 +7,7 @@
 #include "support/Errori.h"
 #include "support/Formattazione.h"
 #include "ui/DocumentoTrave.h"
+#include "ui/ModelloDocumento.h"
 #include "ui/EventiCampo.h"
 #include "ui/FrmDecalage.h"
 #include "ui/FrmDiagramma.h"
@@ -158,6 +159,8 @@ QWidget* FrmMain::CreaPannelloDati() {
         griglia->ChiusuraNumerica(true);
         griglia->ImpostaRigheVisibili(8);
         griglia->ImpostaMessaggi(msg_);
+        // The grid shows the beam document's texts, and an edit in it is an edit of the document.
+        griglia->ImpostaModello(*new ModelloDocumento(*documento_, static_cast<std::size_t>(g), documento_));
         auto* l = new QVBoxLayout(g == 0 ? gruppoCampate : gruppoAppoggi);
         l->addWidget(griglia);
         FlexGrid[static_cast<std::size_t>(g)] = griglia;
@@ -582,16 +585,17 @@ void FrmMain::Sezioni() {
 }
 
 void FrmMain::CarichiConcentrati() {
-    ChiudeEditori();
+    const LavoroNonSalvato& ingresso = IngressoConfermato();
     std::vector<double> luci;
-    for (int i = 1; i < FlexGrid[0]->Righe(); ++i) luci.push_back(FlexGrid[0]->LeggeCella(i, ColLuce));
+    for (const std::vector<std::string>& campata : ingresso.Griglie[0])
+        luci.push_back(campata.size() >= ColLuce ? LeggeNumero(campata[ColLuce - 1], sep_) : 0.0);
     if (const EsitoComando esito = vc::ControllaLuci(luci, *msg_); !esito.Riuscito()) {
         SelezionaCampo(*esito.Rifiuto);
         return;
     }
     // The loads refer to the spans the window shows now.
     try {
-        TrasferisceDati(trave_, imp_);
+        TrasferisceDati(ingresso, trave_, imp_);
     } catch (const std::exception&) {
         // What cannot be read stays as it was; the lengths are the grid's own.
     }
@@ -609,10 +613,10 @@ void FrmMain::Visualizza() {
 }
 
 void FrmMain::Elastici() {
-    ChiudeEditori();
+    const LavoroNonSalvato& ingresso = IngressoConfermato();
     // The window works on the sections and restraints the window holds now.
     try {
-        TrasferisceDati(trave_, imp_);
+        TrasferisceDati(ingresso, trave_, imp_);
     } catch (const std::exception&) {
         // What could not be read stays as it was; the window checks its own data.
     }

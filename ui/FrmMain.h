@@ -182,17 +182,19 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void Informazioni();
 
     // Input into the beam (FrmMainCalcolo.cpp).
-    int LeggeConteggio(const QLineEdit& campo) const;
-    void LeggeCampate(Velcora& t) const;
+    int LeggeConteggio(const std::string& testo) const;
+    void LeggeCampate(const LavoroNonSalvato& l, Velcora& t) const;
     void LeggeVincoli(Velcora& t) const;
-    void LeggeAppoggi(Velcora& t) const;
-    void LeggeOpzioni(Impostazioni& imp) const;
-    void TrasferisceDati(Velcora& t, Impostazioni& imp) const;
+    void LeggeAppoggi(const LavoroNonSalvato& l, Velcora& t) const;
+    void LeggeOpzioni(const LavoroNonSalvato& l, Impostazioni& imp) const;
+    void TrasferisceDati(const LavoroNonSalvato& l, Velcora& t, Impostazioni& imp) const;
+    const LavoroNonSalvato& IngressoConfermato();
     LavoroNonSalvato Ingresso() const;
     void Modifica(const char* descrizione);
     void ConfermaCampi();
     void MostraIngresso(const LavoroNonSalvato& l);
     void MostraTesti(const LavoroNonSalvato& l);
+    void MostraCampi(const LavoroNonSalvato& l);
     EsitoComando LeggeDatiFinestra();
     void SelezionaCampo(const ControlloFallito& rifiuto);
     bool Esegue(EsitoComando (*comando)(Velcora&, Impostazioni&, Messaggi&));

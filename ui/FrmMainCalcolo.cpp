@@ -9,7 +9,9 @@
 #include "support/Errori.h"
 #include "support/Formattazione.h"
 #include "ui/FrmDecalage.h"
+#include "ui/DocumentoTrave.h"
 #include "ui/GrigliaModifica.h"
+#include "ui/Recupero.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -164,8 +166,8 @@ void FrmMain::ChiudeEditori() {
 
 // A count typed in a field: empty is 0, anything else must be a number (rounded to a whole
 // one within the 16-bit range of the data file).
-int FrmMain::LeggeConteggio(const QLineEdit& campo) const {
-    const std::string testo = campo.text().trimmed().toStdString();
+int FrmMain::LeggeConteggio(const std::string& campo) const {
+    const std::string testo = QString::fromStdString(campo).trimmed().toStdString();
     if (testo.empty()) return 0;
     if (!TestoNumerico(testo, sep_)) throw std::invalid_argument("Tipo non corrispondente");
     const double valore = std::nearbyint(LeggeNumero(testo, sep_));
@@ -173,13 +175,25 @@ int FrmMain::LeggeConteggio(const QLineEdit& campo) const {
     return static_cast<int>(valore);
 }
 
+namespace {
+// The text of a grid's cell in the input (row and column as the grid numbers them); a cell
+// beyond the rows typed is empty.
+std::string_view TestoCella(const LavoroNonSalvato& l, std::size_t griglia, int riga, int colonna) {
+    const TabellaTesti& celle = l.Griglie.at(griglia);
+    const auto r = static_cast<std::size_t>(riga - 1), c = static_cast<std::size_t>(colonna - 1);
+    if (riga < 1 || colonna < 1 || r >= celle.size() || c >= celle[r].size()) return {};
+    return celle[r][c];
+}
+} // namespace
+
 // The span rows into the beam.
-void FrmMain::LeggeCampate(Velcora& t) const {
-    const GrigliaModifica& g = *FlexGrid[0];
+void FrmMain::LeggeCampate(const LavoroNonSalvato& l, Velcora& t) const {
     for (int i = 1; i <= t.nCampate(); ++i) {
-        const auto cella = [&](int c) { return Legge(CampoDati::Campata, i, c, [&] { return Singola(g.LeggeCella(i, c)); }); };
-        const int sezione =
-            Legge(CampoDati::Campata, i, ColSezCampata, [&] { return g.LeggeCellaIntera(i, ColSezCampata); });
+        const auto cella = [&](int c) {
+            return Legge(CampoDati::Campata, i, c, [&] { return Singola(LeggeNumero(TestoCella(l, 0, i, c), sep_)); });
+        };
+        const int sezione = Legge(CampoDati::Campata, i, ColSezCampata,
+                                  [&] { return LeggeIntero(TestoCella(l, 0, i, ColSezCampata), sep_); });
         t.InserisceDatiCampata(i, cella(ColLuce), cella(ColG1), cella(ColG2), cella(ColQ1), cella(ColQ2), sezione);
     }
 }
@@ -193,17 +207,18 @@ void FrmMain::LeggeVincoli(Velcora& t) const {
     }
 }
 
-void FrmMain::LeggeAppoggi(Velcora& t) const {
+void FrmMain::LeggeAppoggi(const LavoroNonSalvato& l, Velcora& t) const {
     for (int k = 1; k <= t.nCampate() + 1; ++k)
-        t.LarghezzaAppoggi(k, Legge(CampoDati::Appoggio, k, 1, [&] { return Singola(FlexGrid[1]->LeggeCella(k, 1)); }));
+        t.LarghezzaAppoggi(
+            k, Legge(CampoDati::Appoggio, k, 1, [&] { return Singola(LeggeNumero(TestoCella(l, 1, k, 1), sep_)); }));
 }
 
-void FrmMain::LeggeOpzioni(Impostazioni& imp) const {
+void FrmMain::LeggeOpzioni(const LavoroNonSalvato& l, Impostazioni& imp) const {
     imp.VisualizzaDeformata = ckVisualizzaDeformata->isChecked();
     imp.ScalePreimpostate = ckScalePreimpostate->isChecked();
     const auto scala = [&](int k) {
         return Legge(CampoDati::ScalaFissa, 0, k,
-                     [&] { return LeggeNumero(txtscala[static_cast<std::size_t>(k)]->text().toStdString(), sep_); });
+                     [&] { return LeggeNumero(l.Scale.at(static_cast<std::size_t>(k)), sep_); });
     };
     imp.ScalaFissaM = scala(0);
     imp.ScalaFissaT = scala(1);
@@ -216,29 +231,35 @@ void FrmMain::LeggeOpzioni(Impostazioni& imp) const {
     }
 }
 
-// Everything the data check moves into the beam, without the checks.
-void FrmMain::TrasferisceDati(Velcora& t, Impostazioni& imp) const {
-    imp.Titolo = txtTitolo->text().toStdString();
-    Legge(CampoDati::NumeroCampate, 0, 0, [&] { t.nCampate(LeggeConteggio(*txtCampate)); });
-    LeggeCampate(t);
+// Everything the data check moves into the beam from the input as typed, without the checks.
+void FrmMain::TrasferisceDati(const LavoroNonSalvato& l, Velcora& t, Impostazioni& imp) const {
+    imp.Titolo = l.Titolo;
+    Legge(CampoDati::NumeroCampate, 0, 0, [&] { t.nCampate(LeggeConteggio(l.Campate)); });
+    LeggeCampate(l, t);
     LeggeVincoli(t);
-    t.nDivisioniPlt = Legge(CampoDati::PuntiDiagramma, 0, 0, [&] { return LeggeConteggio(*txtPlot); });
-    LeggeAppoggi(t);
-    LeggeOpzioni(imp);
+    t.nDivisioniPlt = Legge(CampoDati::PuntiDiagramma, 0, 0, [&] { return LeggeConteggio(l.Punti); });
+    LeggeAppoggi(l, t);
+    LeggeOpzioni(l, imp);
 }
 
-// The window's input into the beam. Input that cannot be read is "Errore nei dati", with the
-// place and the reason.
-EsitoComando FrmMain::LeggeDatiFinestra() {
+// The beam document's input, with the cell or field being typed in committed first.
+const LavoroNonSalvato& FrmMain::IngressoConfermato() {
     ChiudeEditori();
+    ConfermaCampi();
+    return documento_->Dati();
+}
+
+// The document's input into the beam. Input that cannot be read is "Errore nei dati", with
+// the place and the reason.
+EsitoComando FrmMain::LeggeDatiFinestra() {
     try {
-        const int n = Legge(CampoDati::NumeroCampate, 0, 0, [&] { return LeggeConteggio(*txtCampate); });
+        const int n = Legge(CampoDati::NumeroCampate, 0, 0, [&] { return LeggeConteggio(IngressoConfermato().Campate); });
         if (n >= 0 && n != FlexGrid[0]->Righe() - 1) {
             // A count typed without Enter: the grids follow it first.
             trave_.nCampate(n);
             DimensionaGriglie();
         }
-        TrasferisceDati(trave_, imp_);
+        TrasferisceDati(documento_->Dati(), trave_, imp_);
         return {};
     } catch (const DatoNonLeggibile& e) {
         return vc::ErroreNeiDati(*msg_, e.what(), e.Campo, e.Riga, e.Colonna);

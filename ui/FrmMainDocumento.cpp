@@ -15,8 +15,9 @@
 
 namespace vc {
 
-// The input as the document keeps it: the texts as typed, and the rest of the beam as the
-// data file a save would write now (after the data check of a save, so that two equal inputs
+// The input as the document keeps it: the texts as typed (those of the grids are the
+// document's own: the grids' models write them there), and the rest of the beam as the data
+// file a save would write now (after the data check of a save, so that two equal inputs
 // are equal whatever the calculation has done to the beam since). Input that cannot be read
 // yet keeps the beam as it stands.
 LavoroNonSalvato FrmMain::Ingresso() const {
@@ -25,7 +26,7 @@ LavoroNonSalvato FrmMain::Ingresso() const {
     Impostazioni imp = imp_;
     try {
         MessaggiRegistrati zitto;
-        TrasferisceDati(t, imp);
+        TrasferisceDati(l, t, imp);
         vc::ControllaDati(t, imp, zitto);
         std::ostringstream uscita;
         FileTesto file = FileTesto::PerScrittura(uscita);
@@ -85,22 +86,29 @@ void FrmMain::MostraIngresso(const LavoroNonSalvato& l) {
     imp_.NomeFile = nomeFile;
     imp_.PercorsoDati = percorsoDati;
     AggiornaMenuOpzioni();
+    // The grids already show the step's texts: what these write into them the document refuses
+    // while it shows a step.
     DimensionaGriglie();
     FormScriveDati();
     ComboSLE->setCurrentIndex(imp_.TipoSLE);
-    MostraTesti(l);
+    MostraCampi(l); // the grids show the document's texts through their models
     MostraRisultati(false);
     bozza_ = false;
 }
 
-// The fields and grids as typed.
-void FrmMain::MostraTesti(const LavoroNonSalvato& l) {
+// The fields as typed.
+void FrmMain::MostraCampi(const LavoroNonSalvato& l) {
     txtTitolo->setText(QString::fromStdString(l.Titolo));
     txtTitolo->setCursorPosition(0);
     txtCampate->setText(QString::fromStdString(l.Campate));
     txtPlot->setText(QString::fromStdString(l.Punti));
     for (std::size_t k = 0; k < l.Scale.size(); ++k)
         txtscala[k]->setText(QString::fromStdString(l.Scale[k]));
+}
+
+// The fields and grids as typed (work recovered).
+void FrmMain::MostraTesti(const LavoroNonSalvato& l) {
+    MostraCampi(l);
     for (std::size_t g = 0; g < l.Griglie.size(); ++g) {
         GrigliaModifica& griglia = *FlexGrid[g];
         griglia.AnnullaModifica();

@@ -44,6 +44,12 @@ QString DaUtf8(std::string_view testo) {
 
 bool TestoNumerico(std::string_view testo, const Separatori& sep) { return VerificaContenuto(testo, sep); }
 
+int LeggeIntero(std::string_view testo, const Separatori& sep) {
+    const double arrotondato = std::nearbyint(LeggeNumero(testo, sep));
+    if (!(arrotondato >= -32768.0 && arrotondato <= 32767.0)) throw std::out_of_range("Overflow");
+    return static_cast<int>(arrotondato);
+}
+
 // ---------------------------------------------------------------------------------------------
 // The editor
 
@@ -110,6 +116,7 @@ void DelegatoModifica::initStyleOption(QStyleOptionViewItem* opzione, const QMod
 GrigliaModifica::GrigliaModifica(const Separatori& sep, QWidget* genitore)
     : QTableView(genitore), sep_(sep) {
     setModel(new ModelloGriglia(this));
+    SegueModello();
     setItemDelegate(new DelegatoModifica(*this)); // owned by the grid
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -129,12 +136,20 @@ void GrigliaModifica::ImpostaModello(QAbstractItemModel& modello) {
     if (InModifica()) AnnullaModifica();
     QAbstractItemModel* proprio = model();
     QItemSelectionModel* selezione = selectionModel();
+    proprio->disconnect(this);
     setModel(&modello);
     delete selezione;
     if (proprio->parent() == this) delete proprio;
+    SegueModello();
     if (auto* m = qobject_cast<ModelloGriglia*>(&modello)) m->ImpostaSolaLettura(solaLettura_);
     AdattaColonne();
     updateGeometry();
+}
+
+// Texts written into the model (by the grid, or by undo and redo in a model of the document)
+// may need wider columns.
+void GrigliaModifica::SegueModello() {
+    connect(model(), &QAbstractItemModel::dataChanged, this, [this] { RidistribuisceDopo(); });
 }
 
 QModelIndex GrigliaModifica::Indice(int riga, int colonna) const {
@@ -308,7 +323,6 @@ void GrigliaModifica::Scrive(const QString& testo, int riga, int colonna) {
     }
     const QModelIndex indice = Indice(riga, colonna);
     if (indice.isValid()) model()->setData(indice, testo);
-    RidistribuisceDopo();
 }
 
 void GrigliaModifica::ScriveCella(std::string_view testo, int riga, int colonna) {
@@ -328,9 +342,7 @@ double GrigliaModifica::LeggeCella(int riga, int colonna) const {
 }
 
 int GrigliaModifica::LeggeCellaIntera(int riga, int colonna) const {
-    const double arrotondato = std::nearbyint(LeggeCella(riga, colonna));
-    if (!(arrotondato >= -32768.0 && arrotondato <= 32767.0)) throw std::out_of_range("Overflow");
-    return static_cast<int>(arrotondato);
+    return LeggeIntero(TestoCella(riga, colonna), sep_);
 }
 
 bool GrigliaModifica::TestoNumerico(const QString& testo) const {

@@ -76,6 +76,8 @@ class GrigliaModifica;
 // True when the text is a number written with the user's separators (blanks around it are
 // allowed, nothing else): "12,5", "-3", "1.234,5", "1E-3" with Italian separators.
 bool TestoNumerico(std::string_view testo, const Separatori& sep);
+// A cell's text as a whole number, as GrigliaModifica::LeggeCellaIntera reads it.
+int LeggeIntero(std::string_view testo, const Separatori& sep);
 
 // Table of numbers read from or written into a grid: element [i][j] is the cell at row
 // fromRow + i, column fromColumn + j (CaricaGriglia: row 1 + i, column 1 + j).
@@ -237,6 +239,7 @@ class GrigliaModifica : public QTableView {
 
     QModelIndex Indice(int riga, int colonna) const; // invalid outside the data cells
     void RendeCorrente(int riga, int colonna);
+    void SegueModello();
     bool ApreEditore(char32_t tasto);
     void PreparaEditore(QLineEdit& editor, char32_t tasto);
     bool TastoEditor(QLineEdit& editor, QKeyEvent& evento);

@@ -1,0 +1,85 @@
+// The input grids of the main window show the beam document: an edit in a grid is written
+// into the document as one step, undo and redo change the document and the grids follow it
+// through their models, and the calculation takes the beam from the document.
+
+#include "ui/ModelloDocumento.h"
+
+#include "AiutoFrmMain.h"
+#include "ui/DocumentoTrave.h"
+
+#include <QSignalSpy>
+
+namespace vc {
+namespace {
+
+namespace fs = std::filesystem;
+
+class GriglieDelDocumento : public prova::FinestraPrincipale {
+  protected:
+    void ApreEsempio() {
+        const fs::path file = dati / "trave.vlr";
+        fs::copy_file(prova::CartellaEsempi() / "tre_campate_appoggi.vlr", file);
+        Avvia({file.string()});
+    }
+    GrigliaModifica* Campate() const { return w->FlexGrid[0]; }
+    const TabellaTesti& Testi(std::size_t griglia) { return w->Documento().Dati().Griglie.at(griglia); }
+    // What the grid's view draws in the cell (its model's text).
+    std::string Vista(GrigliaModifica* g, int riga, int colonna) const {
+        return g->model()->index(riga - 1, colonna).data().toString().toStdString();
+    }
+};
+
+TEST_F(GriglieDelDocumento, UnaCellaModificataAnnullataERipetuta) {
+    ApreEsempio();
+    GrigliaModifica* g = Campate();
+    ASSERT_NE(qobject_cast<ModelloDocumento*>(g->model()), nullptr);
+    ASSERT_EQ(Testi(0).at(0).at(0), "5");
+    QUndoStack& pila = w->Documento().Pila();
+    ASSERT_EQ(pila.count(), 0);
+
+    ClicCella(g, 1, 1);
+    DigitaInvio(QStringLiteral("9,5"));
+    if (g->InModifica()) QTest::keyClick(g->Editor(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(Testi(0)[0][0], "9,5") << "the grid writes into the document";
+    EXPECT_EQ(pila.count(), 1) << "one edit, one step";
+    EXPECT_EQ(Vista(g, 1, 1), "9,5");
+
+    // Undo and redo change the document; the model tells the view, nobody fills the grid.
+    QSignalSpy cambiate(g->model(), &QAbstractItemModel::dataChanged);
+    pila.undo();
+    EXPECT_EQ(Testi(0)[0][0], "5");
+    EXPECT_EQ(Vista(g, 1, 1), "5");
+    EXPECT_EQ(g->TestoCella(1, 1), "5");
+    EXPECT_GE(cambiate.count(), 1);
+    EXPECT_FALSE(w->isWindowModified());
+    pila.redo();
+    EXPECT_EQ(Testi(0)[0][0], "9,5");
+    EXPECT_EQ(Vista(g, 1, 1), "9,5");
+    EXPECT_TRUE(w->isWindowModified());
+
+    // The calculation takes the span from the document.
+    ASSERT_TRUE(w->EsegueCalcolo()) << Messaggi();
+    EXPECT_FLOAT_EQ(w->TraveAttiva().EstraeDatiCampata(1).Luce, 9.5f);
+}
+
+TEST_F(GriglieDelDocumento, IlNumeroDiCampateAnnullatoTogliELeRighe) {
+    ApreEsempio();
+    GrigliaModifica* g = Campate();
+    Clic(w->txtCampate);
+    DigitaInvio(QStringLiteral("5"));
+    if (g->InModifica()) QTest::keyClick(g->Editor(), Qt::Key_Escape);
+    QApplication::processEvents();
+    ASSERT_EQ(Testi(0).size(), 5u);
+    ASSERT_EQ(Testi(1).size(), 6u);
+    EXPECT_EQ(g->Righe(), 6);
+    w->Documento().Pila().undo();
+    EXPECT_EQ(Testi(0).size(), 3u);
+    EXPECT_EQ(g->model()->rowCount(), 3);
+    EXPECT_EQ(w->FlexGrid[1]->model()->rowCount(), 4);
+    EXPECT_EQ(Vista(g, 3, 0), "3");
+    EXPECT_EQ(Vista(w->FlexGrid[1], 4, 1), Testi(1)[3][0]);
+}
+
+} // namespace
+} // namespace vc
