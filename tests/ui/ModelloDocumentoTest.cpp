@@ -13,6 +13,7 @@ namespace vc {
 namespace {
 
 namespace fs = std::filesystem;
+using prova::Controllo;
 
 class GriglieDelDocumento : public prova::FinestraPrincipale {
   protected:
@@ -21,7 +22,7 @@ class GriglieDelDocumento : public prova::FinestraPrincipale {
         fs::copy_file(prova::CartellaEsempi() / "tre_campate_appoggi.vlr", file);
         Avvia({file.string()});
     }
-    GrigliaModifica* Campate() const { return w->FlexGrid[0]; }
+    GrigliaModifica* Campate() const { return Controllo<GrigliaModifica>(*w, "FlexGrid0"); }
     const TabellaTesti& Testi(std::size_t griglia) { return w->Documento().Dati().Griglie.at(griglia); }
     // What the grid's view draws in the cell (its model's text).
     std::string Vista(GrigliaModifica* g, int riga, int colonna) const {
@@ -66,7 +67,7 @@ TEST_F(GriglieDelDocumento, UnaCellaModificataAnnullataERipetuta) {
 TEST_F(GriglieDelDocumento, IlNumeroDiCampateAnnullatoTogliELeRighe) {
     ApreEsempio();
     GrigliaModifica* g = Campate();
-    Clic(w->txtCampate);
+    Clic(Controllo<QLineEdit>(*w, "txtCampate"));
     DigitaInvio(QStringLiteral("5"));
     if (g->InModifica()) QTest::keyClick(g->Editor(), Qt::Key_Escape);
     QApplication::processEvents();
@@ -76,9 +77,9 @@ TEST_F(GriglieDelDocumento, IlNumeroDiCampateAnnullatoTogliELeRighe) {
     w->Documento().Pila().undo();
     EXPECT_EQ(Testi(0).size(), 3u);
     EXPECT_EQ(g->model()->rowCount(), 3);
-    EXPECT_EQ(w->FlexGrid[1]->model()->rowCount(), 4);
+    EXPECT_EQ(Controllo<GrigliaModifica>(*w, "FlexGrid1")->model()->rowCount(), 4);
     EXPECT_EQ(Vista(g, 3, 0), "3");
-    EXPECT_EQ(Vista(w->FlexGrid[1], 4, 1), Testi(1)[3][0]);
+    EXPECT_EQ(Vista(Controllo<GrigliaModifica>(*w, "FlexGrid1"), 4, 1), Testi(1)[3][0]);
 }
 
 } // namespace
