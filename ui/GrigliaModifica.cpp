@@ -138,6 +138,7 @@ void GrigliaModifica::ImpostaModello(QAbstractItemModel& modello) {
     QItemSelectionModel* selezione = selectionModel();
     proprio->disconnect(this);
     setModel(&modello);
+    DimenticaLarghezze();
     delete selezione;
     if (proprio->parent() == this) delete proprio;
     SegueModello();
@@ -168,6 +169,7 @@ void GrigliaModifica::ImpostaDimensioni(int righe, int colonne) {
     const int ora = m.columnCount();
     if (colonne > ora) m.insertColumns(ora, colonne - ora);
     if (colonne >= 0 && colonne < ora) m.removeColumns(colonne, ora - colonne);
+    DimenticaLarghezze();
     AdattaColonne();
     ImpostaRighe(righe);
 }
@@ -232,7 +234,7 @@ void GrigliaModifica::AdattaColonne() {
     // of results are laid out by DistribuisceColonne.
     const bool stira = elastiche_ && !solaLettura_;
     for (int c = 0; c < Colonne(); ++c) {
-        const int testo = stira && c > 0 ? sizeHintForColumn(c) : 0;
+        const int testo = stira && c > 0 ? LarghezzaContenuto(c) : 0;
         const bool largo = testo > LarghezzaVoluta(c);
         horizontalHeader()->setSectionResizeMode(c, stira && c > 0 && !largo ? QHeaderView::Stretch
                                                                              : QHeaderView::Interactive);
@@ -244,7 +246,61 @@ void GrigliaModifica::AdattaColonne() {
 int GrigliaModifica::LarghezzaTesti(int colonna) const {
     const auto k = static_cast<std::size_t>(colonna);
     const int impostata = k < twip_.size() && twip_[k] > 0 ? PixelDaTwip(twip_[k]) : 0;
-    return std::max({impostata, horizontalHeader()->sectionSizeHint(colonna), sizeHintForColumn(colonna)});
+    return std::max({impostata, horizontalHeader()->sectionSizeHint(colonna), LarghezzaContenuto(colonna)});
+}
+
+// What sizeHintForColumn tells, over every row and measured once after the texts change: the
+// layout asks for the widths many times while a long table is filled, and sizing every cell
+// through the delegate each time costs more than the calculation itself. Every cell has the
+// grid's font, so the widest text by the font's advance is the one the delegate sizes.
+int GrigliaModifica::LarghezzaContenuto(int colonna) const {
+    const auto k = static_cast<std::size_t>(colonna);
+    if (contenuto_.size() != static_cast<std::size_t>(Colonne())) contenuto_.assign(static_cast<std::size_t>(Colonne()), -1);
+    if (contenuto_[k] >= 0) return contenuto_[k];
+    const QFontMetrics metrica = fontMetrics();
+    QModelIndex piuLargo;
+    int massimo = -1;
+    for (int r = 0; r < model()->rowCount(); ++r) {
+        const QModelIndex indice = model()->index(r, colonna);
+        const int larghezza = metrica.horizontalAdvance(indice.data(Qt::DisplayRole).toString());
+        if (larghezza > massimo) {
+            massimo = larghezza;
+            piuLargo = indice;
+        }
+    }
+    int larghezza = 0;
+    if (piuLargo.isValid()) {
+        QStyleOptionViewItem opzione;
+        initViewItemOption(&opzione);
+        larghezza = itemDelegateForIndex(piuLargo)->sizeHint(opzione, piuLargo).width() + (showGrid() ? 1 : 0);
+    }
+    contenuto_[k] = larghezza;
+    return larghezza;
+}
+
+void GrigliaModifica::dataChanged(const QModelIndex& daIndice, const QModelIndex& aIndice, const QList<int>& ruoli) {
+    DimenticaLarghezze();
+    QTableView::dataChanged(daIndice, aIndice, ruoli);
+}
+
+void GrigliaModifica::rowsInserted(const QModelIndex& genitore, int prima, int ultima) {
+    DimenticaLarghezze();
+    QTableView::rowsInserted(genitore, prima, ultima);
+}
+
+void GrigliaModifica::rowsAboutToBeRemoved(const QModelIndex& genitore, int prima, int ultima) {
+    DimenticaLarghezze();
+    QTableView::rowsAboutToBeRemoved(genitore, prima, ultima);
+}
+
+void GrigliaModifica::reset() {
+    DimenticaLarghezze();
+    QTableView::reset();
+}
+
+void GrigliaModifica::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::FontChange || evento->type() == QEvent::StyleChange) DimenticaLarghezze();
+    QTableView::changeEvent(evento);
 }
 
 // The elastic columns of a grid of results: each at least as wide as its set width and its

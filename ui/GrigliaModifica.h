@@ -227,12 +227,20 @@ class GrigliaModifica : public QTableView {
 
   protected slots:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) override;
+    // The texts changed: the widths measured for them are forgotten.
+    void dataChanged(const QModelIndex& daIndice, const QModelIndex& aIndice, const QList<int>& ruoli) override;
+    void rowsInserted(const QModelIndex& genitore, int prima, int ultima) override;
+    void rowsAboutToBeRemoved(const QModelIndex& genitore, int prima, int ultima) override;
+
+  public slots:
+    void reset() override;
 
   protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void focusInEvent(QFocusEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
   private:
     friend class DelegatoModifica;
@@ -252,6 +260,8 @@ class GrigliaModifica : public QTableView {
     void Scrive(const QString& testo, int riga, int colonna);
     void AdattaColonne();
     int LarghezzaTesti(int colonna) const;
+    int LarghezzaContenuto(int colonna) const;
+    void DimenticaLarghezze() { contenuto_.clear(); }
     void DistribuisceColonne();
     void RidistribuisceDopo(); // once, after the texts written now
     int LarghezzaVoluta(int colonna) const;
@@ -273,6 +283,8 @@ class GrigliaModifica : public QTableView {
     bool elastiche_ = false;
     bool ridistribuzioneInAttesa_ = false;
     int larghezzaTesti_ = 0; // what the columns' texts need, as last measured
+    // The width each column's widest text needs (-1: not measured since the texts changed).
+    mutable std::vector<int> contenuto_;
     int righeVisibili_ = 6;
     std::vector<int> twip_; // the widths asked for, by column (0: none)
 };
