@@ -187,7 +187,7 @@ QWidget* FrmMain::CreaPannelloDati() {
             opzione[static_cast<std::size_t>(k)] = o;
         }
         connect(bottoni, &QButtonGroup::idToggled, this, [this, lato](int id, bool attivo) {
-            if (attivo) SceltaVincolo(lato == 0, id);
+            if (attivo) SceltaVincolo(lato == 0, VincoloDiCodice(id));
         });
         opzioni->addWidget(gruppo);
     }
@@ -477,14 +477,15 @@ void FrmMain::CaricaComboSLE() {
     ComboSLE->setCurrentIndex(0);
 }
 
-void FrmMain::SceltaVincolo(bool sinistro, int codice) {
-    (sinistro ? trave_.VincoloSinistro : trave_.VincoloDestro) = codice;
+void FrmMain::SceltaVincolo(bool sinistro, VincoloEstremo vincolo) {
+    (sinistro ? trave_.VincoloSinistro : trave_.VincoloDestro) = CodiceDaVincolo(vincolo);
     AggiornaElastici();
     Modifica("Vincolo");
 }
 
 void FrmMain::AggiornaElastici() {
-    cbElastici->setVisible(opVincSin[Elastico]->isChecked() || opVincDes[Elastico]->isChecked());
+    cbElastici->setVisible(VincoloScelto(opVincSin) == VincoloEstremo::Elastico ||
+                           VincoloScelto(opVincDes) == VincoloEstremo::Elastico);
 }
 
 void FrmMain::SceltaStatoLimite() {
@@ -652,7 +653,7 @@ void FrmMain::Diagramma(int indice) {
         MostraDiagramma(indice);
         break;
     case 2:
-        PlottaDiagrammi(0);
+        PlottaDiagrammi(SceltaDisegno::Stampa);
         break;
     case 3:
         EsportaBlocco();

@@ -49,6 +49,7 @@ class QToolBar;
 namespace vc {
 
 class DocumentoTrave;
+enum class SceltaDisegno;
 class FrmDecalage;
 class FrmDiagramma;
 class GestioneTastiDecimali;
@@ -156,7 +157,7 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void DimensioneIniziale();
     void SalvaGeometria() const;
     void AggiornaElastici();
-    void SceltaVincolo(bool sinistro, int codice);
+    void SceltaVincolo(bool sinistro, VincoloEstremo vincolo);
     void SceltaStatoLimite();
     void InvioCampate();
     void ApplicaCampate(bool inizia);
@@ -199,7 +200,8 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void SelezionaCampo(const ControlloFallito& rifiuto);
     bool Esegue(EsitoComando (*comando)(Velcora&, Impostazioni&, Messaggi&));
     void ChiudeEditori();
-    void ImpostaVincolo(std::array<QRadioButton*, 4>& gruppo, int codice);
+    static void ImpostaVincolo(const std::array<QRadioButton*, 4>& gruppo, VincoloEstremo vincolo);
+    static VincoloEstremo VincoloScelto(const std::array<QRadioButton*, 4>& gruppo);
 
     // Files (FrmMainFile.cpp).
     void Nuovo();
@@ -218,7 +220,7 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void MostraDiagramma(int indice);
     void ChiudeDiagrammi();
     void ScriveScala(int casella, double scala);
-    bool PlottaDiagrammi(int scelta);
+    bool PlottaDiagrammi(SceltaDisegno scelta);
     void EsportaBlocco();
 
     EsitoGestioneFile GestioneFileDati(AzioneFile azione, const std::filesystem::path& cartella = {},

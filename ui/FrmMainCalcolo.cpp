@@ -119,8 +119,8 @@ void FrmMain::PurgaForm() {
     trave_ = Velcora{};
     DimensionaGriglie();
     FlexGrid[1]->ImpostaRighe(1);
-    ImpostaVincolo(opVincSin, Appoggio);
-    ImpostaVincolo(opVincDes, Appoggio);
+    ImpostaVincolo(opVincSin, VincoloEstremo::Appoggio);
+    ImpostaVincolo(opVincDes, VincoloEstremo::Appoggio);
     trave_.VincoloSinistro = Appoggio;
     trave_.VincoloDestro = Appoggio;
     AggiornaMenuOpzioni();
@@ -128,12 +128,17 @@ void FrmMain::PurgaForm() {
     MostraRisultati(false);
 }
 
-void FrmMain::ImpostaVincolo(std::array<QRadioButton*, 4>& gruppo, int codice) {
+// The options of a group are in the order of the restraint codes.
+void FrmMain::ImpostaVincolo(const std::array<QRadioButton*, 4>& gruppo, VincoloEstremo vincolo) {
     QButtonGroup* bottoni = gruppo[0]->group();
     bottoni->setExclusive(false);
     for (QRadioButton* o : gruppo) o->setChecked(false);
     bottoni->setExclusive(true);
-    if (codice >= Appoggio && codice <= Elastico) gruppo[static_cast<std::size_t>(codice)]->setChecked(true);
+    if (vincolo != VincoloEstremo::NonScelto) gruppo[static_cast<std::size_t>(CodiceDaVincolo(vincolo))]->setChecked(true);
+}
+
+VincoloEstremo FrmMain::VincoloScelto(const std::array<QRadioButton*, 4>& gruppo) {
+    return VincoloDiCodice(gruppo[0]->group()->checkedId()); // -1 when none is checked
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -145,8 +150,8 @@ void FrmMain::FormScriveDati() {
     for (int i = 1; i <= n; ++i)
         for (int c = ColLuce; c <= ColSezCampata; ++c) FlexGrid[0]->ScriveCella(campate.Cella(i, c), i, c);
 
-    ImpostaVincolo(opVincSin, trave_.VincoloSinistro);
-    ImpostaVincolo(opVincDes, trave_.VincoloDestro);
+    ImpostaVincolo(opVincSin, trave_.VincoloEstremoSinistro());
+    ImpostaVincolo(opVincDes, trave_.VincoloEstremoDestro());
     ckVisualizzaDeformata->setChecked(imp_.VisualizzaDeformata);
     ckScalePreimpostate->setChecked(imp_.ScalePreimpostate);
     const std::array<double, 3> scale = {imp_.ScalaFissaM, imp_.ScalaFissaT, imp_.ScalaFissaFreccia};
@@ -199,12 +204,8 @@ void FrmMain::LeggeCampate(const LavoroNonSalvato& l, Velcora& t) const {
 }
 
 void FrmMain::LeggeVincoli(Velcora& t) const {
-    t.VincoloSinistro = VincoloNonScelto;
-    t.VincoloDestro = VincoloNonScelto;
-    for (int k = Appoggio; k <= Elastico; ++k) {
-        if (opVincSin[static_cast<std::size_t>(k)]->isChecked()) t.VincoloSinistro = k;
-        if (opVincDes[static_cast<std::size_t>(k)]->isChecked()) t.VincoloDestro = k;
-    }
+    t.VincoloSinistro = CodiceDaVincolo(VincoloScelto(opVincSin));
+    t.VincoloDestro = CodiceDaVincolo(VincoloScelto(opVincDes));
 }
 
 void FrmMain::LeggeAppoggi(const LavoroNonSalvato& l, Velcora& t) const {

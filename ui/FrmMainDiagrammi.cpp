@@ -72,7 +72,7 @@ void FrmMain::ScriveScala(int casella, double scala) {
 
 // The page goes through the printer dialog; the DXF file and the CAD drawing are the same
 // outputs the command line writes, once the window has asked where.
-bool FrmMain::PlottaDiagrammi(int scelta) {
+bool FrmMain::PlottaDiagrammi(SceltaDisegno scelta) {
     if (uscite_->PercorsoDisegni().empty()) uscite_->PercorsoDisegni(imp_.PercorsoDati);
     const auto mostraScale = [this](const ScaleDisegnate& s) {
         if (s.M) ScriveScala(0, *s.M);
@@ -80,7 +80,7 @@ bool FrmMain::PlottaDiagrammi(int scelta) {
         if (s.FR) ScriveScala(2, *s.FR);
     };
     try {
-        switch (static_cast<SceltaDisegno>(scelta)) {
+        switch (scelta) {
         case SceltaDisegno::Stampa: {
             DiagrammiDellaTrave pagina([&](Dispositivo& uscita) {
                 mostraScale(PaginaDiagrammi(trave_, imp_, sep_, uscita, *msg_));

@@ -10,6 +10,7 @@
 #include "support/ImpostazioniInternazionali.h"
 #include "ui/FrmDecalage.h"
 #include "ui/GrigliaModifica.h"
+#include "ui/PlottaDisegno.h"
 #include "ui/Recupero.h"
 #include "ui/ServiziFinestra.h"
 #include "ui/StampanteQt.h"
@@ -220,12 +221,12 @@ void FrmMain::FileDiStampa() {
 
 void FrmMain::DisegnaInAutocad() {
     if (!EsegueCalcolo()) return;
-    PlottaDiagrammi(2);
+    PlottaDiagrammi(SceltaDisegno::Autocad);
 }
 
 void FrmMain::EsportaDxf() {
     if (!EsegueCalcolo()) return;
-    PlottaDiagrammi(1);
+    PlottaDiagrammi(SceltaDisegno::FileDxf);
 }
 
 // ---------------------------------------------------------------------------------------------

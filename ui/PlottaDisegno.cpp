@@ -36,22 +36,20 @@ fs::path ConEstensioneDxf(fs::path p) {
 
 } // namespace
 
-bool UscitaDisegni::PlottaDisegno(int scelta, const std::string& NomeFile, FinestraDisegno& finestra) {
+bool UscitaDisegni::PlottaDisegno(SceltaDisegno scelta, const std::string& NomeFile, FinestraDisegno& finestra) {
     try {
         switch (scelta) {
-        case static_cast<int>(SceltaDisegno::Stampa):
+        case SceltaDisegno::Stampa:
             return Stampa(finestra);
-        case static_cast<int>(SceltaDisegno::FileDxf):
+        case SceltaDisegno::FileDxf:
             return FileDxf(NomeFile, finestra);
-        case static_cast<int>(SceltaDisegno::Autocad):
+        case SceltaDisegno::Autocad:
             return Autocad(NomeFile, finestra);
-        default:
-            return false;
         }
     } catch (const std::exception& e) {
         ErroreUscita(e);
-        return false;
     }
+    return false;
 }
 
 void UscitaDisegni::ErroreUscita(const std::exception& e) const {

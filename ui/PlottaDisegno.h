@@ -28,8 +28,8 @@ class FinestraDisegno {
     virtual void PlottaInOggetto(Dispositivo& uscita) = 0;
 };
 
-// The outputs by their number: 0 printer, 1 DXF file, 2 the CAD drawing.
-enum class SceltaDisegno { Stampa = 0, FileDxf = 1, Autocad = 2 };
+// The outputs of a drawing: the printer, a DXF file, the CAD drawing.
+enum class SceltaDisegno { Stampa, FileDxf, Autocad };
 
 inline constexpr const char* FiltroDisegni = "All Files (*.*)|*.*|Files per Autocad (*.dxf)|*.dxf";
 
@@ -39,8 +39,8 @@ class UscitaDisegni {
 
     // Sends the window's drawing to the chosen output; NomeFile (the data file's name, without
     // folder and extension) proposes the file names. True when the output was made; false
-    // when the user cancelled a dialog or an error was reported. Any other scelta does nothing.
-    bool PlottaDisegno(int scelta, const std::string& NomeFile, FinestraDisegno& finestra);
+    // when the user cancelled a dialog or an error was reported.
+    bool PlottaDisegno(SceltaDisegno scelta, const std::string& NomeFile, FinestraDisegno& finestra);
 
     // The CAD drawing that "DWG" output and the block export draw into, kept so that later
     // outputs go on in the same drawing. The first time it asks where the drawing is kept
