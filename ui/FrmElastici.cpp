@@ -19,10 +19,20 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <exception>
 #include <stdexcept>
 
 namespace vc {
+namespace {
+
+// Column data far beyond any building (1e308 m sides, a height of 1e-300 m) give a J or a K
+// that is not a number: the field then stays empty rather than show it.
+QString TestoFinito(double x, std::string (*formato)(double, const Separatori&), const Separatori& sep) {
+    return std::isfinite(x) ? QString::fromStdString(formato(x, sep)) : QString();
+}
+
+} // namespace
 
 // The frame situation as a sketch: the beam end with the columns below and above it, a hinge
 // or a fixed base at their far ends. Drawn for the end being edited (the beam runs towards
@@ -250,7 +260,7 @@ void FrmElastici::CaricaDati() {
         if (t < 0 || t >= nSituazioniTelaio) t = 0;
 
     for (std::size_t l = 0; l < 2; ++l)
-        txtK_[l]->setText(QString::fromStdString(FormattaLibero(dati_.K[l], sep_)));
+        txtK_[l]->setText(TestoFinito(dati_.K[l], FormattaLibero, sep_));
 
     const SceltaVincolo scelta = ScegliVincolo(trave_.VincoloSinistro, trave_.VincoloDestro);
     optVinc_[0]->setEnabled(scelta.SinistraAbilitata);
@@ -267,7 +277,7 @@ void FrmElastici::CaricaDati() {
 void FrmElastici::MostraDatiLato() {
     const DatiPilastri& d = dati_.Pilastri[lato_];
     for (std::size_t i = 0; i < txt_.size(); ++i)
-        txt_[i]->setText(QString::fromStdString(TestoNumero(d[i], sep_)));
+        txt_[i]->setText(TestoFinito(d[i], TestoNumero, sep_));
     MostraSituazione(dati_.Tipo[lato_]);
 }
 
@@ -315,11 +325,11 @@ void FrmElastici::RigidezzaCalcola(int posizione) {
         d[i] = Valore(txt_[i]);
     if (LatoPilastro(posizione)) {
         AggiornaInerzie(d);
-        txt_[2]->setText(QString::fromStdString(TestoNumero(d[2], sep_)));
-        txt_[6]->setText(QString::fromStdString(TestoNumero(d[6], sep_)));
+        txt_[2]->setText(TestoFinito(d[2], TestoNumero, sep_));
+        txt_[6]->setText(TestoFinito(d[6], TestoNumero, sep_));
     }
     const double K = vc::RigidezzaCalcola(comboVincolo_->currentIndex(), d);
-    txtK_[lato_]->setText(QString::fromStdString(FormattaLibero(K, sep_)));
+    txtK_[lato_]->setText(TestoFinito(K, FormattaLibero, sep_));
 }
 
 void FrmElastici::SceltaLato(std::size_t lato) {

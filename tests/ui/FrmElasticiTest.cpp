@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
+#include <string>
+
 namespace vc {
 namespace {
 
@@ -148,6 +151,35 @@ TEST_F(FinestraElastici, TestoNonNumericoDiventaZero) {
     prova::Scrive(Campo(f, 0), QStringLiteral("x"));
     QTest::keyClick(Campo(f, 0), Qt::Key_Tab);
     EXPECT_EQ(Testo(Campo(f, 0)), "0");
+}
+
+// Columns beyond any building give a J or a K beyond a double: that field stays empty (formatting
+// such a value would throw out of the event handler), an empty J left counts as 0, and the beam
+// gets only finite values.
+TEST_F(FinestraElastici, PilastriSmisuratiLascianoVuotiJOK) {
+    struct Caso {
+        const char* Lato;
+        const char* Altezza;
+        bool JVuoto;
+        const char* K;
+    };
+    for (const Caso& c : {Caso{"1e200", "3", true, "0"}, Caso{"0,30", "1e-320", false, ""},
+                          Caso{"1e300", "1e300", true, "0"}}) {
+        SCOPED_TRACE(std::string(c.Lato) + " " + c.Altezza);
+        Velcora t = TraveElastica();
+        FrmElastici f(t, sep, msg);
+        prova::MostraAttiva(f);
+        Situazioni(f)->setCurrentIndex(PortaleIncastrato);
+        ScriveEInvio(Campo(f, 0), QString::fromLatin1(c.Lato));
+        ScriveEInvio(Campo(f, 1), QString::fromLatin1(c.Lato));
+        EXPECT_EQ(Testo(Campo(f, 2)).empty(), c.JVuoto);
+        ScriveEInvio(Campo(f, 3), QString::fromLatin1(c.Altezza));
+        EXPECT_EQ(Testo(K(f, 0)), c.K);
+        Ok(f)->click();
+        EXPECT_TRUE(std::isfinite(t.kVincoloSinistro));
+        for (int i = 1; i <= 9; ++i)
+            EXPECT_TRUE(std::isfinite(t.Dato_Sx(i))) << i;
+    }
 }
 
 TEST_F(FinestraElastici, DueEstremiElasticiOgnunoConISuoiDati) {
