@@ -11,7 +11,7 @@ scripts/build.sh build
 (cd build && ctest --output-on-failure -j"$(nproc)")
 
 scripts/build.sh build-asan -DVELCORA_SANITIZE=ON -DVELCORA_BENCH=OFF
-(cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$top/tests/lsan-qt.supp" UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$(nproc)")
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$(nproc)")
 
 scripts/build.sh build-release -DCMAKE_BUILD_TYPE=Release -DVELCORA_BENCH=OFF
 (cd build-release && ctest --output-on-failure -j"$(nproc)")
