@@ -22,6 +22,9 @@ public:
     }
     // A Yes/No question; true means Yes.
     virtual bool ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo = {}) = 0;
+    // The same question where Yes destroys something (a file replaced): a sink that has a
+    // default answer makes it No.
+    virtual bool ChiediSiNoPrudente(const std::string& testo, Icona icona) { return ChiediSiNo(testo, icona); }
 };
 
 // Writes every message to standard error; questions get the fixed answer given at construction.

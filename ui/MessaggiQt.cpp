@@ -47,10 +47,19 @@ void MessaggiQt::MostraConDettagli(const std::string& testo, const std::string& 
 }
 
 bool MessaggiQt::ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo) {
+    return Domanda(testo, icona, titolo, true);
+}
+
+bool MessaggiQt::ChiediSiNoPrudente(const std::string& testo, Icona icona) {
+    return Domanda(testo, icona, {}, false);
+}
+
+bool MessaggiQt::Domanda(const std::string& testo, Icona icona, const std::string& titolo,
+                         bool siPredefinito) {
     QMessageBox box(IconaQt(icona), Titolo(titolo), Testo(testo), QMessageBox::NoButton, genitore_);
     QPushButton* si = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    box.setDefaultButton(si);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(siPredefinito ? si : no);
     box.exec();
     return box.clickedButton() == si;
 }

@@ -13,8 +13,12 @@ public:
     void Mostra(const std::string& testo, Icona icona, const std::string& titolo = {}) override;
     void MostraConDettagli(const std::string& testo, const std::string& dettagli, Icona icona) override;
     bool ChiediSiNo(const std::string& testo, Icona icona, const std::string& titolo = {}) override;
+    // No is the button Enter presses.
+    bool ChiediSiNoPrudente(const std::string& testo, Icona icona) override;
 
 private:
+    bool Domanda(const std::string& testo, Icona icona, const std::string& titolo, bool siPredefinito);
+
     QWidget* genitore_;
 };
 

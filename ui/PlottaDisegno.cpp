@@ -142,10 +142,10 @@ std::unique_ptr<DisegnoCad> UscitaDisegni::ApreDisegnoScelto(const fs::path& per
     case ContenutoFileCad::DiVelcora:
         return std::move(aperto.Disegno);
     case ContenutoFileCad::Estraneo:
-        if (!msg_->ChiediSiNo(std::string("Il file\r\n")
-                                  .append(percorso.string())
-                                  .append("\r\nnon è un disegno di Velcora: sostituirlo?"),
-                              Icona::Domanda))
+        if (!msg_->ChiediSiNoPrudente(std::string("Il file\r\n")
+                                          .append(percorso.string())
+                                          .append("\r\nnon è un disegno di Velcora: sostituirlo?"),
+                                      Icona::Domanda))
             return nullptr;
         return std::make_unique<DisegnoCad>();
     case ContenutoFileCad::Illeggibile:

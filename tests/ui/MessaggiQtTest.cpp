@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace vc {
@@ -34,6 +35,14 @@ TEST(MessaggiQt, DomandaSiNoConIconaETitolo) {
 
     prova::QuandoSiApre([&](QWidget* w) { Pulsante(qobject_cast<QMessageBox*>(w), QStringLiteral("&Sì"))->click(); });
     EXPECT_TRUE(m.ChiediSiNo("Procedere?", Icona::Domanda));
+
+    // Enter answers Yes, or No where Yes would replace a file.
+    for (const bool prudente : {false, true}) {
+        prova::QuandoSiApre([&](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
+        const bool si = prudente ? m.ChiediSiNoPrudente("Sostituirlo?", Icona::Domanda)
+                                 : m.ChiediSiNo("Procedere?", Icona::Domanda);
+        EXPECT_EQ(si, !prudente);
+    }
 }
 
 TEST(MessaggiQt, MessaggioSenzaTitoloPortaIlNomeDelProgramma) {
