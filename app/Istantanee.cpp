@@ -78,8 +78,8 @@ bool SalvaIstantanee(FrmMain& finestra, const QString& cartella) {
     if (auto* calcolo = finestra.findChild<QPushButton*>(QStringLiteral("cbCalcolo"))) calcolo->click();
     ok &= Salva(finestra, dir, QStringLiteral("frmMain"));
 
-    // The diagram windows of the calculated example, at a size an engineer would give them,
-    // the load diagram with every load shown.
+    // The diagram windows of the calculated example, at a size an engineer would give them
+    // (within the screen), the load diagram with every load shown.
     TabellaVisualCarichi tutti{};
     for (auto& riga : tutti) riga.fill(true);
     finestra.TraveAttiva().VisualCar(tutti);
@@ -88,7 +88,10 @@ bool SalvaIstantanee(FrmMain& finestra, const QString& cartella) {
                                      std::pair{TipoDiagramma::Carichi, "DiagrammaCarichi"}}) {
         FrmDiagramma d(tipo, finestra.TraveAttiva(), finestra.Imp(), finestra.Sep(),
                        finestra.Msg(), &finestra);
-        d.resize(1100, 650);
+        QSize dimensioni(1100, 650);
+        if (const QScreen* schermo = finestra.screen())
+            dimensioni = dimensioni.boundedTo(schermo->availableGeometry().size());
+        d.resize(dimensioni);
         d.show();
         Attende();
         ok &= Salva(d, dir, QString::fromLatin1(nome));
