@@ -72,7 +72,6 @@ FrmMain::FrmMain(const Separatori& sep, Messaggi* msg, ServiziFinestra* servizi,
     CollegaEventi();
     CaricaComboSLE();
     optSLU[1]->setChecked(true);
-    SceltaStatoLimite();
     PurgaForm();
     FrDiagrammi->hide();
     ImpostaTitolo(FormCaption + imp_.NomeFile);
@@ -424,10 +423,27 @@ void FrmMain::CollegaEventi() {
                 cbDiagramma[0]->setFocus(Qt::TabFocusReason);
         });
     }
-    for (QRadioButton* o : optSLU) connect(o, &QRadioButton::toggled, this, [this] { SceltaStatoLimite(); });
+    // The buttons edit the beam's options, and the edit is a step of the document.
+    for (int k = 0; k < 2; ++k)
+        connect(optSLU[static_cast<std::size_t>(k)], &QRadioButton::toggled, this, [this, k](bool attivo) {
+            if (attivo) SceltaStatoLimite(k == 0 ? SLE : SLU);
+        });
     connect(ComboSLE, &QComboBox::currentIndexChanged, this, [this](int indice) {
-        if (indice >= 0) imp_.TipoSLE = indice;
-        Modifica("Combinazione SLE");
+        if (indice < 0) return;
+        imp_.TipoSLE = indice; // the setting follows the list at once, not only at the data check
+        OpzioniIngresso o = documento_->Dati().Opzioni;
+        o.TipoSLE = indice;
+        ModificaOpzioni(o, "Combinazione SLE");
+    });
+    connect(ckScalePreimpostate, &QCheckBox::toggled, this, [this](bool attivo) {
+        OpzioniIngresso o = documento_->Dati().Opzioni;
+        o.ScalePreimpostate = attivo;
+        ModificaOpzioni(o, "Scale fisse");
+    });
+    connect(ckVisualizzaDeformata, &QCheckBox::toggled, this, [this](bool attivo) {
+        OpzioniIngresso o = documento_->Dati().Opzioni;
+        o.VisualizzaDeformata = attivo;
+        ModificaOpzioni(o, "Visualizza deformata");
     });
 
     // Every edit is a step of the beam document. A field being typed in marks the beam at once
@@ -447,10 +463,6 @@ void FrmMain::CollegaEventi() {
         txtCampate->setText(QString::number(righe));
         ApplicaCampate(false);
     });
-    const auto opzione = [this] { Modifica("Opzione"); };
-    for (QRadioButton* o : optSLU) connect(o, &QRadioButton::toggled, this, opzione);
-    connect(ckScalePreimpostate, &QCheckBox::toggled, this, opzione);
-    connect(ckVisualizzaDeformata, &QCheckBox::toggled, this, opzione);
 }
 
 template <class Azione>
@@ -473,23 +485,29 @@ void FrmMain::MostraRisultati(bool visibili) {
 
 void FrmMain::CaricaComboSLE() {
     ComboSLE->clear();
-    ComboSLE->addItems({QStringLiteral("rara"), QStringLiteral("frequente"), QStringLiteral("quasi permanente")});
+    for (const char* combinazione : CombinazioniSLE) ComboSLE->addItem(QString::fromUtf8(combinazione));
     ComboSLE->setCurrentIndex(0);
 }
 
 void FrmMain::SceltaVincolo(bool sinistro, VincoloEstremo vincolo) {
+    // The beam follows at once: the elastic restraints' command shows for it.
     (sinistro ? trave_.VincoloSinistro : trave_.VincoloDestro) = CodiceDaVincolo(vincolo);
     AggiornaElastici();
-    Modifica("Vincolo");
+    OpzioniIngresso o = documento_->Dati().Opzioni;
+    (sinistro ? o.VincoloSinistro : o.VincoloDestro) = CodiceDaVincolo(vincolo);
+    ModificaOpzioni(o, "Vincolo");
 }
 
 void FrmMain::AggiornaElastici() {
-    cbElastici->setVisible(VincoloScelto(opVincSin) == VincoloEstremo::Elastico ||
-                           VincoloScelto(opVincDes) == VincoloEstremo::Elastico);
+    cbElastici->setVisible(trave_.VincoloEstremoSinistro() == VincoloEstremo::Elastico ||
+                           trave_.VincoloEstremoDestro() == VincoloEstremo::Elastico);
 }
 
-void FrmMain::SceltaStatoLimite() {
-    ComboSLE->setEnabled(optSLU[0]->isChecked());
+void FrmMain::SceltaStatoLimite(int stato) {
+    ComboSLE->setEnabled(stato == SLE);
+    OpzioniIngresso o = documento_->Dati().Opzioni;
+    o.StatoLimite = stato;
+    ModificaOpzioni(o, "Stato limite");
 }
 
 void FrmMain::InvioCampate() {

@@ -58,6 +58,7 @@ class GrigliaModifica;
 class ServiziFinestra;
 class Recupero;
 struct LavoroNonSalvato;
+struct OpzioniIngresso;
 
 // Where and how the program was started.
 struct AvvioProgramma {
@@ -82,6 +83,8 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
 
     static constexpr const char* FormCaption = "Velcora - File: ";
     static constexpr const char* NomeProgramma = "Velcora";
+    // The SLE combinations in the order of their codes.
+    static constexpr std::array<const char*, 3> CombinazioniSLE = {"rara", "frequente", "quasi permanente"};
 
     // The start-up: regional check, settings file, caption, SLE list, an empty beam, and the
     // data file named on the command line (unless an automation client started the program).
@@ -158,7 +161,7 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void SalvaGeometria() const;
     void AggiornaElastici();
     void SceltaVincolo(bool sinistro, VincoloEstremo vincolo);
-    void SceltaStatoLimite();
+    void SceltaStatoLimite(int stato);
     void InvioCampate();
     void ApplicaCampate(bool inizia);
     void CaricaComboSLE();
@@ -185,13 +188,15 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     // Input into the beam (FrmMainCalcolo.cpp).
     int LeggeConteggio(const std::string& testo) const;
     void LeggeCampate(const LavoroNonSalvato& l, Velcora& t) const;
-    void LeggeVincoli(Velcora& t) const;
+    static void ApplicaOpzioni(const OpzioniIngresso& o, Velcora& t, Impostazioni& imp);
     void LeggeAppoggi(const LavoroNonSalvato& l, Velcora& t) const;
-    void LeggeOpzioni(const LavoroNonSalvato& l, Impostazioni& imp) const;
+    void LeggeScale(const LavoroNonSalvato& l, Impostazioni& imp) const;
     void TrasferisceDati(const LavoroNonSalvato& l, Velcora& t, Impostazioni& imp) const;
     const LavoroNonSalvato& IngressoConfermato();
     LavoroNonSalvato Ingresso() const;
+    LavoroNonSalvato IngressoDi(LavoroNonSalvato l) const;
     void Modifica(const char* descrizione);
+    void ModificaOpzioni(const OpzioniIngresso& opzioni, const char* descrizione);
     void ConfermaCampi();
     void MostraIngresso(const LavoroNonSalvato& l);
     void MostraTesti(const LavoroNonSalvato& l);
@@ -201,7 +206,6 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     bool Esegue(EsitoComando (*comando)(Velcora&, Impostazioni&, Messaggi&));
     void ChiudeEditori();
     static void ImpostaVincolo(const std::array<QRadioButton*, 4>& gruppo, VincoloEstremo vincolo);
-    static VincoloEstremo VincoloScelto(const std::array<QRadioButton*, 4>& gruppo);
 
     // Files (FrmMainFile.cpp).
     void Nuovo();
@@ -236,6 +240,7 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void AvviaRecupero(const std::filesystem::path& cartella);
     bool OffreRecupero();
     LavoroNonSalvato Lavoro(bool conEditore = true) const;
+    std::string DatiTrave(const OpzioniIngresso& opzioni) const;
     void Ripristina(const LavoroNonSalvato& lavoro);
 
     Separatori sep_;

@@ -137,10 +137,6 @@ void FrmMain::ImpostaVincolo(const std::array<QRadioButton*, 4>& gruppo, Vincolo
     if (vincolo != VincoloEstremo::NonScelto) gruppo[static_cast<std::size_t>(CodiceDaVincolo(vincolo))]->setChecked(true);
 }
 
-VincoloEstremo FrmMain::VincoloScelto(const std::array<QRadioButton*, 4>& gruppo) {
-    return VincoloDiCodice(gruppo[0]->group()->checkedId()); // -1 when none is checked
-}
-
 // ---------------------------------------------------------------------------------------------
 // The beam into the window
 
@@ -160,6 +156,12 @@ void FrmMain::FormScriveDati() {
     for (int k = 1; k <= n + 1; ++k) FlexGrid[1]->ScriveCella(Testo(TestoNumero(trave_.LarghezzaAppoggi(k), sep_)), k, 1);
     optSLU[imp_.StatoLimite == SLE ? 0 : 1]->setChecked(true);
     AggiornaElastici();
+    // The buttons' handlers gave the document what changed; a restraint not chosen checks no
+    // button and says nothing, so the document takes the beam's restraints here.
+    OpzioniIngresso o = documento_->Dati().Opzioni;
+    o.VincoloSinistro = trave_.VincoloSinistro;
+    o.VincoloDestro = trave_.VincoloDestro;
+    ModificaOpzioni(o, "Vincolo");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -203,9 +205,15 @@ void FrmMain::LeggeCampate(const LavoroNonSalvato& l, Velcora& t) const {
     }
 }
 
-void FrmMain::LeggeVincoli(Velcora& t) const {
-    t.VincoloSinistro = CodiceDaVincolo(VincoloScelto(opVincSin));
-    t.VincoloDestro = CodiceDaVincolo(VincoloScelto(opVincDes));
+// The restraints and options as the document holds them (the data check copies them into the
+// program-wide settings).
+void FrmMain::ApplicaOpzioni(const OpzioniIngresso& o, Velcora& t, Impostazioni& imp) {
+    t.VincoloSinistro = o.VincoloSinistro;
+    t.VincoloDestro = o.VincoloDestro;
+    imp.VisualizzaDeformata = o.VisualizzaDeformata;
+    imp.ScalePreimpostate = o.ScalePreimpostate;
+    imp.StatoLimite = o.StatoLimite;
+    imp.TipoSLE = o.TipoSLE;
 }
 
 void FrmMain::LeggeAppoggi(const LavoroNonSalvato& l, Velcora& t) const {
@@ -214,9 +222,7 @@ void FrmMain::LeggeAppoggi(const LavoroNonSalvato& l, Velcora& t) const {
             k, Legge(CampoDati::Appoggio, k, 1, [&] { return Singola(LeggeNumero(TestoCella(l, 1, k, 1), sep_)); }));
 }
 
-void FrmMain::LeggeOpzioni(const LavoroNonSalvato& l, Impostazioni& imp) const {
-    imp.VisualizzaDeformata = ckVisualizzaDeformata->isChecked();
-    imp.ScalePreimpostate = ckScalePreimpostate->isChecked();
+void FrmMain::LeggeScale(const LavoroNonSalvato& l, Impostazioni& imp) const {
     const auto scala = [&](int k) {
         return Legge(CampoDati::ScalaFissa, 0, k,
                      [&] { return LeggeNumero(l.Scale.at(static_cast<std::size_t>(k)), sep_); });
@@ -224,12 +230,6 @@ void FrmMain::LeggeOpzioni(const LavoroNonSalvato& l, Impostazioni& imp) const {
     imp.ScalaFissaM = scala(0);
     imp.ScalaFissaT = scala(1);
     imp.ScalaFissaFreccia = scala(2);
-    if (optSLU[0]->isChecked()) {
-        imp.StatoLimite = SLE;
-        imp.TipoSLE = std::max(ComboSLE->currentIndex(), 0);
-    } else {
-        imp.StatoLimite = SLU;
-    }
 }
 
 // Everything the data check moves into the beam from the input as typed, without the checks.
@@ -237,10 +237,10 @@ void FrmMain::TrasferisceDati(const LavoroNonSalvato& l, Velcora& t, Impostazion
     imp.Titolo = l.Titolo;
     Legge(CampoDati::NumeroCampate, 0, 0, [&] { t.nCampate(LeggeConteggio(l.Campate)); });
     LeggeCampate(l, t);
-    LeggeVincoli(t);
+    ApplicaOpzioni(l.Opzioni, t, imp);
     t.nDivisioniPlt = Legge(CampoDati::PuntiDiagramma, 0, 0, [&] { return LeggeConteggio(l.Punti); });
     LeggeAppoggi(l, t);
-    LeggeOpzioni(l, imp);
+    LeggeScale(l, imp);
 }
 
 // The beam document's input, with the cell or field being typed in committed first.

@@ -21,7 +21,10 @@ namespace vc {
 // are equal whatever the calculation has done to the beam since). Input that cannot be read
 // yet keeps the beam as it stands.
 LavoroNonSalvato FrmMain::Ingresso() const {
-    LavoroNonSalvato l = Lavoro(false);
+    return IngressoDi(Lavoro(false));
+}
+
+LavoroNonSalvato FrmMain::IngressoDi(LavoroNonSalvato l) const {
     Velcora t = trave_;
     Impostazioni imp = imp_;
     try {
@@ -45,6 +48,18 @@ void FrmMain::ConfermaCampi() {
 void FrmMain::Modifica(const char* descrizione) {
     bozza_ = false;
     documento_->Registra(Ingresso(), QString::fromUtf8(descrizione));
+    AggiornaModifiche();
+}
+
+// The restraints and options edited by their buttons: one step. While undo or redo shows a
+// step the buttons follow it, and the document refuses what they say.
+void FrmMain::ModificaOpzioni(const OpzioniIngresso& opzioni, const char* descrizione) {
+    if (documento_->InApplicazione() || opzioni == documento_->Dati().Opzioni) return;
+    bozza_ = false;
+    LavoroNonSalvato l = Lavoro(false);
+    l.Opzioni = opzioni;
+    l.DatiFile = DatiTrave(opzioni);
+    documento_->Registra(IngressoDi(std::move(l)), QString::fromUtf8(descrizione));
     AggiornaModifiche();
 }
 
@@ -90,7 +105,8 @@ void FrmMain::MostraIngresso(const LavoroNonSalvato& l) {
     // while it shows a step.
     DimensionaGriglie();
     FormScriveDati();
-    ComboSLE->setCurrentIndex(imp_.TipoSLE);
+    // No data file holds the SLE combination: the list shows the document's.
+    ComboSLE->setCurrentIndex(l.Opzioni.TipoSLE);
     MostraCampi(l); // the grids show the document's texts through their models
     MostraRisultati(false);
     bozza_ = false;

@@ -8,6 +8,7 @@
 #include "files/FileUscitaProposto.h"
 #include "outputs/Relazione.h"
 #include "support/ImpostazioniInternazionali.h"
+#include "ui/DocumentoTrave.h"
 #include "ui/FrmDecalage.h"
 #include "ui/GrigliaModifica.h"
 #include "ui/PlottaDisegno.h"
@@ -117,8 +118,10 @@ void FrmMain::DopoLettura() {
 // says which, since the results depend on it.
 void FrmMain::AvvisoStatoLimite() {
     if (VersioneAlmeno(imp_.VersioneLetta, "6.9")) return;
+    const OpzioniIngresso& o = Documento().Dati().Opzioni;
     const std::string stato =
-        optSLU[1]->isChecked() ? std::string("SLU") : std::string("SLE ").append(ComboSLE->currentText().toStdString());
+        o.StatoLimite == SLU ? std::string("SLU")
+                             : std::string("SLE ").append(CombinazioniSLE.at(static_cast<std::size_t>(o.TipoSLE)));
     msg_->Mostra(std::string("Il file (versione ")
                      .append(imp_.VersioneLetta)
                      .append(") non registra lo stato limite: è selezionato ")

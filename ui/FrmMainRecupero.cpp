@@ -5,12 +5,11 @@
 
 #include "files/FileDati.h"
 #include "files/Record.h"
+#include "ui/DocumentoTrave.h"
 #include "ui/GrigliaModifica.h"
 #include "ui/Recupero.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTimer>
 
 #include <sstream>
@@ -57,18 +56,23 @@ LavoroNonSalvato FrmMain::Lavoro(bool conEditore) const {
             l.Griglie[g][static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
                 griglia.Editor()->text().toStdString();
     }
-    // The rest of the beam (restraints, sections, loads, options) as a data file.
+    // The restraints and options are the document's (their buttons edit it), and the rest of
+    // the beam (sections, loads) goes with them as a data file.
+    l.Opzioni = documento_->Dati().Opzioni;
+    l.DatiFile = DatiTrave(l.Opzioni);
+    return l;
+}
+
+// The beam as it stands with these restraints and options, as a data file.
+std::string FrmMain::DatiTrave(const OpzioniIngresso& opzioni) const {
     Velcora t = trave_;
     Impostazioni imp = imp_;
-    imp.StatoLimite = optSLU[0]->isChecked() ? 0 : 1;
-    imp.ScalePreimpostate = ckScalePreimpostate->isChecked();
-    imp.VisualizzaDeformata = ckVisualizzaDeformata->isChecked();
+    ApplicaOpzioni(opzioni, t, imp);
     MessaggiRegistrati zitto;
     std::ostringstream uscita;
     FileTesto file = FileTesto::PerScrittura(uscita);
     vc::FileLeggeScrive(Modo::Scrittura, file, t, imp, zitto);
-    l.DatiFile = uscita.str();
-    return l;
+    return uscita.str();
 }
 
 void FrmMain::ScriveRecupero() {

@@ -14,6 +14,8 @@
 //   Griglia0 <TAB> rows, then one line of tab-separated cells per row (spans), Griglia1 (supports)
 //   Dati, then the data file of the beam to the end.
 
+#include "engine/Impostazioni.h"
+#include "engine/Vincoli.h"
 #include "ui/AppuntiGriglia.h"
 
 #include <array>
@@ -24,10 +26,22 @@
 
 namespace vc {
 
+// The restraints and the options of the calculation as the window's buttons choose them. The
+// data file in DatiFile holds them too (all but the SLE combination, a choice of the session):
+// the recovery file keeps them there, and the window takes them back from the beam it reads.
+struct OpzioniIngresso {
+    int VincoloSinistro = Appoggio, VincoloDestro = Appoggio; // restraint codes, -1 none chosen
+    int StatoLimite = SLU;
+    int TipoSLE = SLERara;
+    bool ScalePreimpostate = false, VisualizzaDeformata = false;
+    bool operator==(const OpzioniIngresso&) const = default;
+};
+
 struct LavoroNonSalvato {
     std::string NomeFile, PercorsoDati, Titolo, Campate, Punti;
     std::array<std::string, 3> Scale;
     std::array<TabellaTesti, 2> Griglie; // data cells from column 1 on, row by row
+    OpzioniIngresso Opzioni;             // not in the recovery file's text (see above)
     std::string DatiFile;                // the rest of the beam, as a data file
     bool operator==(const LavoroNonSalvato&) const = default;
 };

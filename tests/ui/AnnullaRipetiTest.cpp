@@ -5,6 +5,8 @@
 #include "AiutoFrmMain.h"
 #include "ui/DocumentoTrave.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QMenuBar>
 #include <functional>
 
@@ -150,6 +152,70 @@ TEST_F(AnnullaRipeti, IlMenuModificaEISuoiTasti) {
     QTest::keyClick(Fuoco(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(g->TestoCella(1, 2), "42");
     EXPECT_TRUE(w->isWindowModified());
+}
+
+// A restraint or an option chosen is a step of the document: undone, the buttons show the
+// previous choice again and the calculation takes that one, not what the buttons showed before;
+// redone, the choice is back for both.
+struct Opzione {
+    const char* Nome;
+    std::function<void(FrmMain&)> Sceglie;
+    std::function<bool(FrmMain&)> Mostrata;                             // the buttons show it
+    std::function<bool(const Velcora&, const Impostazioni&)> Calcolata; // the calculation took it
+};
+
+TEST_F(AnnullaRipeti, LOpzioneAnnullataEQuellaCheIlCalcoloLegge) {
+    const auto bottone = [](FrmMain& f, const char* nome) { return Controllo<QAbstractButton>(f, nome); };
+    const auto lista = [](FrmMain& f) { return Controllo<QComboBox>(f, "ComboSLE"); };
+    const Opzione opzioni[] = {
+        {"vincolo di sinistra", [&](FrmMain& f) { bottone(f, "opVincSin1")->click(); },
+         [&](FrmMain& f) { return bottone(f, "opVincSin1")->isChecked(); },
+         [](const Velcora& t, const Impostazioni&) { return t.VincoloSinistro == Incastro; }},
+        {"vincolo di destra", [&](FrmMain& f) { bottone(f, "opVincDes2")->click(); },
+         [&](FrmMain& f) { return bottone(f, "opVincDes2")->isChecked(); },
+         [](const Velcora& t, const Impostazioni&) { return t.VincoloDestro == Libero; }},
+        {"SLE", [&](FrmMain& f) { bottone(f, "optSLU0")->click(); },
+         [&](FrmMain& f) { return bottone(f, "optSLU0")->isChecked() && lista(f)->isEnabled(); },
+         [](const Velcora&, const Impostazioni& imp) { return imp.StatoLimite == SLE; }},
+        {"combinazione SLE", [&](FrmMain& f) { lista(f)->setCurrentIndex(SLEQuasiPermanente); },
+         [&](FrmMain& f) { return lista(f)->currentIndex() == SLEQuasiPermanente; },
+         [](const Velcora&, const Impostazioni& imp) { return imp.TipoSLE == SLEQuasiPermanente; }},
+        {"deformata", [&](FrmMain& f) { bottone(f, "ckVisualizzaDeformata")->click(); },
+         [&](FrmMain& f) { return bottone(f, "ckVisualizzaDeformata")->isChecked(); },
+         [](const Velcora&, const Impostazioni& imp) { return imp.VisualizzaDeformata; }},
+        {"scale fisse", [&](FrmMain& f) { bottone(f, "ckScalePreimpostate")->click(); },
+         [&](FrmMain& f) { return bottone(f, "ckScalePreimpostate")->isChecked(); },
+         [](const Velcora&, const Impostazioni& imp) { return imp.ScalePreimpostate; }},
+    };
+    for (const Opzione& o : opzioni) {
+        SCOPED_TRACE(o.Nome);
+        fs::remove_all(dati);
+        fs::create_directories(dati);
+        w = std::make_unique<FrmMain>(Separatori::Italiani(), &msg, &servizi);
+        ApreEsempio();
+        ASSERT_FALSE(o.Mostrata(*w));
+        const OpzioniIngresso prima = w->Documento().Dati().Opzioni;
+
+        o.Sceglie(*w);
+        QApplication::processEvents();
+        ASSERT_TRUE(o.Mostrata(*w));
+        EXPECT_EQ(Passi(), 1);
+        EXPECT_FALSE(w->Documento().Dati().Opzioni == prima);
+
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_FALSE(o.Mostrata(*w));
+        EXPECT_TRUE(w->Documento().Dati().Opzioni == prima);
+        EXPECT_FALSE(w->isWindowModified());
+        ASSERT_TRUE(w->EsegueCalcolo()) << Messaggi();
+        EXPECT_FALSE(o.Calcolata(w->TraveAttiva(), w->Imp()));
+
+        QTest::keyClick(w.get(), Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_TRUE(o.Mostrata(*w));
+        EXPECT_TRUE(w->isWindowModified());
+        ASSERT_TRUE(w->EsegueCalcolo()) << Messaggi();
+        EXPECT_TRUE(o.Calcolata(w->TraveAttiva(), w->Imp()));
+        TearDown();
+    }
 }
 
 // Typing into a field marks the beam at once; the step is made when the field is left.
