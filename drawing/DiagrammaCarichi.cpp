@@ -158,17 +158,11 @@ class Carichi {
     void Frecce() {
         if (!(scalaConcentrati_ > 0)) return;
         std::map<double, Pila> pile;
-        for (int f = 0; f < nFamiglie; ++f) {
-            if (!Mostra(t_, f, Forze)) continue;
-            for (const RigaCarichi& r : t_.TabForze()) {
-                const double v = Valore(r, f);
-                const auto x = Ascissa(r);
-                if (!x || v == 0) continue;
-                double& punta = pile[*x].Per(v);
-                Forza(*x, punta, v, ColoreFamiglia[static_cast<std::size_t>(f)]);
-                punta += v / scalaConcentrati_;
-            }
-        }
+        PerOgniCarico(t_.TabForze(), Forze, [&](double x, double v, int colore) {
+            double& punta = pile[x].Per(v);
+            Forza(x, punta, v, colore);
+            punta += v / scalaConcentrati_;
+        });
     }
 
     // The legend of the scales, a line for each kind of load drawn, at (x, y) going down; only
@@ -191,19 +185,27 @@ class Carichi {
     void Archi() {
         if (!(mezzoGiro_ > 0)) return;
         std::map<double, int> giaDisegnate;
+        PerOgniCarico(t_.TabCoppie(), Coppie, [&](double x, double w, int colore) {
+            const double raggio = raggioCoppie_ * (1 + 0.25 * giaDisegnate[x]++);
+            Coppia(x, raggio, w, colore);
+        });
+    }
+
+  private:
+    // Each concentrated load of the rows (forces or couples) whose family is shown, family by
+    // family, that stands on a span and is not zero: disegna(x, value, colour).
+    template <class Disegna>
+    void PerOgniCarico(const std::vector<RigaCarichi>& righe, int tipo, Disegna disegna) const {
         for (int f = 0; f < nFamiglie; ++f) {
-            if (!Mostra(t_, f, Coppie)) continue;
-            for (const RigaCarichi& r : t_.TabCoppie()) {
-                const double w = Valore(r, f);
+            if (!Mostra(t_, f, tipo)) continue;
+            for (const RigaCarichi& r : righe) {
+                const double v = Valore(r, f);
                 const auto x = Ascissa(r);
-                if (!x || w == 0) continue;
-                const double raggio = raggioCoppie_ * (1 + 0.25 * giaDisegnate[*x]++);
-                Coppia(*x, raggio, w, ColoreFamiglia[static_cast<std::size_t>(f)]);
+                if (x && v != 0) disegna(*x, v, ColoreFamiglia[static_cast<std::size_t>(f)]);
             }
         }
     }
 
-  private:
     // The abscissa of a concentrated load; nothing when its span does not exist.
     std::optional<double> Ascissa(const RigaCarichi& r) const {
         const int campata = static_cast<int>(r[0]);

@@ -2,8 +2,6 @@
 
 #include "support/Formattazione.h"
 
-#include <cmath>
-#include <limits>
 #include <stdexcept>
 
 namespace vc {
@@ -80,14 +78,7 @@ TestiCoefficienti TestiCoefParz(const CoefficientiParziali& coef, const Separato
 }
 
 float LeggeCoefficiente(std::string_view testo, const Separatori& sep) {
-    double v = 0;
-    try {
-        v = LeggeNumero(testo, sep);
-    } catch (const std::out_of_range&) {
-        return 0.0f;
-    }
-    if (!(std::fabs(v) <= static_cast<double>(std::numeric_limits<float>::max()))) return 0.0f;
-    return static_cast<float>(v);
+    return static_cast<float>(LeggeNumeroSingolo(testo, sep));
 }
 
 CoefficientiParziali LeggeCoefParz(const TestiCoefficienti& testi, const Separatori& sep) {

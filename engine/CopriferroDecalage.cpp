@@ -3,8 +3,6 @@
 #include "support/Formattazione.h"
 
 #include <cmath>
-#include <limits>
-#include <stdexcept>
 
 namespace vc {
 
@@ -16,16 +14,8 @@ std::string TestoCopriferro(float copriferro, const Separatori& sep) {
 }
 
 float CopriferroDaTesto(std::string_view testoCm, const Separatori& sep) {
-    double cm = 0;
-    try {
-        cm = LeggeNumero(testoCm, sep);
-    } catch (const std::out_of_range&) {
-        return 0.0f;
-    }
     // Beyond what a single holds in cm the cover could not be shown again: read as none.
-    if (!(std::fabs(cm) <= static_cast<double>(std::numeric_limits<float>::max()))) return 0.0f;
-    const double m = cm / 100.0;
-    return static_cast<float>(m);
+    return static_cast<float>(LeggeNumeroSingolo(testoCm, sep) / 100.0);
 }
 
 std::string DidascaliaDecalage(int voce, float copriferro, const Separatori& sep) {

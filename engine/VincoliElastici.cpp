@@ -70,7 +70,7 @@ SceltaVincolo ScegliVincolo(int vincoloSinistro, int vincoloDestro) {
     return s;
 }
 
-DatiVincoliElastici CaricaVincoliElastici(const Velcora& trave) {
+DatiVincoliElastici VincoliElasticiDellaTrave(const Velcora& trave) {
     DatiVincoliElastici d;
     for (int i = 1; i <= 9; ++i) {
         d.Pilastri[0][static_cast<std::size_t>(i - 1)] = trave.Dato_Sx(i);
@@ -79,6 +79,11 @@ DatiVincoliElastici CaricaVincoliElastici(const Velcora& trave) {
     d.Tipo = {trave.iTipoVincElastSx, trave.iTipoVincElastDx};
     d.K = {trave.kVincoloSinistro, trave.kVincoloDestro};
     d.Kutente = trave.Kutente;
+    return d;
+}
+
+DatiVincoliElastici CaricaVincoliElastici(const Velcora& trave) {
+    DatiVincoliElastici d = VincoliElasticiDellaTrave(trave);
     d.Pilastri[0][8] = ModuloElasticoCampata(trave, 1);
     d.Pilastri[1][8] = ModuloElasticoCampata(trave, trave.nCampate());
     return d;

@@ -56,6 +56,8 @@ struct DatiVincoliElastici {
     bool Kutente = false;
 };
 
+// The beam's data as it keeps them, the columns' E included.
+DatiVincoliElastici VincoliElasticiDellaTrave(const Velcora& trave);
 // The beam's data as the window opens on them: the column E of each end replaced by the
 // modulus of the end span's section (span 1 on the left, the last span on the right). Throws
 // std::out_of_range when an end span has no section.

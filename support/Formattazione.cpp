@@ -415,6 +415,19 @@ double LeggeNumero(std::string_view testo, const Separatori& sep) {
     return LetturaTollerante(t);
 }
 
+double LeggeNumeroOppure(std::string_view testo, const Separatori& sep, double oltre) {
+    try {
+        return LeggeNumero(testo, sep);
+    } catch (const std::out_of_range&) {
+        return oltre;
+    }
+}
+
+double LeggeNumeroSingolo(std::string_view testo, const Separatori& sep) {
+    const double v = LeggeNumeroOppure(testo, sep);
+    return std::fabs(v) <= static_cast<double>(std::numeric_limits<float>::max()) ? v : 0.0;
+}
+
 std::string FormattaSchema(double x, std::string_view schema, const Separatori& sep) {
     const Schema s = LeggeSchema(schema);
     return ApplicaSchema(Scompone(x), s, sep);

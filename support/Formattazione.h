@@ -29,6 +29,11 @@ namespace vc {
 // text without digits reads as 0. A magnitude beyond the range of a double throws
 // NumeroFuoriScala (an out_of_range, "Overflow"); one too small for it reads as 0.
 double LeggeNumero(std::string_view testo, const Separatori& sep);
+// LeggeNumero with `oltre` in place of a magnitude beyond a double, as the windows read a field.
+double LeggeNumeroOppure(std::string_view testo, const Separatori& sep, double oltre = 0);
+// A typed number that a single real holds (the beam and the settings keep singles); 0 for a
+// magnitude beyond what a single holds. In double, so that a caller may scale it first.
+double LeggeNumeroSingolo(std::string_view testo, const Separatori& sep);
 
 // Formats x with a pattern of digit placeholders:
 //   leading literal text, then "#" (optional digit), "0" (required digit) and "," (group the

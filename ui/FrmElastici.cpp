@@ -21,7 +21,6 @@
 
 #include <cmath>
 #include <exception>
-#include <stdexcept>
 
 namespace vc {
 namespace {
@@ -246,15 +245,7 @@ void FrmElastici::CaricaDati() {
         dati_ = CaricaVincoliElastici(trave_);
     } catch (const std::exception&) {
         msg_.Mostra("Controllare i dati.", Icona::Errore);
-        // The data as the beam keeps them, the column modulus included.
-        dati_ = {};
-        for (int i = 1; i <= 9; ++i) {
-            dati_.Pilastri[0][static_cast<std::size_t>(i - 1)] = trave_.Dato_Sx(i);
-            dati_.Pilastri[1][static_cast<std::size_t>(i - 1)] = trave_.Dato_Dx(i);
-        }
-        dati_.Tipo = {trave_.iTipoVincElastSx, trave_.iTipoVincElastDx};
-        dati_.K = {trave_.kVincoloSinistro, trave_.kVincoloDestro};
-        dati_.Kutente = trave_.Kutente;
+        dati_ = VincoliElasticiDellaTrave(trave_); // the column modulus as the beam keeps it
     }
     for (int& t : dati_.Tipo)
         if (t < 0 || t >= nSituazioniTelaio) t = 0;
@@ -311,11 +302,7 @@ void FrmElastici::AbilitaCaselleK() {
 }
 
 double FrmElastici::Valore(const QLineEdit* campo) const {
-    try {
-        return LeggeNumero(campo->text().toStdString(), sep_);
-    } catch (const std::out_of_range&) {
-        return 0.0;
-    }
+    return LeggeNumeroOppure(campo->text().toStdString(), sep_);
 }
 
 void FrmElastici::RigidezzaCalcola(int posizione) {

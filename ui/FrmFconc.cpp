@@ -183,12 +183,7 @@ void FrmFconc::InvioConteggio(std::size_t quale) {
     QLineEdit* campo = txtRigheGriglia_[quale];
     int n = 0;
     if (VerificaContenuto(campo->text().toStdString(), sep_)) {
-        double v = 0;
-        try {
-            v = LeggeNumero(campo->text().toStdString(), sep_);
-        } catch (const std::out_of_range&) {
-            v = MassimoRighe;
-        }
+        const double v = LeggeNumeroOppure(campo->text().toStdString(), sep_, MassimoRighe);
         n = static_cast<int>(std::clamp(std::round(v), -1.0, static_cast<double>(MassimoRighe)));
     }
     n = std::max(n, 0);

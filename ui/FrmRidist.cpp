@@ -15,10 +15,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <cmath>
-#include <limits>
-#include <stdexcept>
-
 namespace vc {
 
 namespace {
@@ -153,14 +149,7 @@ void FrmRidist::ImpostaClasse() {
 }
 
 float FrmRidist::Leggi(const QLineEdit* campo) const {
-    double v = 0;
-    try {
-        v = LeggeNumero(campo->text().toStdString(), sep_);
-    } catch (const std::out_of_range&) {
-        return 0.0f;
-    }
-    if (!(std::fabs(v) <= static_cast<double>(std::numeric_limits<float>::max()))) return 0.0f;
-    return static_cast<float>(v);
+    return static_cast<float>(LeggeNumeroSingolo(campo->text().toStdString(), sep_));
 }
 
 void FrmRidist::MostraDelta() {

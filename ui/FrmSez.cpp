@@ -163,12 +163,7 @@ FrmSez::FrmSez(Velcora& trave, const Separatori& sep, Messaggi& msg, QWidget* ge
     connect(cbFineSez_, &QPushButton::clicked, this, &QDialog::accept);
     AlTastoInvio(txtNsez_, [this] {
         MemorizzaSezione();
-        double n = 0;
-        try {
-            n = std::round(LeggeNumero(txtNsez_->text().toStdString(), sep_));
-        } catch (const std::out_of_range&) {
-            n = 1.0e9;
-        }
+        const double n = std::round(LeggeNumeroOppure(txtNsez_->text().toStdString(), sep_, 1.0e9));
         VaiASezione(static_cast<int>(std::clamp(n, -1.0, 1.0e9)));
     });
 
@@ -201,11 +196,7 @@ FrmSez::FrmSez(Velcora& trave, const Separatori& sep, Messaggi& msg, QWidget* ge
 }
 
 double FrmSez::Valore(const QLineEdit* campo) const {
-    try {
-        return LeggeNumero(campo->text().toStdString(), sep_);
-    } catch (const std::out_of_range&) {
-        return 0.0;
-    }
+    return LeggeNumeroOppure(campo->text().toStdString(), sep_);
 }
 
 void FrmSez::VaiASezione(int numero) {

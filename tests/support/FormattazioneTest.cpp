@@ -87,6 +87,27 @@ TEST(FormattazioneLettura, OutOfRangeMagnitudes) {
     EXPECT_EQ(LeggeNumero("0E999", IT), 0.0);
 }
 
+// A field read as the windows read it: a value beyond a double gives the fallback; for a single
+// real, one beyond what a single holds gives 0.
+TEST(FormattazioneLettura, FieldReadWithAFallback) {
+    const struct {
+        const char* testo;
+        double oppure, oppure9, singolo;
+    } casi[] = {
+        {"2,5", 2.5, 2.5, 2.5},
+        {"-1E+300", -1e300, -1e300, 0.0}, // a double, not a single
+        {"3,4E+38", 3.4e38, 3.4e38, 3.4e38},
+        {"1E999", 0.0, 9.0, 0.0},
+        {"-5E400", 0.0, 9.0, 0.0},
+        {"", 0.0, 0.0, 0.0},
+    };
+    for (const auto& c : casi) {
+        EXPECT_DOUBLE_EQ(LeggeNumeroOppure(c.testo, IT), c.oppure) << c.testo;
+        EXPECT_DOUBLE_EQ(LeggeNumeroOppure(c.testo, IT, 9.0), c.oppure9) << c.testo;
+        EXPECT_DOUBLE_EQ(LeggeNumeroSingolo(c.testo, IT), c.singolo) << c.testo;
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Patterns
 
