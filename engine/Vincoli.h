@@ -40,4 +40,6 @@ constexpr ModoDecalage ModoDecalageDaCodice(int codice) {
     return codice == 1 ? ModoDecalage::Traslato : ModoDecalage::SovrappostoInviluppo;
 }
 
+constexpr int CodiceDaModoDecalage(ModoDecalage m) { return static_cast<int>(m); }
+
 } // namespace vc

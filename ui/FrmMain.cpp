@@ -566,7 +566,7 @@ void FrmMain::SceltaDecalage(int voce, bool attivo) {
         // The item was checked: decalage off.
         questa->setChecked(false);
         questa->setText(voce == VoceDecalage ? QStringLiteral("&Decalage") : QStringLiteral("D&ecalage Sovrapposto"));
-        trave_.Decala = 0;
+        trave_.Decala = CodiceDaModoDecalage(ModoDecalage::Nessuno);
         Modifica("Decalage");
         return;
     }
@@ -579,7 +579,7 @@ void FrmMain::SceltaDecalage(int voce, bool attivo) {
         Modifica("Decalage");
     });
     questa->setChecked(true);
-    trave_.Decala = voce == VoceDecalage ? 1 : 2;
+    trave_.Decala = CodiceDaModoDecalage(voce == VoceDecalage ? ModoDecalage::Traslato : ModoDecalage::SovrappostoInviluppo);
     altra->setChecked(false);
     altra->setText(voce == VoceDecalage ? QStringLiteral("D&ecalage Sovrapposto") : QStringLiteral("&Decalage"));
     Modifica("Decalage");

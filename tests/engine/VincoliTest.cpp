@@ -36,6 +36,9 @@ TEST(Vincoli, IlDecalageDiUnCodiceSconosciutoSiDisegnaSovrapposto) {
     for (const auto& [codice, modo] : casi) {
         trave.Decala = codice;
         EXPECT_EQ(trave.ModoDecala(), modo) << codice;
+        if (codice <= 2) {
+            EXPECT_EQ(CodiceDaModoDecalage(modo), codice); // the code the file keeps
+        }
     }
 }
 
