@@ -2,12 +2,10 @@
 
 #include "ui/DocumentoTrave.h"
 
-#include <iterator>
-
 namespace vc {
 
 ModelloDocumento::ModelloDocumento(DocumentoTrave& documento, std::size_t griglia, QObject* genitore)
-    : QAbstractTableModel(genitore), documento_(documento), griglia_(griglia), righe_(RigheDocumento()) {
+    : ModelloConIntestazioni(genitore), documento_(documento), griglia_(griglia), righe_(RigheDocumento()) {
     connect(&documento_, &DocumentoTrave::TestiSostituiti, this, &ModelloDocumento::Segue);
 }
 
@@ -17,15 +15,6 @@ int ModelloDocumento::RigheDocumento() const {
 
 int ModelloDocumento::rowCount(const QModelIndex& genitore) const {
     return genitore.isValid() ? 0 : righe_;
-}
-
-int ModelloDocumento::columnCount(const QModelIndex& genitore) const {
-    return genitore.isValid() ? 0 : static_cast<int>(intestazioni_.size());
-}
-
-bool ModelloDocumento::Dentro(const QModelIndex& indice) const {
-    return indice.isValid() && indice.model() == this && indice.row() < righe_ &&
-           indice.column() < columnCount();
 }
 
 QVariant ModelloDocumento::data(const QModelIndex& indice, int ruolo) const {
@@ -46,24 +35,6 @@ bool ModelloDocumento::setData(const QModelIndex& indice, const QVariant& valore
     if (!documento_.ScriveCella(griglia_, indice.row(), indice.column(), valore.toString().toStdString()))
         return false;
     emit dataChanged(indice, indice, {Qt::DisplayRole, Qt::EditRole});
-    return true;
-}
-
-QVariant ModelloDocumento::headerData(int sezione, Qt::Orientation verso, int ruolo) const {
-    if (verso == Qt::Vertical) return QAbstractTableModel::headerData(sezione, verso, ruolo);
-    if (sezione < 0 || sezione >= columnCount() || (ruolo != Qt::DisplayRole && ruolo != Qt::EditRole))
-        return {};
-    return intestazioni_[static_cast<std::size_t>(sezione)];
-}
-
-bool ModelloDocumento::setHeaderData(int sezione, Qt::Orientation verso, const QVariant& valore, int ruolo) {
-    if (verso != Qt::Horizontal || sezione < 0 || sezione >= columnCount() ||
-        (ruolo != Qt::EditRole && ruolo != Qt::DisplayRole))
-        return false;
-    QString& intestazione = intestazioni_[static_cast<std::size_t>(sezione)];
-    if (intestazione == valore.toString()) return true;
-    intestazione = valore.toString();
-    emit headerDataChanged(verso, sezione, sezione);
     return true;
 }
 
@@ -89,24 +60,6 @@ bool ModelloDocumento::removeRows(int riga, int quante, const QModelIndex& genit
     documento_.ImpostaRighe(griglia_, riga, columnCount() - 1);
     righe_ = riga;
     endRemoveRows();
-    return true;
-}
-
-bool ModelloDocumento::insertColumns(int colonna, int quante, const QModelIndex& genitore) {
-    if (genitore.isValid() || colonna < 0 || colonna > columnCount() || quante < 1) return false;
-    beginInsertColumns({}, colonna, colonna + quante - 1);
-    intestazioni_.insert(std::next(intestazioni_.begin(), colonna), static_cast<std::size_t>(quante),
-                         QString());
-    endInsertColumns();
-    return true;
-}
-
-bool ModelloDocumento::removeColumns(int colonna, int quante, const QModelIndex& genitore) {
-    if (genitore.isValid() || colonna < 0 || quante < 1 || colonna + quante > columnCount()) return false;
-    beginRemoveColumns({}, colonna, colonna + quante - 1);
-    intestazioni_.erase(std::next(intestazioni_.begin(), colonna),
-                        std::next(intestazioni_.begin(), colonna + quante));
-    endRemoveColumns();
     return true;
 }
 

@@ -10,42 +10,33 @@
 // its own model (insertColumns, setHeaderData); rows are added and removed at the end (the span
 // count), each row of the document as wide as the columns after the number.
 
-#include <QAbstractTableModel>
-#include <QString>
+#include "ui/ModelloConIntestazioni.h"
+
 #include <cstddef>
-#include <vector>
 
 namespace vc {
 
 class DocumentoTrave;
 
-class ModelloDocumento final : public QAbstractTableModel {
+class ModelloDocumento final : public ModelloConIntestazioni {
     Q_OBJECT
   public:
     // griglia: 0 spans, 1 supports.
     ModelloDocumento(DocumentoTrave& documento, std::size_t griglia, QObject* genitore = nullptr);
 
     int rowCount(const QModelIndex& genitore = {}) const override;
-    int columnCount(const QModelIndex& genitore = {}) const override;
     QVariant data(const QModelIndex& indice, int ruolo = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& indice, const QVariant& valore, int ruolo = Qt::EditRole) override;
-    QVariant headerData(int sezione, Qt::Orientation verso, int ruolo = Qt::DisplayRole) const override;
-    bool setHeaderData(int sezione, Qt::Orientation verso, const QVariant& valore,
-                       int ruolo = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& indice) const override;
     bool insertRows(int riga, int quante, const QModelIndex& genitore = {}) override;
     bool removeRows(int riga, int quante, const QModelIndex& genitore = {}) override;
-    bool insertColumns(int colonna, int quante, const QModelIndex& genitore = {}) override;
-    bool removeColumns(int colonna, int quante, const QModelIndex& genitore = {}) override;
 
   private:
-    bool Dentro(const QModelIndex& indice) const;
     int RigheDocumento() const;
     void Segue(); // the document's texts were replaced
 
     DocumentoTrave& documento_;
     std::size_t griglia_;
-    std::vector<QString> intestazioni_;
     int righe_ = 0; // as the views know them; follows the document's on Segue
 };
 

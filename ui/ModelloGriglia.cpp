@@ -4,19 +4,10 @@
 
 namespace vc {
 
-ModelloGriglia::ModelloGriglia(QObject* genitore) : QAbstractTableModel(genitore) {}
+ModelloGriglia::ModelloGriglia(QObject* genitore) : ModelloConIntestazioni(genitore) {}
 
 int ModelloGriglia::rowCount(const QModelIndex& genitore) const {
     return genitore.isValid() ? 0 : static_cast<int>(celle_.size());
-}
-
-int ModelloGriglia::columnCount(const QModelIndex& genitore) const {
-    return genitore.isValid() ? 0 : static_cast<int>(intestazioni_.size());
-}
-
-bool ModelloGriglia::Dentro(const QModelIndex& indice) const {
-    return indice.isValid() && indice.model() == this && indice.row() < rowCount() &&
-           indice.column() < columnCount();
 }
 
 QVariant ModelloGriglia::data(const QModelIndex& indice, int ruolo) const {
@@ -43,25 +34,6 @@ bool ModelloGriglia::setData(const QModelIndex& indice, const QVariant& valore, 
     return true;
 }
 
-QVariant ModelloGriglia::headerData(int sezione, Qt::Orientation verso, int ruolo) const {
-    if (verso == Qt::Vertical) return QAbstractTableModel::headerData(sezione, verso, ruolo);
-    if (sezione < 0 || sezione >= columnCount() || (ruolo != Qt::DisplayRole && ruolo != Qt::EditRole))
-        return {};
-    return intestazioni_[static_cast<std::size_t>(sezione)];
-}
-
-bool ModelloGriglia::setHeaderData(int sezione, Qt::Orientation verso, const QVariant& valore, int ruolo) {
-    if (verso != Qt::Horizontal || sezione < 0 || sezione >= columnCount() ||
-        (ruolo != Qt::EditRole && ruolo != Qt::DisplayRole))
-        return false;
-    QString& intestazione = intestazioni_[static_cast<std::size_t>(sezione)];
-    const QString testo = valore.toString();
-    if (intestazione == testo) return true;
-    intestazione = testo;
-    emit headerDataChanged(verso, sezione, sezione);
-    return true;
-}
-
 Qt::ItemFlags ModelloGriglia::flags(const QModelIndex& indice) const {
     // The fixed column is skipped by the arrows and the mouse.
     if (!Dentro(indice) || indice.column() == 0) return Qt::NoItemFlags;
@@ -73,7 +45,7 @@ bool ModelloGriglia::insertRows(int riga, int quante, const QModelIndex& genitor
     if (genitore.isValid() || riga < 0 || riga > rowCount() || quante < 1) return false;
     beginInsertRows({}, riga, riga + quante - 1);
     celle_.insert(std::next(celle_.begin(), riga), static_cast<std::size_t>(quante),
-                  std::vector<QString>(intestazioni_.size()));
+                  std::vector<QString>(static_cast<std::size_t>(columnCount())));
     endInsertRows();
     return true;
 }
@@ -86,26 +58,14 @@ bool ModelloGriglia::removeRows(int riga, int quante, const QModelIndex& genitor
     return true;
 }
 
-bool ModelloGriglia::insertColumns(int colonna, int quante, const QModelIndex& genitore) {
-    if (genitore.isValid() || colonna < 0 || colonna > columnCount() || quante < 1) return false;
-    beginInsertColumns({}, colonna, colonna + quante - 1);
-    const auto n = static_cast<std::size_t>(quante);
-    intestazioni_.insert(std::next(intestazioni_.begin(), colonna), n, QString());
+void ModelloGriglia::ColonneInserite(int colonna, int quante) {
     for (auto& r : celle_)
-        r.insert(std::next(r.begin(), colonna), n, QString());
-    endInsertColumns();
-    return true;
+        r.insert(std::next(r.begin(), colonna), static_cast<std::size_t>(quante), QString());
 }
 
-bool ModelloGriglia::removeColumns(int colonna, int quante, const QModelIndex& genitore) {
-    if (genitore.isValid() || colonna < 0 || quante < 1 || colonna + quante > columnCount()) return false;
-    beginRemoveColumns({}, colonna, colonna + quante - 1);
-    intestazioni_.erase(std::next(intestazioni_.begin(), colonna),
-                        std::next(intestazioni_.begin(), colonna + quante));
+void ModelloGriglia::ColonneTolte(int colonna, int quante) {
     for (auto& r : celle_)
         r.erase(std::next(r.begin(), colonna), std::next(r.begin(), colonna + quante));
-    endRemoveColumns();
-    return true;
 }
 
 void ModelloGriglia::ImpostaSolaLettura(bool solaLettura) {

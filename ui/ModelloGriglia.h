@@ -14,38 +14,33 @@
 //   m.setHeaderData(1, Qt::Horizontal, "Luce");
 //   m.setData(m.index(0, 1), "5");      // span 1, "Luce"
 
-#include <QAbstractTableModel>
+#include "ui/ModelloConIntestazioni.h"
+
 #include <QString>
 #include <vector>
 
 namespace vc {
 
-class ModelloGriglia final : public QAbstractTableModel {
+class ModelloGriglia final : public ModelloConIntestazioni {
     Q_OBJECT
   public:
     explicit ModelloGriglia(QObject* genitore = nullptr);
 
     int rowCount(const QModelIndex& genitore = {}) const override;
-    int columnCount(const QModelIndex& genitore = {}) const override;
     QVariant data(const QModelIndex& indice, int ruolo = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& indice, const QVariant& valore, int ruolo = Qt::EditRole) override;
-    QVariant headerData(int sezione, Qt::Orientation verso, int ruolo = Qt::DisplayRole) const override;
-    bool setHeaderData(int sezione, Qt::Orientation verso, const QVariant& valore,
-                       int ruolo = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& indice) const override;
     bool insertRows(int riga, int quante, const QModelIndex& genitore = {}) override;
     bool removeRows(int riga, int quante, const QModelIndex& genitore = {}) override;
-    bool insertColumns(int colonna, int quante, const QModelIndex& genitore = {}) override;
-    bool removeColumns(int colonna, int quante, const QModelIndex& genitore = {}) override;
 
     void ImpostaSolaLettura(bool solaLettura);
     bool SolaLettura() const { return solaLettura_; }
 
   private:
-    bool Dentro(const QModelIndex& indice) const;
+    void ColonneInserite(int colonna, int quante) override;
+    void ColonneTolte(int colonna, int quante) override;
 
     std::vector<std::vector<QString>> celle_; // by row, each row as wide as the headings
-    std::vector<QString> intestazioni_;
     bool solaLettura_ = false;
 };
 
