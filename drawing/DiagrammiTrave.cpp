@@ -6,6 +6,7 @@
 #include "engine/Combinazioni.h"
 #include "engine/Decalage.h"
 #include "support/Formattazione.h"
+#include "support/TabellaNomi.h"
 
 #include <algorithm>
 #include <array>
@@ -180,15 +181,11 @@ std::pair<double, double> EstremiFrecce(const Velcora& t) {
 } // namespace
 
 std::string_view NomeDiagramma(TipoDiagramma tipo) {
-    for (const auto& [t, nome] : NomiDiagrammi)
-        if (t == tipo) return nome;
-    return {};
+    return NomeInTabella(NomiDiagrammi, tipo);
 }
 
 std::optional<TipoDiagramma> DiagrammaDaNome(std::string_view nome) {
-    for (const auto& [t, n] : NomiDiagrammi)
-        if (n == nome) return t;
-    return std::nullopt;
+    return ValoreInTabella(NomiDiagrammi, nome);
 }
 
 double ScalaArrotondata(double scala) {

@@ -1,6 +1,7 @@
 #include "drawing/core/Dispositivo.h"
 
 #include "drawing/core/Poligoni.h"
+#include "support/TabellaNomi.h"
 
 #include <array>
 #include <cmath>
@@ -17,15 +18,11 @@ constexpr std::array<std::pair<Uscita, std::string_view>, 5> Nomi = {{{Uscita::V
 } // namespace
 
 std::string_view NomeUscita(Uscita u) {
-    for (const auto& [uscita, nome] : Nomi)
-        if (uscita == u) return nome;
-    return {};
+    return NomeInTabella(Nomi, u);
 }
 
 std::optional<Uscita> UscitaDaNome(std::string_view nome) {
-    for (const auto& [uscita, n] : Nomi)
-        if (n == nome) return uscita;
-    return std::nullopt;
+    return ValoreInTabella(Nomi, nome);
 }
 
 std::uint32_t ColoreRGB(int numero) {
