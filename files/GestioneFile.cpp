@@ -89,6 +89,18 @@ EsitoFile LeggeDati(std::string contenuto, Velcora& trave, Impostazioni& imp, Me
     return FileLeggeScrive(Modo::Lettura, testo, trave, imp, msg);
 }
 
+// The whole data file, or nothing once the reason it cannot be read has been said.
+std::optional<std::string> LeggeOSegnala(const fs::path& file, Messaggi& msg) {
+    std::error_code ec;
+    auto contenuto = LeggeFileIntero(file, ec);
+    if (contenuto) return contenuto;
+    if (ec == std::errc::no_such_file_or_directory)
+        msg.Mostra("File " + file.string() + " non trovato ", Icona::Nessuna);
+    else
+        msg.Mostra(MotivoApertura(file, ec), Icona::Nessuna);
+    return std::nullopt;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -231,14 +243,8 @@ bool LeggeFileDati(const fs::path& percorso, Velcora& trave, Impostazioni& imp, 
     std::error_code ec;
     fs::path file = fs::absolute(percorso, ec);
     if (ec) file = percorso;
-    auto contenuto = LeggeFileIntero(file, ec);
-    if (!contenuto) {
-        if (ec == std::errc::no_such_file_or_directory)
-            msg.Mostra("File " + file.string() + " non trovato ", Icona::Nessuna);
-        else
-            msg.Mostra(MotivoApertura(file, ec), Icona::Nessuna);
-        return false;
-    }
+    auto contenuto = LeggeOSegnala(file, msg);
+    if (!contenuto) return false;
     ImpostaNomeECartella(file, imp);
     return LeggeDati(std::move(*contenuto), trave, imp, msg) != EsitoFile::Incompleto;
 }
@@ -271,12 +277,8 @@ bool ApriFileDaRigaComando(std::string_view rigaComando, Velcora& trave, Imposta
     std::error_code ec;
     const fs::path percorso = fs::absolute(unito, ec);
     ImpostaNomeECartella(percorso, imp);
-    auto contenuto = LeggeFileIntero(percorso, ec);
+    auto contenuto = LeggeOSegnala(percorso, msg);
     if (!contenuto) {
-        if (ec == std::errc::no_such_file_or_directory)
-            msg.Mostra("File " + percorso.string() + " non trovato ", Icona::Nessuna);
-        else
-            msg.Mostra(MotivoApertura(percorso, ec), Icona::Nessuna);
         imp.NomeFile.clear();
         return false;
     }
