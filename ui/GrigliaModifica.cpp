@@ -596,31 +596,31 @@ void GrigliaModifica::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEdi
     QTableView::closeEditor(editor, suggerimento);
 }
 
+namespace {
+
+// One step of the Enter sequence along a line of cells and then on to the start of the next
+// line (rows or columns; cells from 1, 0 being the headings); false after the last cell.
+bool PassoInvio(int& lungo, int ultimoLungo, int& linea, int ultimaLinea) {
+    if (lungo < ultimoLungo) {
+        ++lungo;
+    } else if (linea < ultimaLinea) {
+        ++linea;
+        lungo = 1;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void GrigliaModifica::AvanzaDopoInvio() {
     int riga = RigaCorrente();
     int colonna = ColonnaCorrente();
     const int ultimaRiga = Righe() - 1;
     const int ultimaColonna = Colonne() - 1;
-    bool fine = false;
-    if (perRighe_) {
-        if (colonna < ultimaColonna) {
-            ++colonna;
-        } else if (riga < ultimaRiga) {
-            ++riga;
-            colonna = 1;
-        } else {
-            fine = true;
-        }
-    } else {
-        if (riga < ultimaRiga) {
-            ++riga;
-        } else if (colonna < ultimaColonna) {
-            ++colonna;
-            riga = 1;
-        } else {
-            fine = true;
-        }
-    }
+    const bool fine = perRighe_ ? !PassoInvio(colonna, ultimaColonna, riga, ultimaRiga)
+                                : !PassoInvio(riga, ultimaRiga, colonna, ultimaColonna);
     if (fine) {
         if (seguente_ && seguente_->isVisible() && seguente_->isEnabled()) seguente_->setFocus(Qt::TabFocusReason);
         emit FineGriglia();
