@@ -26,30 +26,41 @@ int RigheGriglia(const vc::FrmMain& w, const char* nome) {
     return griglia && griglia->model() ? griglia->model()->rowCount() : 0;
 }
 
+// A folder with the default factors beside the program (so that the start is silent) and
+// a data file of a beam of n spans.
+struct CartellaConTrave {
+    CartellaConTrave(int n, int divisioni) : dir(cartella.path().toStdString()), file(dir / "trave_lunga.vlr") {
+        std::ofstream(dir / "VelcoraDwg.ini", std::ios::binary)
+            << "1\r\n1.3\r\n.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n.7\r\n.5\r\n.3\r\n.7\r\n.5\r\n.3\r\n";
+        vc::Velcora trave = vc::bench::TraveVaria(n, divisioni);
+        vc::Impostazioni imp;
+        vc::MessaggiRegistrati msg;
+        scritto = !vc::ScriveFileTrave(file, trave, imp, msg).has_value();
+    }
+    vc::AvvioProgramma Avvio() const {
+        vc::AvvioProgramma avvio;
+        avvio.CartellaProgramma = dir;
+        avvio.CartellaCorrente = dir;
+        avvio.RigaComando = {file.string()};
+        avvio.CartellaRecupero = dir / "recupero";
+        return avvio;
+    }
+    QTemporaryDir cartella;
+    fs::path dir, file;
+    bool scritto = false;
+};
+
 void CalcoloFinestra(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const int divisioni = static_cast<int>(state.range(1));
-    QTemporaryDir cartella;
-    const fs::path dir = cartella.path().toStdString();
-    // Default factors beside the program, so that the start is silent.
-    std::ofstream(dir / "VelcoraDwg.ini", std::ios::binary)
-        << "1\r\n1.3\r\n.8\r\n1.5\r\n0\r\n1.5\r\n0\r\n1.5\r\n.7\r\n.5\r\n.3\r\n.7\r\n.5\r\n.3\r\n";
-    vc::Velcora trave = vc::bench::TraveVaria(n, divisioni);
-    vc::Impostazioni imp;
-    vc::MessaggiRegistrati msg;
-    const fs::path file = dir / "trave_lunga.vlr";
-    if (vc::ScriveFileTrave(file, trave, imp, msg)) {
+    const CartellaConTrave dati(n, divisioni);
+    if (!dati.scritto) {
         state.SkipWithError("file dati non scritto");
         return;
     }
-
+    vc::MessaggiRegistrati msg;
     vc::FrmMain w(vc::Separatori::Italiani(), &msg);
-    vc::AvvioProgramma avvio;
-    avvio.CartellaProgramma = dir;
-    avvio.CartellaCorrente = dir;
-    avvio.RigaComando = {file.string()};
-    avvio.CartellaRecupero = dir / "recupero";
-    w.Avvia(avvio);
+    w.Avvia(dati.Avvio());
     w.show();
     auto* punti = w.findChild<QLineEdit*>(QStringLiteral("txtPlot"));
     auto* calcolo = w.findChild<QPushButton*>(QStringLiteral("cbCalcolo"));
@@ -74,9 +85,32 @@ void CalcoloFinestra(benchmark::State& state) {
     w.hide();
 }
 
+// A data file of n spans opened at the start, to the window showing it.
+void ApreFileFinestra(benchmark::State& state) {
+    const CartellaConTrave dati(static_cast<int>(state.range(0)), 100);
+    if (!dati.scritto) {
+        state.SkipWithError("file dati non scritto");
+        return;
+    }
+    for (auto _ : state) {
+        vc::MessaggiRegistrati msg;
+        vc::FrmMain w(vc::Separatori::Italiani(), &msg);
+        w.setAttribute(Qt::WA_DeleteOnClose, false);
+        w.Avvia(dati.Avvio());
+        w.show();
+        QApplication::processEvents();
+        if (RigheGriglia(w, "FlexGrid0") != state.range(0)) {
+            state.SkipWithError("griglia delle campate incompleta");
+            break;
+        }
+        w.hide();
+    }
+}
+
 } // namespace
 
 BENCHMARK(CalcoloFinestra)->Args({200, 100})->Args({200, 30000})->Unit(benchmark::kMillisecond);
+BENCHMARK(ApreFileFinestra)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // The window is drawn offscreen unless a display is given.
 int main(int argc, char** argv) {

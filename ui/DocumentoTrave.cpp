@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QUndoCommand>
+#include <algorithm>
 #include <utility>
 
 namespace vc {
@@ -98,6 +99,19 @@ bool DocumentoTrave::ImpostaRighe(std::size_t griglia, int righe, int celle) {
     tabella.resize(static_cast<std::size_t>(righe));
     for (auto& riga : tabella) riga.resize(static_cast<std::size_t>(celle));
     Registra(std::move(ora), QStringLiteral("Righe"));
+    return true;
+}
+
+bool DocumentoTrave::ScriveGriglia(std::size_t griglia, const TabellaTesti& celle) {
+    if (applicando_ || griglia >= dati_.Griglie.size()) return false;
+    LavoroNonSalvato ora = dati_;
+    TabellaTesti& tabella = ora.Griglie[griglia];
+    for (std::size_t r = 0; r < std::min(tabella.size(), celle.size()); ++r)
+        for (std::size_t c = 0; c < std::min(tabella[r].size(), celle[r].size()); ++c)
+            tabella[r][c] = celle[r][c];
+    if (tabella == dati_.Griglie[griglia]) return true;
+    Registra(std::move(ora), QStringLiteral("Celle"));
+    emit TestiSostituiti();
     return true;
 }
 

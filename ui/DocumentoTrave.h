@@ -55,6 +55,9 @@ class DocumentoTrave final : public QObject {
     bool ScriveCella(std::size_t griglia, int riga, int colonna, std::string testo);
     // The grid's rows, each of celle cells after the number; new cells are empty.
     bool ImpostaRighe(std::size_t griglia, int righe, int celle);
+    // The cells of the grid as one edit (a beam shown whole), row by row from column 1; what
+    // lies beyond the grid's rows and cells is left out.
+    bool ScriveGriglia(std::size_t griglia, const TabellaTesti& celle);
     bool InApplicazione() const { return applicando_; }
 
   signals:

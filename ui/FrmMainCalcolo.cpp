@@ -141,10 +141,15 @@ void FrmMain::ImpostaVincolo(const std::array<QRadioButton*, 4>& gruppo, Vincolo
 // The beam into the window
 
 void FrmMain::FormScriveDati() {
+    // Each grid is written whole, as one edit: cell by cell, a beam of a thousand spans took
+    // seconds to open.
     const int n = trave_.nCampate();
     const TabellaCelle campate = TabellaCampate(trave_, sep_);
+    TabellaTesti celleCampate(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i)
-        for (int c = ColLuce; c <= ColSezCampata; ++c) FlexGrid[0]->ScriveCella(campate.Cella(i, c), i, c);
+        for (int c = ColLuce; c <= ColSezCampata; ++c)
+            celleCampate[static_cast<std::size_t>(i - 1)].push_back(campate.Cella(i, c));
+    documento_->ScriveGriglia(0, celleCampate);
 
     ImpostaVincolo(opVincSin, trave_.VincoloEstremoSinistro());
     ImpostaVincolo(opVincDes, trave_.VincoloEstremoDestro());
@@ -153,7 +158,9 @@ void FrmMain::FormScriveDati() {
     const std::array<double, 3> scale = {imp_.ScalaFissaM, imp_.ScalaFissaT, imp_.ScalaFissaFreccia};
     for (std::size_t k = 0; k < scale.size(); ++k)
         txtscala[k]->setText(imp_.ScalePreimpostate ? Testo(TestoNumero(scale[k], sep_)) : QString());
-    for (int k = 1; k <= n + 1; ++k) FlexGrid[1]->ScriveCella(Testo(TestoNumero(trave_.LarghezzaAppoggi(k), sep_)), k, 1);
+    TabellaTesti larghezze;
+    for (int k = 1; k <= n + 1; ++k) larghezze.push_back({TestoNumero(trave_.LarghezzaAppoggi(k), sep_)});
+    documento_->ScriveGriglia(1, larghezze);
     optSLU[imp_.StatoLimite == SLE ? 0 : 1]->setChecked(true);
     AggiornaElastici();
     // The buttons' handlers gave the document what changed; a restraint not chosen checks no

@@ -82,5 +82,32 @@ TEST_F(GriglieDelDocumento, IlNumeroDiCampateAnnullatoTogliELeRighe) {
     EXPECT_EQ(Vista(Controllo<GrigliaModifica>(*w, "FlexGrid1"), 4, 1), Testi(1)[3][0]);
 }
 
+
+// A grid written whole (a beam shown after reading it) is one step; what lies beyond the grid's
+// rows and cells is left out, and the same texts again are no step.
+TEST_F(GriglieDelDocumento, UnaGrigliaScrittaInteraEUnPasso) {
+    ApreEsempio();
+    GrigliaModifica* g = Campate();
+    DocumentoTrave& doc = w->Documento();
+    TabellaTesti celle = Testi(0);
+    celle[0][0] = "7";
+    celle[2][5] = "2";
+    celle[0].push_back("oltre l'ultima colonna");
+    celle.push_back({"oltre l'ultima riga"});
+    QSignalSpy cambiate(g->model(), &QAbstractItemModel::dataChanged);
+    ASSERT_TRUE(doc.ScriveGriglia(0, celle));
+    EXPECT_EQ(doc.Pila().count(), 1);
+    EXPECT_EQ(Testi(0).size(), 3u);
+    EXPECT_EQ(Testi(0)[0].size(), 6u);
+    EXPECT_EQ(Vista(g, 1, 1), "7");
+    EXPECT_EQ(Vista(g, 3, 6), "2");
+    EXPECT_GE(cambiate.count(), 1);
+    EXPECT_TRUE(doc.ScriveGriglia(0, celle));
+    EXPECT_EQ(doc.Pila().count(), 1);
+    doc.Pila().undo();
+    EXPECT_EQ(Vista(g, 1, 1), "5");
+    EXPECT_FALSE(doc.ScriveGriglia(2, celle));
+}
+
 } // namespace
 } // namespace vc
