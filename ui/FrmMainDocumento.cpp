@@ -130,9 +130,7 @@ void FrmMain::MostraTesti(const LavoroNonSalvato& l) {
         griglia.AnnullaModifica();
         griglia.ImpostaRighe(static_cast<int>(l.Griglie[g].size()) + 1);
         griglia.NumeraRighe();
-        for (std::size_t r = 0; r < l.Griglie[g].size(); ++r)
-            for (std::size_t c = 0; c < l.Griglie[g][r].size(); ++c)
-                griglia.ScriveCella(l.Griglie[g][r][c], static_cast<int>(r) + 1, static_cast<int>(c) + 1);
+        documento_->ScriveGriglia(g, l.Griglie[g]);
     }
 }
 
