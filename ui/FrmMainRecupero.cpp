@@ -43,18 +43,15 @@ LavoroNonSalvato FrmMain::Lavoro(bool conEditore) const {
     l.Campate = txtCampate->text().toStdString();
     l.Punti = txtPlot->text().toStdString();
     for (std::size_t k = 0; k < l.Scale.size(); ++k) l.Scale[k] = txtscala[k]->text().toStdString();
+    // The grids' texts are the document's (the grids show it).
+    l.Griglie = documento_->Dati().Griglie;
     for (std::size_t g = 0; g < l.Griglie.size(); ++g) {
-        const GrigliaModifica& griglia = *FlexGrid[g];
-        for (int r = 1; r < griglia.Righe(); ++r) {
-            std::vector<std::string> riga;
-            for (int c = 1; c < griglia.Colonne(); ++c) riga.push_back(griglia.TestoCella(r, c));
-            l.Griglie[g].push_back(std::move(riga));
-        }
         // What is being typed is work too.
-        const int r = griglia.RigaCorrente(), c = griglia.ColonnaCorrente();
-        if (conEditore && griglia.InModifica() && r >= 1 && c >= 1 && r < griglia.Righe() && c < griglia.Colonne())
-            l.Griglie[g][static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
-                griglia.Editor()->text().toStdString();
+        const GrigliaModifica& griglia = *FlexGrid[g];
+        const auto r = static_cast<std::size_t>(griglia.RigaCorrente() - 1);
+        const auto c = static_cast<std::size_t>(griglia.ColonnaCorrente() - 1);
+        if (conEditore && griglia.InModifica() && r < l.Griglie[g].size() && c < l.Griglie[g][r].size())
+            l.Griglie[g][r][c] = griglia.Editor()->text().toStdString();
     }
     // The restraints and options are the document's (their buttons edit it), and the rest of
     // the beam (sections, loads) goes with them as a data file.
