@@ -595,11 +595,16 @@ void FrmMain::Calcolo() {
     cbDiagramma[0]->setFocus(Qt::OtherFocusReason);
 }
 
+// The dialogs that edit the beam work on a copy of it: while one is open the beam stays as the
+// document last took it (the recovery file written meanwhile holds no half-made edit), and what
+// the dialog hands back becomes the beam in one step.
 void FrmMain::Sezioni() {
     if (!ControllaDatiGriglie()) return;
-    FrmSez finestra(trave_, sep_, *msg_, this);
-    finestra.exec();
+    Velcora copia = trave_;
+    FrmSez finestra(copia, sep_, *msg_, this);
+    finestra.exec(); // however it closes, the window keeps the section shown, like the others
     cbCalcolo->setFocus(Qt::OtherFocusReason);
+    trave_ = std::move(copia);
     Modifica("Sezioni");
 }
 
@@ -618,8 +623,10 @@ void FrmMain::CarichiConcentrati() {
     } catch (const std::exception&) {
         // What cannot be read stays as it was; the lengths are the grid's own.
     }
-    FrmFconc finestra(trave_, std::move(luci), sep_, *msg_, this);
-    finestra.exec();
+    Velcora copia = trave_;
+    FrmFconc finestra(copia, std::move(luci), sep_, *msg_, this);
+    if (finestra.exec() != QDialog::Accepted) return; // "Annulla": the beam as it was
+    trave_ = std::move(copia);
     Modifica("Carichi concentrati");
 }
 

@@ -7,7 +7,9 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <functional>
 
 namespace vc {
@@ -214,6 +216,73 @@ TEST_F(AnnullaRipeti, LOpzioneAnnullataEQuellaCheIlCalcoloLegge) {
         EXPECT_TRUE(w->isWindowModified());
         ASSERT_TRUE(w->EsegueCalcolo()) << Messaggi();
         EXPECT_TRUE(o.Calcolata(w->TraveAttiva(), w->Imp()));
+        TearDown();
+    }
+}
+
+// The loads and sections windows work on a copy of the beam: "Annulla" leaves the beam and the
+// document as they were; "OK" (for the sections any closing) is one step, undone as a whole.
+struct Finestra {
+    const char* Nome;
+    const char* Comando;
+    std::function<void(QWidget*)> Lavora; // types into the window, then closes it
+    bool Passo;                           // the closing is a step
+    std::function<std::string(const Velcora&)> Stato;
+};
+
+TEST_F(AnnullaRipeti, UnaFinestraSuUnaCopiaDellaTrave) {
+    const auto forza = [](QWidget* f, int bottone) {
+        auto* conteggio = f->findChild<QLineEdit*>(QStringLiteral("txtRigheGriglia_0"));
+        auto* griglia = f->findChild<GrigliaModifica*>(QStringLiteral("FlexGrid_0"));
+        auto* chiude = f->findChild<QPushButton*>(QStringLiteral("cmdOK_%1").arg(bottone));
+        if (!conteggio || !griglia || !chiude) return f->close(), void();
+        conteggio->setText(QStringLiteral("1"));
+        QTest::keyClick(conteggio, Qt::Key_Return);
+        // Enter opened the first cell's editor: closed, so that it does not write its text back.
+        if (griglia->InModifica()) QTest::keyClick(griglia->Editor(), Qt::Key_Escape);
+        for (int c = 1; c <= 6; ++c) griglia->ScriveCella(std::string(c == 1 ? "1" : "2"), 1, c);
+        chiude->click();
+        if (f->isVisible()) f->close(); // refused: the message says why
+    };
+    const auto sezione = [](QWidget* f) {
+        auto* modulo = f->findChild<QLineEdit*>(QStringLiteral("txtEc_0"));
+        auto* fine = f->findChild<QPushButton*>(QStringLiteral("cbFineSez"));
+        if (!modulo || !fine) return f->close(), void();
+        modulo->setFocus();
+        modulo->selectAll();
+        QTest::keyClicks(modulo, QStringLiteral("12345"));
+        fine->click();
+    };
+    const auto carichi = [](const Velcora& t) { return std::to_string(t.nCarConc()); };
+    const auto modulo = [](Velcora t) { return std::to_string(t.EstraeDatiSezione(1).Young); };
+    const Finestra finestre[] = {
+        {"carichi, Annulla", "cbFconc", [&](QWidget* f) { forza(f, 0); }, false, carichi},
+        {"carichi, OK", "cbFconc", [&](QWidget* f) { forza(f, 1); }, true, carichi},
+        {"sezioni, Fine", "cbSezioni", sezione, true, modulo},
+    };
+    for (const Finestra& c : finestre) {
+        SCOPED_TRACE(c.Nome);
+        fs::remove_all(dati);
+        fs::create_directories(dati);
+        w = std::make_unique<FrmMain>(Separatori::Italiani(), &msg, &servizi);
+        ApreEsempio();
+        const std::string prima = c.Stato(w->TraveAttiva());
+        const LavoroNonSalvato documento = w->Documento().Dati();
+
+        prova::QuandoSiApre(c.Lavora);
+        Controllo<QPushButton>(*w, c.Comando)->click();
+        QApplication::processEvents();
+        ASSERT_TRUE(msg.Voci.empty()) << Messaggi();
+        EXPECT_EQ(Passi(), c.Passo ? 1 : 0);
+        EXPECT_EQ(w->isWindowModified(), c.Passo);
+        EXPECT_EQ(c.Stato(w->TraveAttiva()) != prima, c.Passo);
+        if (!c.Passo) {
+            EXPECT_TRUE(w->Documento().Dati() == documento);
+        } else {
+            Menu("mnuAnnulla")->trigger();
+            EXPECT_EQ(c.Stato(w->TraveAttiva()), prima);
+            EXPECT_FALSE(w->isWindowModified());
+        }
         TearDown();
     }
 }
