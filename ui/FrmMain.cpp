@@ -431,19 +431,13 @@ void FrmMain::CollegaEventi() {
     connect(ComboSLE, &QComboBox::currentIndexChanged, this, [this](int indice) {
         if (indice < 0) return;
         imp_.TipoSLE = indice; // the setting follows the list at once, not only at the data check
-        OpzioniIngresso o = documento_->Dati().Opzioni;
-        o.TipoSLE = indice;
-        ModificaOpzioni(o, "Combinazione SLE");
+        ModificaOpzioni([indice](OpzioniIngresso& o) { o.TipoSLE = indice; }, "Combinazione SLE");
     });
     connect(ckScalePreimpostate, &QCheckBox::toggled, this, [this](bool attivo) {
-        OpzioniIngresso o = documento_->Dati().Opzioni;
-        o.ScalePreimpostate = attivo;
-        ModificaOpzioni(o, "Scale fisse");
+        ModificaOpzioni([attivo](OpzioniIngresso& o) { o.ScalePreimpostate = attivo; }, "Scale fisse");
     });
     connect(ckVisualizzaDeformata, &QCheckBox::toggled, this, [this](bool attivo) {
-        OpzioniIngresso o = documento_->Dati().Opzioni;
-        o.VisualizzaDeformata = attivo;
-        ModificaOpzioni(o, "Visualizza deformata");
+        ModificaOpzioni([attivo](OpzioniIngresso& o) { o.VisualizzaDeformata = attivo; }, "Visualizza deformata");
     });
 
     // Every edit is a step of the beam document. A field being typed in marks the beam at once
@@ -493,9 +487,9 @@ void FrmMain::SceltaVincolo(bool sinistro, VincoloEstremo vincolo) {
     // The beam follows at once: the elastic restraints' command shows for it.
     (sinistro ? trave_.VincoloSinistro : trave_.VincoloDestro) = CodiceDaVincolo(vincolo);
     AggiornaElastici();
-    OpzioniIngresso o = documento_->Dati().Opzioni;
-    (sinistro ? o.VincoloSinistro : o.VincoloDestro) = CodiceDaVincolo(vincolo);
-    ModificaOpzioni(o, "Vincolo");
+    ModificaOpzioni(
+        [&](OpzioniIngresso& o) { (sinistro ? o.VincoloSinistro : o.VincoloDestro) = CodiceDaVincolo(vincolo); },
+        "Vincolo");
 }
 
 void FrmMain::AggiornaElastici() {
@@ -505,9 +499,7 @@ void FrmMain::AggiornaElastici() {
 
 void FrmMain::SceltaStatoLimite(int stato) {
     ComboSLE->setEnabled(stato == SLE);
-    OpzioniIngresso o = documento_->Dati().Opzioni;
-    o.StatoLimite = stato;
-    ModificaOpzioni(o, "Stato limite");
+    ModificaOpzioni([stato](OpzioniIngresso& o) { o.StatoLimite = stato; }, "Stato limite");
 }
 
 void FrmMain::InvioCampate() {

@@ -27,6 +27,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -196,7 +197,7 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     LavoroNonSalvato Ingresso() const;
     LavoroNonSalvato IngressoDi(LavoroNonSalvato l) const;
     void Modifica(const char* descrizione);
-    void ModificaOpzioni(const OpzioniIngresso& opzioni, const char* descrizione);
+    void ModificaOpzioni(const std::function<void(OpzioniIngresso&)>& cambia, const char* descrizione);
     void ConfermaCampi();
     void MostraIngresso(const LavoroNonSalvato& l);
     void MostraTesti(const LavoroNonSalvato& l);

@@ -165,10 +165,12 @@ void FrmMain::FormScriveDati() {
     AggiornaElastici();
     // The buttons' handlers gave the document what changed; a restraint not chosen checks no
     // button and says nothing, so the document takes the beam's restraints here.
-    OpzioniIngresso o = documento_->Dati().Opzioni;
-    o.VincoloSinistro = trave_.VincoloSinistro;
-    o.VincoloDestro = trave_.VincoloDestro;
-    ModificaOpzioni(o, "Vincolo");
+    ModificaOpzioni(
+        [this](OpzioniIngresso& o) {
+            o.VincoloSinistro = trave_.VincoloSinistro;
+            o.VincoloDestro = trave_.VincoloDestro;
+        },
+        "Vincolo");
 }
 
 // ---------------------------------------------------------------------------------------------

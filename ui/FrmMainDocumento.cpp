@@ -51,9 +51,12 @@ void FrmMain::Modifica(const char* descrizione) {
     AggiornaModifiche();
 }
 
-// The restraints and options edited by their buttons: one step. While undo or redo shows a
-// step the buttons follow it, and the document refuses what they say.
-void FrmMain::ModificaOpzioni(const OpzioniIngresso& opzioni, const char* descrizione) {
+// The restraints and options edited by their buttons (cambia changes the document's): one
+// step. While undo or redo shows a step the buttons follow it, and the document refuses what
+// they say.
+void FrmMain::ModificaOpzioni(const std::function<void(OpzioniIngresso&)>& cambia, const char* descrizione) {
+    OpzioniIngresso opzioni = documento_->Dati().Opzioni;
+    cambia(opzioni);
     if (documento_->InApplicazione() || opzioni == documento_->Dati().Opzioni) return;
     bozza_ = false;
     LavoroNonSalvato l = Lavoro(false);
