@@ -587,17 +587,28 @@ void FrmMain::Calcolo() {
     cbDiagramma[0]->setFocus(Qt::OtherFocusReason);
 }
 
-// The dialogs that edit the beam work on a copy of it: while one is open the beam stays as the
-// document last took it (the recovery file written meanwhile holds no half-made edit), and what
-// the dialog hands back becomes the beam in one step.
+// The dialogs that edit the beam or the settings work on copies of them: while one is open the
+// beam stays as the document last took it (the recovery file written meanwhile holds no half-made
+// edit), and what the dialog hands back (finestra true) becomes the beam in one step; "Annulla"
+// leaves it untouched.
+bool FrmMain::ModificaConFinestra(const char* descrizione, const std::function<bool(Velcora&, Impostazioni&)>& finestra) {
+    Velcora trave = trave_;
+    Impostazioni imp = imp_;
+    if (!finestra(trave, imp)) return false;
+    trave_ = std::move(trave);
+    imp_ = std::move(imp);
+    Modifica(descrizione);
+    return true;
+}
+
 void FrmMain::Sezioni() {
     if (!ControllaDatiGriglie()) return;
-    Velcora copia = trave_;
-    FrmSez finestra(copia, sep_, *msg_, this);
-    finestra.exec(); // however it closes, the window keeps the section shown, like the others
+    ModificaConFinestra("Sezioni", [this](Velcora& t, Impostazioni&) {
+        FrmSez finestra(t, sep_, *msg_, this);
+        finestra.exec(); // however it closes, the window keeps the section shown, like the others
+        return true;
+    });
     cbCalcolo->setFocus(Qt::OtherFocusReason);
-    trave_ = std::move(copia);
-    Modifica("Sezioni");
 }
 
 void FrmMain::CarichiConcentrati() {
@@ -615,18 +626,18 @@ void FrmMain::CarichiConcentrati() {
     } catch (const std::exception&) {
         // What cannot be read stays as it was; the lengths are the grid's own.
     }
-    Velcora copia = trave_;
-    FrmFconc finestra(copia, std::move(luci), sep_, *msg_, this);
-    if (finestra.exec() != QDialog::Accepted) return; // "Annulla": the beam as it was
-    trave_ = std::move(copia);
-    Modifica("Carichi concentrati");
+    ModificaConFinestra("Carichi concentrati", [&](Velcora& t, Impostazioni&) {
+        FrmFconc finestra(t, std::move(luci), sep_, *msg_, this);
+        return finestra.exec() == QDialog::Accepted;
+    });
 }
 
 void FrmMain::Visualizza() {
-    FrmVisualCar scelta(trave_, this);
-    if (scelta.exec() != QDialog::Accepted) return;
-    Modifica("Visualizza carichi");
-    if (!Esegue(&vc::CalcolaCarichi)) return;
+    const bool scelti = ModificaConFinestra("Visualizza carichi", [this](Velcora& t, Impostazioni&) {
+        FrmVisualCar scelta(t, this);
+        return scelta.exec() == QDialog::Accepted;
+    });
+    if (!scelti || !Esegue(&vc::CalcolaCarichi)) return;
     if (trave_.nCampate() > 0 || trave_.nCarConc() > 0 || trave_.nCoppie() > 0) MostraDiagramma(2);
 }
 
@@ -638,21 +649,24 @@ void FrmMain::Elastici() {
     } catch (const std::exception&) {
         // What could not be read stays as it was; the window checks its own data.
     }
-    FrmElastici finestra(trave_, sep_, *msg_, this);
-    finestra.exec();
-    Modifica("Vincoli elastici");
+    ModificaConFinestra("Vincoli elastici", [this](Velcora& t, Impostazioni&) {
+        FrmElastici finestra(t, sep_, *msg_, this);
+        return finestra.exec() == QDialog::Accepted;
+    });
 }
 
 void FrmMain::Ridistribuzione() {
-    FrmRidist finestra(imp_, sep_, this);
-    finestra.exec();
-    Modifica("Ridistribuzione");
+    ModificaConFinestra("Ridistribuzione", [this](Velcora&, Impostazioni& imp) {
+        FrmRidist finestra(imp, sep_, this);
+        return finestra.exec() == QDialog::Accepted;
+    });
 }
 
 void FrmMain::ApreImpostazioni() {
-    FrmGamma finestra(imp_, sep_, *msg_, PercorsiFileIniPredefiniti(imp_.PercorsoProgramma), this);
-    finestra.exec();
-    Modifica("Coefficienti parziali");
+    ModificaConFinestra("Coefficienti parziali", [this](Velcora&, Impostazioni& imp) {
+        FrmGamma finestra(imp, sep_, *msg_, PercorsiFileIniPredefiniti(imp.PercorsoProgramma), this);
+        return finestra.exec() == QDialog::Accepted;
+    });
 }
 
 void FrmMain::AiutoBlocco() {

@@ -178,6 +178,7 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     void CarichiConcentrati();
     void Visualizza();
     void Elastici();
+    bool ModificaConFinestra(const char* descrizione, const std::function<bool(Velcora&, Impostazioni&)>& finestra);
     void Ridistribuzione();
     void AiutoBlocco();
     void Diagramma(int indice);

@@ -3,6 +3,8 @@
 // Inside a cell being edited Ctrl+Z is the editor's own.
 
 #include "AiutoFrmMain.h"
+#include "AiutoDialoghi.h"
+#include "engine/VincoliElastici.h"
 #include "ui/DocumentoTrave.h"
 
 #include <QAbstractButton>
@@ -21,9 +23,9 @@ using prova::Controllo;
 
 class AnnullaRipeti : public FinestraPrincipale {
   protected:
-    void ApreEsempio() {
+    void ApreEsempio(const char* esempio = "tre_campate_appoggi.vlr") {
         const fs::path file = dati / "trave.vlr";
-        fs::copy_file(prova::CartellaEsempi() / "tre_campate_appoggi.vlr", file);
+        fs::copy_file(prova::CartellaEsempi() / esempio, file);
         Avvia({file.string()});
     }
     // "Salva con nome" into the folder of the test; the text written.
@@ -228,6 +230,7 @@ struct Finestra {
     std::function<void(QWidget*)> Lavora; // types into the window, then closes it
     bool Passo;                           // the closing is a step
     std::function<std::string(const Velcora&)> Stato;
+    const char* Esempio = "tre_campate_appoggi.vlr";
 };
 
 TEST_F(AnnullaRipeti, UnaFinestraSuUnaCopiaDellaTrave) {
@@ -253,19 +256,30 @@ TEST_F(AnnullaRipeti, UnaFinestraSuUnaCopiaDellaTrave) {
         QTest::keyClicks(modulo, QStringLiteral("12345"));
         fine->click();
     };
+    const auto rigidezza = [](QWidget* f, int bottone) {
+        auto* k = f->findChild<QLineEdit*>(QStringLiteral("txtK_0"));
+        auto* chiude = f->findChild<QPushButton*>(QStringLiteral("cmdOK_%1").arg(bottone));
+        if (!k || !chiude) return f->close(), void();
+        prova::ScriveEInvio(k, QStringLiteral("12345"));
+        chiude->click();
+    };
     const auto carichi = [](const Velcora& t) { return std::to_string(t.nCarConc()); };
     const auto modulo = [](Velcora t) { return std::to_string(t.EstraeDatiSezione(1).Young); };
+    const auto k = [](const Velcora& t) { return std::to_string(VincoliElasticiDellaTrave(t).K[0]); };
+    const char* elastica = "vincoli_elastici_pilastri.vlr";
     const Finestra finestre[] = {
         {"carichi, Annulla", "cbFconc", [&](QWidget* f) { forza(f, 0); }, false, carichi},
         {"carichi, OK", "cbFconc", [&](QWidget* f) { forza(f, 1); }, true, carichi},
         {"sezioni, Fine", "cbSezioni", sezione, true, modulo},
+        {"elastici, Annulla", "cbElastici", [&](QWidget* f) { rigidezza(f, 1); }, false, k, elastica},
+        {"elastici, OK", "cbElastici", [&](QWidget* f) { rigidezza(f, 0); }, true, k, elastica},
     };
     for (const Finestra& c : finestre) {
         SCOPED_TRACE(c.Nome);
         fs::remove_all(dati);
         fs::create_directories(dati);
         w = std::make_unique<FrmMain>(Separatori::Italiani(), &msg, &servizi);
-        ApreEsempio();
+        ApreEsempio(c.Esempio);
         const std::string prima = c.Stato(w->TraveAttiva());
         const LavoroNonSalvato documento = w->Documento().Dati();
 
