@@ -60,7 +60,7 @@ Velcora EsempioOppure(const FrmMain& finestra, const char* nome) {
     MessaggiSuStderr msg;
     std::error_code ec;
     if (std::filesystem::exists(percorso, ec) && LeggeFileDati(percorso, t, imp, msg)) return t;
-    return finestra.TraveAttiva();
+    return finestra.Trave();
 }
 
 } // namespace
@@ -82,11 +82,11 @@ bool SalvaIstantanee(FrmMain& finestra, const QString& cartella) {
     // (within the screen), the load diagram with every load shown.
     TabellaVisualCarichi tutti{};
     for (auto& riga : tutti) riga.fill(true);
-    finestra.TraveAttiva().VisualCar(tutti);
+    finestra.Trave().VisualCar(tutti);
     for (const auto& [tipo, nome] : {std::pair{TipoDiagramma::Momenti, "DiagrammaMomenti"},
                                      std::pair{TipoDiagramma::Tagli, "DiagrammaTagli"},
                                      std::pair{TipoDiagramma::Carichi, "DiagrammaCarichi"}}) {
-        FrmDiagramma d(tipo, finestra.TraveAttiva(), finestra.Imp(), finestra.Sep(),
+        FrmDiagramma d(tipo, finestra.Trave(), finestra.Imp(), finestra.Sep(),
                        finestra.Msg(), &finestra);
         QSize dimensioni(1100, 650);
         if (const QScreen* schermo = finestra.screen())
@@ -119,7 +119,7 @@ bool SalvaIstantanee(FrmMain& finestra, const QString& cartella) {
         ok &= Dialogo(d, dir, QStringLiteral("frmFconc"));
     }
     {
-        Velcora t = finestra.TraveAttiva();
+        Velcora t = finestra.Trave();
         FrmSez d(t, sep, finestra.Msg(), &finestra);
         ok &= Dialogo(d, dir, QStringLiteral("frmSez"));
     }
@@ -128,11 +128,11 @@ bool SalvaIstantanee(FrmMain& finestra, const QString& cartella) {
         ok &= Dialogo(d, dir, QStringLiteral("FrmRidist"));
     }
     {
-        FrmDecalage d(finestra.TraveAttiva(), VoceDecalage, sep, &finestra);
+        FrmDecalage d(finestra.Trave(), VoceDecalage, sep, &finestra);
         ok &= Dialogo(d, dir, QStringLiteral("FrmDecalage"));
     }
     {
-        FrmVisualCar d(finestra.TraveAttiva(), &finestra);
+        FrmVisualCar d(finestra.Trave(), &finestra);
         ok &= Dialogo(d, dir, QStringLiteral("frmVisualCar"));
     }
     {

@@ -1,5 +1,9 @@
 #include "ui/DocumentoTrave.h"
 
+#include "files/FileDati.h"
+#include "files/Record.h"
+#include "support/Messaggi.h"
+
 #include <QTimer>
 #include <QUndoCommand>
 #include <algorithm>
@@ -115,9 +119,23 @@ bool DocumentoTrave::ScriveGriglia(std::size_t griglia, const TabellaTesti& cell
     return true;
 }
 
+// The beam of a step, from its data file; the file it belongs to stays what it is.
+void DocumentoTrave::LeggeTrave(const std::string& datiFile) {
+    FileTesto file = FileTesto::PerLettura(datiFile);
+    Velcora trave;
+    Impostazioni imp = imp_;
+    MessaggiRegistrati zitto; // written by this program a moment ago
+    vc::FileLeggeScrive(Modo::Lettura, file, trave, imp, zitto);
+    imp.NomeFile = imp_.NomeFile;
+    imp.PercorsoDati = imp_.PercorsoDati;
+    trave_ = std::move(trave);
+    imp_ = std::move(imp);
+}
+
 void DocumentoTrave::Applica(const LavoroNonSalvato& dati) {
     const bool testi = dati.Griglie != dati_.Griglie;
     dati_ = dati;
+    LeggeTrave(dati_.DatiFile);
     if (testi) emit TestiSostituiti();
     applicando_ = true;
     try {

@@ -1,9 +1,14 @@
 #pragma once
 // The beam document: the input of the main window as one value (the texts as typed in its
-// fields and grids, and the rest of the beam with the options as a data file), the steps of
+// fields and grids, and the rest of the beam with the options as a data file), the beam the
+// commands work on with its last results, the settings with the data file's name, the steps of
 // undo and redo, and the mark of unsaved changes: the input differs from the one last read or
 // saved. An edit sets it, a save clears it, and undoing back to the saved input (or typing
-// the saved values again) clears it.
+// the saved values again) clears it. The window keeps no copy of any of them.
+//
+// The beam is the input as the calculation reads it: the commands move the texts into it
+// before they run, the dialogs edit copies of it that become it, and undo and redo read it
+// back from the step's data file (its results go with the beam replaced).
 //
 // The window hands the document its input after every edit (Registra); what changed since the
 // last one becomes one undoable step, and the edits of one turn of the event loop (a pasted
@@ -20,6 +25,8 @@
 //   doc.Registra(finestra.Input(), "Luce"); // after an edit: one step, marked unsaved
 //   doc.Pila().undo();                   // back as it was, and unmarked
 
+#include "engine/Impostazioni.h"
+#include "engine/Velcora.h"
 #include "ui/Recupero.h"
 
 #include <QObject>
@@ -36,6 +43,10 @@ class DocumentoTrave final : public QObject {
     explicit DocumentoTrave(Mostra mostra, QObject* genitore = nullptr);
 
     const LavoroNonSalvato& Dati() const { return dati_; }
+    Velcora& Trave() { return trave_; }
+    const Velcora& Trave() const { return trave_; }
+    Impostazioni& Imp() { return imp_; }
+    const Impostazioni& Imp() const { return imp_; }
     QUndoStack& Pila() { return pila_; }
 
     // The input after an edit: a step when it differs from the last one. Ignored while undo or
@@ -68,11 +79,14 @@ class DocumentoTrave final : public QObject {
   private:
     friend class PassoModifica;
     void Applica(const LavoroNonSalvato& dati);
+    void LeggeTrave(const std::string& datiFile);
     int Turno();
 
     Mostra mostra_;
     QUndoStack pila_;
     LavoroNonSalvato dati_;
+    Velcora trave_;
+    Impostazioni imp_;
     std::optional<LavoroNonSalvato> salvati_; // nothing: no file holds this beam
     bool applicando_ = false;
     int turno_ = 0;

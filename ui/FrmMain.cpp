@@ -74,7 +74,7 @@ FrmMain::FrmMain(const Separatori& sep, Messaggi* msg, ServiziFinestra* servizi,
     optSLU[1]->setChecked(true);
     PurgaForm();
     FrDiagrammi->hide();
-    ImpostaTitolo(FormCaption + imp_.NomeFile);
+    ImpostaTitolo(FormCaption + Imp().NomeFile);
     NuovoDocumento();
 }
 
@@ -430,7 +430,7 @@ void FrmMain::CollegaEventi() {
         });
     connect(ComboSLE, &QComboBox::currentIndexChanged, this, [this](int indice) {
         if (indice < 0) return;
-        imp_.TipoSLE = indice; // the setting follows the list at once, not only at the data check
+        Imp().TipoSLE = indice; // the setting follows the list at once, not only at the data check
         ModificaOpzioni([indice](OpzioniIngresso& o) { o.TipoSLE = indice; }, "Combinazione SLE");
     });
     connect(ckScalePreimpostate, &QCheckBox::toggled, this, [this](bool attivo) {
@@ -485,7 +485,7 @@ void FrmMain::CaricaComboSLE() {
 
 void FrmMain::SceltaVincolo(bool sinistro, VincoloEstremo vincolo) {
     // The beam follows at once: the elastic restraints' command shows for it.
-    (sinistro ? trave_.VincoloSinistro : trave_.VincoloDestro) = CodiceDaVincolo(vincolo);
+    (sinistro ? Trave().VincoloSinistro : Trave().VincoloDestro) = CodiceDaVincolo(vincolo);
     AggiornaElastici();
     ModificaOpzioni(
         [&](OpzioniIngresso& o) { (sinistro ? o.VincoloSinistro : o.VincoloDestro) = CodiceDaVincolo(vincolo); },
@@ -493,8 +493,8 @@ void FrmMain::SceltaVincolo(bool sinistro, VincoloEstremo vincolo) {
 }
 
 void FrmMain::AggiornaElastici() {
-    cbElastici->setVisible(trave_.VincoloEstremoSinistro() == VincoloEstremo::Elastico ||
-                           trave_.VincoloEstremoDestro() == VincoloEstremo::Elastico);
+    cbElastici->setVisible(Trave().VincoloEstremoSinistro() == VincoloEstremo::Elastico ||
+                           Trave().VincoloEstremoDestro() == VincoloEstremo::Elastico);
 }
 
 void FrmMain::SceltaStatoLimite(int stato) {
@@ -515,7 +515,7 @@ void FrmMain::ApplicaCampate(bool inizia) {
     if (!(valore >= 1 && valore <= 32767)) return;
     const int n = static_cast<int>(valore);
     if (!inizia && n == FlexGrid[0]->Righe() - 1) return;
-    trave_.nCampate(n);
+    Trave().nCampate(n);
     DimensionaGriglie();
     Modifica("Numero campate");
     if (inizia) FlexGrid[0]->ApreCella(1, 1);
@@ -534,8 +534,8 @@ QString ConTastoDecalage(int voce, QString didascalia) {
 } // namespace
 
 void FrmMain::AggiornaMenuOpzioni() {
-    mnuOpzioniItem.at(1)->setChecked(trave_.ArrotondaMomenti);
-    const MenuDecalage m = MenuDecalageDaFile(trave_.Decala, trave_.Copriferro, sep_.Decimale.empty() ? '.' : sep_.Decimale[0]);
+    mnuOpzioniItem.at(1)->setChecked(Trave().ArrotondaMomenti);
+    const MenuDecalage m = MenuDecalageDaFile(Trave().Decala, Trave().Copriferro, sep_.Decimale.empty() ? '.' : sep_.Decimale[0]);
     mnuOpzioniItem.at(2)->setChecked(m.Decalage);
     mnuOpzioniItem.at(3)->setChecked(m.Sovrapposto);
     // An item that is not checked keeps its keyboard letter.
@@ -547,7 +547,7 @@ void FrmMain::AggiornaMenuOpzioni() {
 }
 
 void FrmMain::SceltaArrotonda(bool attivo) {
-    trave_.ArrotondaMomenti = attivo;
+    Trave().ArrotondaMomenti = attivo;
     Modifica("Arrotonda");
 }
 
@@ -558,12 +558,12 @@ void FrmMain::SceltaDecalage(int voce, bool attivo) {
         // The item was checked: decalage off.
         questa->setChecked(false);
         questa->setText(voce == VoceDecalage ? QStringLiteral("&Decalage") : QStringLiteral("D&ecalage Sovrapposto"));
-        trave_.Decala = CodiceDaModoDecalage(ModoDecalage::Nessuno);
+        Trave().Decala = CodiceDaModoDecalage(ModoDecalage::Nessuno);
         Modifica("Decalage");
         return;
     }
     if (finestraDecalage_) finestraDecalage_->close();
-    auto* finestra = new FrmDecalage(trave_, voce, sep_, this);
+    auto* finestra = new FrmDecalage(Trave(), voce, sep_, this);
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     finestraDecalage_ = finestra;
     connect(finestra, &FrmDecalage::DidascaliaCambiata, this, [this](int iCheck, const QString& didascalia) {
@@ -571,7 +571,7 @@ void FrmMain::SceltaDecalage(int voce, bool attivo) {
         Modifica("Decalage");
     });
     questa->setChecked(true);
-    trave_.Decala = CodiceDaModoDecalage(voce == VoceDecalage ? ModoDecalage::Traslato : ModoDecalage::SovrappostoInviluppo);
+    Trave().Decala = CodiceDaModoDecalage(voce == VoceDecalage ? ModoDecalage::Traslato : ModoDecalage::SovrappostoInviluppo);
     altra->setChecked(false);
     altra->setText(voce == VoceDecalage ? QStringLiteral("D&ecalage Sovrapposto") : QStringLiteral("&Decalage"));
     Modifica("Decalage");
@@ -592,11 +592,11 @@ void FrmMain::Calcolo() {
 // edit), and what the dialog hands back (finestra true) becomes the beam in one step; "Annulla"
 // leaves it untouched.
 bool FrmMain::ModificaConFinestra(const char* descrizione, const std::function<bool(Velcora&, Impostazioni&)>& finestra) {
-    Velcora trave = trave_;
-    Impostazioni imp = imp_;
+    Velcora trave = Trave();
+    Impostazioni imp = Imp();
     if (!finestra(trave, imp)) return false;
-    trave_ = std::move(trave);
-    imp_ = std::move(imp);
+    Trave() = std::move(trave);
+    Imp() = std::move(imp);
     Modifica(descrizione);
     return true;
 }
@@ -622,7 +622,7 @@ void FrmMain::CarichiConcentrati() {
     }
     // The loads refer to the spans the window shows now.
     try {
-        TrasferisceDati(ingresso, trave_, imp_);
+        TrasferisceDati(ingresso, Trave(), Imp());
     } catch (const std::exception&) {
         // What cannot be read stays as it was; the lengths are the grid's own.
     }
@@ -638,14 +638,14 @@ void FrmMain::Visualizza() {
         return scelta.exec() == QDialog::Accepted;
     });
     if (!scelti || !Esegue(&vc::CalcolaCarichi)) return;
-    if (trave_.nCampate() > 0 || trave_.nCarConc() > 0 || trave_.nCoppie() > 0) MostraDiagramma(2);
+    if (Trave().nCampate() > 0 || Trave().nCarConc() > 0 || Trave().nCoppie() > 0) MostraDiagramma(2);
 }
 
 void FrmMain::Elastici() {
     const LavoroNonSalvato& ingresso = IngressoConfermato();
-    // The window works on the sections and restraints the window holds now.
+    // The elastic window works on the sections and restraints as the main window shows them now.
     try {
-        TrasferisceDati(ingresso, trave_, imp_);
+        TrasferisceDati(ingresso, Trave(), Imp());
     } catch (const std::exception&) {
         // What could not be read stays as it was; the window checks its own data.
     }
@@ -696,7 +696,7 @@ void FrmMain::Diagramma(int indice) {
 }
 
 void FrmMain::Aiuto() {
-    const fs::path programma(imp_.PercorsoProgramma);
+    const fs::path programma(Imp().PercorsoProgramma);
     // Beside the program (the build folder copies the manual there) or where the installation
     // puts it.
     for (const fs::path& guida : {programma / "VelcoraDwg.chm", programma / "doc" / "index.html",

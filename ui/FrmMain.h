@@ -91,10 +91,11 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     // data file named on the command line (unless an automation client started the program).
     void Avvia(const AvvioProgramma& avvio);
 
-    Velcora& TraveAttiva() { return trave_; }
-    const Velcora& TraveAttiva() const { return trave_; }
-    Impostazioni& Imp() { return imp_; }
-    const Impostazioni& Imp() const { return imp_; }
+    // The document's beam and settings.
+    Velcora& Trave();
+    const Velcora& Trave() const;
+    Impostazioni& Imp();
+    const Impostazioni& Imp() const;
     const Separatori& Sep() const { return sep_; }
     Messaggi& Msg() { return *msg_; }
 
@@ -250,8 +251,6 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     Messaggi* msg_;
     std::unique_ptr<ServiziFinestra> serviziPropri_;
     ServiziFinestra* servizi_;
-    Impostazioni imp_;
-    Velcora trave_;
     std::string didascalia_;
     DocumentoTrave* documento_ = nullptr;
     bool bozza_ = false; // a field is being typed in: unsaved, not yet a step

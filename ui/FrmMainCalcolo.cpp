@@ -88,7 +88,7 @@ auto Legge(CampoDati campo, int riga, int colonna, Lettura&& leggi) {
 // Sizes
 
 void FrmMain::DimensionaGriglie() {
-    const int n = trave_.nCampate();
+    const int n = Trave().nCampate();
     GrigliaModifica& campate = *FlexGrid[0];
     campate.ImpostaDimensioni(n + 1, 7);
     campate.ImpostaIntestazioni({"Camp. N°", "Luce", "G1", "G2", "Q1", "Q2", "Sez.N°"});
@@ -116,13 +116,13 @@ void FrmMain::PurgaForm() {
     }
     txtTitolo->clear();
     txtCampate->clear();
-    trave_ = Velcora{};
+    Trave() = Velcora{};
     DimensionaGriglie();
     FlexGrid[1]->ImpostaRighe(1);
     ImpostaVincolo(opVincSin, VincoloEstremo::Appoggio);
     ImpostaVincolo(opVincDes, VincoloEstremo::Appoggio);
-    trave_.VincoloSinistro = Appoggio;
-    trave_.VincoloDestro = Appoggio;
+    Trave().VincoloSinistro = Appoggio;
+    Trave().VincoloDestro = Appoggio;
     AggiornaMenuOpzioni();
     AggiornaElastici();
     MostraRisultati(false);
@@ -143,32 +143,32 @@ void FrmMain::ImpostaVincolo(const std::array<QRadioButton*, 4>& gruppo, Vincolo
 void FrmMain::FormScriveDati() {
     // Each grid is written whole, as one edit: cell by cell, a beam of a thousand spans took
     // seconds to open.
-    const int n = trave_.nCampate();
-    const TabellaCelle campate = TabellaCampate(trave_, sep_);
+    const int n = Trave().nCampate();
+    const TabellaCelle campate = TabellaCampate(Trave(), sep_);
     TabellaTesti celleCampate(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i)
         for (int c = ColLuce; c <= ColSezCampata; ++c)
             celleCampate[static_cast<std::size_t>(i - 1)].push_back(campate.Cella(i, c));
     documento_->ScriveGriglia(0, celleCampate);
 
-    ImpostaVincolo(opVincSin, trave_.VincoloEstremoSinistro());
-    ImpostaVincolo(opVincDes, trave_.VincoloEstremoDestro());
-    ckVisualizzaDeformata->setChecked(imp_.VisualizzaDeformata);
-    ckScalePreimpostate->setChecked(imp_.ScalePreimpostate);
-    const std::array<double, 3> scale = {imp_.ScalaFissaM, imp_.ScalaFissaT, imp_.ScalaFissaFreccia};
+    ImpostaVincolo(opVincSin, Trave().VincoloEstremoSinistro());
+    ImpostaVincolo(opVincDes, Trave().VincoloEstremoDestro());
+    ckVisualizzaDeformata->setChecked(Imp().VisualizzaDeformata);
+    ckScalePreimpostate->setChecked(Imp().ScalePreimpostate);
+    const std::array<double, 3> scale = {Imp().ScalaFissaM, Imp().ScalaFissaT, Imp().ScalaFissaFreccia};
     for (std::size_t k = 0; k < scale.size(); ++k)
-        txtscala[k]->setText(imp_.ScalePreimpostate ? Testo(TestoNumero(scale[k], sep_)) : QString());
+        txtscala[k]->setText(Imp().ScalePreimpostate ? Testo(TestoNumero(scale[k], sep_)) : QString());
     TabellaTesti larghezze;
-    for (int k = 1; k <= n + 1; ++k) larghezze.push_back({TestoNumero(trave_.LarghezzaAppoggi(k), sep_)});
+    for (int k = 1; k <= n + 1; ++k) larghezze.push_back({TestoNumero(Trave().LarghezzaAppoggi(k), sep_)});
     documento_->ScriveGriglia(1, larghezze);
-    optSLU[imp_.StatoLimite == SLE ? 0 : 1]->setChecked(true);
+    optSLU[Imp().StatoLimite == SLE ? 0 : 1]->setChecked(true);
     AggiornaElastici();
     // The buttons' handlers gave the document what changed; a restraint not chosen checks no
     // button and says nothing, so the document takes the beam's restraints here.
     ModificaOpzioni(
         [this](OpzioniIngresso& o) {
-            o.VincoloSinistro = trave_.VincoloSinistro;
-            o.VincoloDestro = trave_.VincoloDestro;
+            o.VincoloSinistro = Trave().VincoloSinistro;
+            o.VincoloDestro = Trave().VincoloDestro;
         },
         "Vincolo");
 }
@@ -266,10 +266,10 @@ EsitoComando FrmMain::LeggeDatiFinestra() {
         const int n = Legge(CampoDati::NumeroCampate, 0, 0, [&] { return LeggeConteggio(IngressoConfermato().Campate); });
         if (n >= 0 && n != FlexGrid[0]->Righe() - 1) {
             // A count typed without Enter: the grids follow it first.
-            trave_.nCampate(n);
+            Trave().nCampate(n);
             DimensionaGriglie();
         }
-        TrasferisceDati(documento_->Dati(), trave_, imp_);
+        TrasferisceDati(documento_->Dati(), Trave(), Imp());
         return {};
     } catch (const DatoNonLeggibile& e) {
         return vc::ErroreNeiDati(*msg_, e.what(), e.Campo, e.Riga, e.Colonna);
@@ -318,7 +318,7 @@ void FrmMain::SelezionaCampo(const ControlloFallito& rifiuto) {
 
 bool FrmMain::Esegue(EsitoComando (*comando)(Velcora&, Impostazioni&, Messaggi&)) {
     EsitoComando esito = LeggeDatiFinestra();
-    if (esito.Riuscito()) esito = comando(trave_, imp_, *msg_);
+    if (esito.Riuscito()) esito = comando(Trave(), Imp(), *msg_);
     if (esito.Riuscito()) return true;
     SelezionaCampo(*esito.Rifiuto);
     return false;
@@ -329,7 +329,7 @@ bool FrmMain::ControllaDatiGriglie() {
 }
 
 bool FrmMain::ControllaScaleFisse() {
-    const EsitoComando esito = vc::ControllaScaleFisse(imp_, *msg_);
+    const EsitoComando esito = vc::ControllaScaleFisse(Imp(), *msg_);
     if (!esito.Riuscito()) SelezionaCampo(*esito.Rifiuto);
     return esito.Riuscito();
 }
@@ -356,7 +356,7 @@ bool FrmMain::EsegueCalcolo() {
 }
 
 void FrmMain::ScriveRisultati() {
-    const GriglieRisultati r = vc::ScriveRisultati(trave_, sep_);
+    const GriglieRisultati r = vc::ScriveRisultati(Trave(), sep_);
     Grid1->CaricaTabella(r.Grid1);
     Grid2->CaricaTabella(r.Grid2);
     Grid1->ColonneElastiche(true);

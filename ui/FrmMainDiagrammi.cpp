@@ -39,7 +39,7 @@ void FrmMain::MostraDiagramma(int indice) {
                                              TipoDiagramma::Carichi};
     QPointer<FrmDiagramma>& finestra = finestreDiagramma_.at(static_cast<std::size_t>(indice));
     if (!finestra) {
-        finestra = new FrmDiagramma(tipi[indice], trave_, imp_, sep_, *msg_, this);
+        finestra = new FrmDiagramma(tipi[indice], Trave(), Imp(), sep_, *msg_, this);
         connect(finestra, &FrmDiagramma::ScalaCalcolata, this, &FrmMain::ScriveScala);
     }
     // The beam was just recomputed: every open diagram shows the new results.
@@ -56,7 +56,7 @@ void FrmMain::ChiudeDiagrammi() {
 }
 
 void FrmMain::ScriveScala(int casella, double scala) {
-    if (imp_.ScalePreimpostate || casella < 0 || casella >= static_cast<int>(txtscala.size()) ||
+    if (Imp().ScalePreimpostate || casella < 0 || casella >= static_cast<int>(txtscala.size()) ||
         !std::isfinite(scala))
         return;
     QLineEdit* campo = txtscala[static_cast<std::size_t>(casella)];
@@ -73,7 +73,7 @@ void FrmMain::ScriveScala(int casella, double scala) {
 // The page goes through the printer dialog; the DXF file and the CAD drawing are the same
 // outputs the command line writes, once the window has asked where.
 bool FrmMain::PlottaDiagrammi(SceltaDisegno scelta) {
-    if (uscite_->PercorsoDisegni().empty()) uscite_->PercorsoDisegni(imp_.PercorsoDati);
+    if (uscite_->PercorsoDisegni().empty()) uscite_->PercorsoDisegni(Imp().PercorsoDati);
     const auto mostraScale = [this](const ScaleDisegnate& s) {
         if (s.M) ScriveScala(0, *s.M);
         if (s.T) ScriveScala(1, *s.T);
@@ -83,21 +83,21 @@ bool FrmMain::PlottaDiagrammi(SceltaDisegno scelta) {
         switch (scelta) {
         case SceltaDisegno::Stampa: {
             DiagrammiDellaTrave pagina([&](Dispositivo& uscita) {
-                mostraScale(PaginaDiagrammi(trave_, imp_, sep_, uscita, *msg_));
+                mostraScale(PaginaDiagrammi(Trave(), Imp(), sep_, uscita, *msg_));
             });
             uscite_->ProponiFilePdf(FilePdfProposto());
-            return uscite_->PlottaDisegno(scelta, imp_.NomeFile, pagina);
+            return uscite_->PlottaDisegno(scelta, Imp().NomeFile, pagina);
         }
         case SceltaDisegno::FileDxf: {
-            const auto percorso = uscite_->ChiedeFileDxf(imp_.NomeFile);
+            const auto percorso = uscite_->ChiedeFileDxf(Imp().NomeFile);
             if (!percorso) return false;
-            mostraScale(EsportaDiagrammiDxf(trave_, imp_, sep_, *percorso, *msg_));
+            mostraScale(EsportaDiagrammiDxf(Trave(), Imp(), sep_, *percorso, *msg_));
             return true;
         }
         case SceltaDisegno::Autocad: {
-            DisegnoCad* disegno = uscite_->ApriAutocad(imp_.NomeFile);
+            DisegnoCad* disegno = uscite_->ApriAutocad(Imp().NomeFile);
             if (!disegno) return false;
-            mostraScale(DisegnaDiagrammiInCad(trave_, imp_, sep_, *disegno, *msg_));
+            mostraScale(DisegnaDiagrammiInCad(Trave(), Imp(), sep_, *disegno, *msg_));
             return uscite_->SalvaEMostraCad();
         }
         }
@@ -108,11 +108,11 @@ bool FrmMain::PlottaDiagrammi(SceltaDisegno scelta) {
 }
 
 void FrmMain::EsportaBlocco() {
-    if (uscite_->PercorsoDisegni().empty()) uscite_->PercorsoDisegni(imp_.PercorsoDati);
-    DisegnoCad* disegno = uscite_->ApriAutocad(imp_.NomeFile);
+    if (uscite_->PercorsoDisegni().empty()) uscite_->PercorsoDisegni(Imp().PercorsoDati);
+    DisegnoCad* disegno = uscite_->ApriAutocad(Imp().NomeFile);
     if (!disegno) return;
     try {
-        EsportaBloccoDiagrammi(trave_, imp_, sep_, *disegno, *msg_);
+        EsportaBloccoDiagrammi(Trave(), Imp(), sep_, *disegno, *msg_);
     } catch (const std::exception& e) {
         uscite_->ErroreUscita(e);
         return;

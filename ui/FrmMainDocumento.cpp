@@ -15,6 +15,11 @@
 
 namespace vc {
 
+Velcora& FrmMain::Trave() { return documento_->Trave(); }
+const Velcora& FrmMain::Trave() const { return documento_->Trave(); }
+Impostazioni& FrmMain::Imp() { return documento_->Imp(); }
+const Impostazioni& FrmMain::Imp() const { return documento_->Imp(); }
+
 // The input as the document keeps it: the texts as typed (those of the grids are the
 // document's own: the grids' models write them there), and the rest of the beam as the data
 // file a save would write now (after the data check of a save, so that two equal inputs
@@ -25,8 +30,8 @@ LavoroNonSalvato FrmMain::Ingresso() const {
 }
 
 LavoroNonSalvato FrmMain::IngressoDi(LavoroNonSalvato l) const {
-    Velcora t = trave_;
-    Impostazioni imp = imp_;
+    Velcora t = Trave();
+    Impostazioni imp = Imp();
     try {
         MessaggiRegistrati zitto;
         TrasferisceDati(l, t, imp);
@@ -89,20 +94,10 @@ void FrmMain::AggiornaModifiche() {
     setWindowModified(Modificato());
 }
 
-// Undo and redo: the beam of the step as a data file is read, and the window shows it with
-// the texts as they were typed. The file the beam belongs to stays what it is.
+// Undo and redo: the document has read the beam of the step, and the window shows it with the
+// texts as they were typed.
 void FrmMain::MostraIngresso(const LavoroNonSalvato& l) {
-    ChiudeDiagrammi(); // they draw the results of the beam being replaced
-    const std::string nomeFile = imp_.NomeFile, percorsoDati = imp_.PercorsoDati;
-    FileTesto file = FileTesto::PerLettura(l.DatiFile);
-    Velcora t;
-    Impostazioni imp = imp_;
-    MessaggiRegistrati zitto; // written by this program a moment ago
-    vc::FileLeggeScrive(Modo::Lettura, file, t, imp, zitto);
-    trave_ = std::move(t);
-    imp_ = std::move(imp);
-    imp_.NomeFile = nomeFile;
-    imp_.PercorsoDati = percorsoDati;
+    ChiudeDiagrammi(); // they drew the results of the beam replaced
     AggiornaMenuOpzioni();
     // The grids already show the step's texts: what these write into them the document refuses
     // while it shows a step.

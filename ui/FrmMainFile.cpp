@@ -37,12 +37,12 @@ namespace fs = std::filesystem;
 // Start-up
 
 void FrmMain::Avvia(const AvvioProgramma& avvio) {
-    imp_.PercorsoProgramma = avvio.CartellaProgramma.string();
-    imp_.PercorsoDati = avvio.CartellaCorrente.string();
+    Imp().PercorsoProgramma = avvio.CartellaProgramma.string();
+    Imp().PercorsoDati = avvio.CartellaCorrente.string();
     ControllaImpostazioniInternazionali(sep_, *msg_);
     FileIniLeggeScrive(Modo::Lettura);
 
-    ImpostaTitolo(FormCaption + imp_.NomeFile);
+    ImpostaTitolo(FormCaption + Imp().NomeFile);
     fileFinestra_ = avvio.FileFinestra;
     DimensioneIniziale();
     CaricaComboSLE();
@@ -54,15 +54,15 @@ void FrmMain::Avvia(const AvvioProgramma& avvio) {
     // Work left unsaved by a program that did not end cleanly comes before anything else.
     AvviaRecupero(avvio.CartellaRecupero);
     if (OffreRecupero()) return;
-    if (!imp_.AvviatoDaServer && !avvio.RigaComando.empty()) {
+    if (!Imp().AvviatoDaServer && !avvio.RigaComando.empty()) {
         std::string riga;
         for (const std::string& parola : avvio.RigaComando) riga += (riga.empty() ? "" : " ") + parola;
         // A name given from a terminal is relative to the folder the program was started from.
         if (!fs::path(riga).is_absolute() && !avvio.CartellaCorrente.empty())
             riga = (avvio.CartellaCorrente / riga).string();
         try {
-            const bool letto = ApriFileDaRigaComando(riga, trave_, imp_, *msg_);
-            ImpostaTitolo(FormCaption + imp_.NomeFile);
+            const bool letto = ApriFileDaRigaComando(riga, Trave(), Imp(), *msg_);
+            ImpostaTitolo(FormCaption + Imp().NomeFile);
             if (letto) DopoLettura();
         } catch (const std::exception&) {
             // A file named on the command line that cannot be used leaves an empty window.
@@ -72,22 +72,22 @@ void FrmMain::Avvia(const AvvioProgramma& avvio) {
 }
 
 bool FrmMain::FileIniLeggeScrive(Modo modo) {
-    return vc::FileIniLeggeScrive(modo, imp_, *msg_, PercorsiFileIniPredefiniti(imp_.PercorsoProgramma));
+    return vc::FileIniLeggeScrive(modo, Imp(), *msg_, PercorsiFileIniPredefiniti(Imp().PercorsoProgramma));
 }
 
 fs::path FrmMain::FilePdfProposto() const {
     const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return FileUscitaProposto(imp_, ".pdf", fs::path(documenti.toStdString()));
+    return FileUscitaProposto(Imp(), ".pdf", fs::path(documenti.toStdString()));
 }
 
 // ---------------------------------------------------------------------------------------------
 // The data file
 
 EsitoGestioneFile FrmMain::GestioneFileDati(AzioneFile azione, const fs::path& cartella, bool rileggiIni) {
-    const PercorsiFileIni ini = PercorsiFileIniPredefiniti(imp_.PercorsoProgramma);
+    const PercorsiFileIni ini = PercorsiFileIniPredefiniti(Imp().PercorsoProgramma);
     const EsitoGestioneFile esito = vc::GestioneFileDati(azione, NomeProgramma, EstensioneFileDati, servizi_->Dialoghi(),
-                                                         trave_, imp_, *msg_, cartella, rileggiIni ? &ini : nullptr);
-    ImpostaTitolo(FormCaption + imp_.NomeFile);
+                                                         Trave(), Imp(), *msg_, cartella, rileggiIni ? &ini : nullptr);
+    ImpostaTitolo(FormCaption + Imp().NomeFile);
     return esito;
 }
 
@@ -101,9 +101,9 @@ void FrmMain::ImpostaTitolo(const std::string& titolo) {
 
 void FrmMain::DopoLettura() {
     AggiornaMenuOpzioni();
-    txtTitolo->setText(QString::fromStdString(imp_.Titolo));
+    txtTitolo->setText(QString::fromStdString(Imp().Titolo));
     txtTitolo->setCursorPosition(0); // a long title shows its start
-    txtCampate->setText(QString::number(trave_.nCampate()));
+    txtCampate->setText(QString::number(Trave().nCampate()));
     DimensionaGriglie();
     FormScriveDati();
     MostraRisultati(false);
@@ -117,13 +117,13 @@ void FrmMain::DopoLettura() {
 // A file older than "6.9" does not hold the limit state: the window keeps the one it had, and
 // says which, since the results depend on it.
 void FrmMain::AvvisoStatoLimite() {
-    if (VersioneAlmeno(imp_.VersioneLetta, "6.9")) return;
+    if (VersioneAlmeno(Imp().VersioneLetta, "6.9")) return;
     const OpzioniIngresso& o = Documento().Dati().Opzioni;
     const std::string stato =
         o.StatoLimite == SLU ? std::string("SLU")
                              : std::string("SLE ").append(CombinazioniSLE.at(static_cast<std::size_t>(o.TipoSLE)));
     msg_->Mostra(std::string("Il file (versione ")
-                     .append(imp_.VersioneLetta)
+                     .append(Imp().VersioneLetta)
                      .append(") non registra lo stato limite: è selezionato ")
                      .append(stato)
                      .append("."),
@@ -133,17 +133,17 @@ void FrmMain::AvvisoStatoLimite() {
 bool FrmMain::ApriFileDati(const fs::path& cartella, bool rileggiIni) {
     if (!ConfermaAbbandono()) return false;
     const EsitoGestioneFile esito = GestioneFileDati(AzioneFile::Apri, cartella, rileggiIni);
-    if (esito.Annullato || !esito.Esito || imp_.NomeFile == "*") return false;
+    if (esito.Annullato || !esito.Esito || Imp().NomeFile == "*") return false;
     DopoLettura();
     return true;
 }
 
 void FrmMain::Nuovo() {
     if (!ConfermaAbbandono()) return;
-    imp_.NomeFile.clear();
+    Imp().NomeFile.clear();
     // What belongs to one beam and is not on view starts afresh: no redistribution.
-    imp_.DeltaRidist = 0.0f;
-    imp_.ClasseCls = 0;
+    Imp().DeltaRidist = 0.0f;
+    Imp().ClasseCls = 0;
     salvaConNome_ = false;
     GestioneFileDati(AzioneFile::Nuovo);
     PurgaForm();
@@ -155,18 +155,18 @@ void FrmMain::Nuovo() {
 
 void FrmMain::Apri() {
     // The settings file is read again once a file has been chosen, just before reading it.
-    if (ApriFileDati(imp_.PercorsoDati, true)) FrDiagrammi->show();
+    if (ApriFileDati(Imp().PercorsoDati, true)) FrDiagrammi->show();
 }
 
 void FrmMain::FilesDiEsempio() {
-    const RicercaEsempi esempi = CercaCartellaEsempi(CartelleCandidateEsempi(imp_.PercorsoProgramma));
+    const RicercaEsempi esempi = CercaCartellaEsempi(CartelleCandidateEsempi(Imp().PercorsoProgramma));
     if (esempi.Cartella.empty()) {
         msg_->Mostra(TestoEsempiNonTrovati(esempi.Esaminate), Icona::Informazione);
         return;
     }
-    const std::string percorsoDati = imp_.PercorsoDati;
+    const std::string percorsoDati = Imp().PercorsoDati;
     const bool letto = ApriFileDati(esempi.Cartella);
-    imp_.PercorsoDati = percorsoDati;
+    Imp().PercorsoDati = percorsoDati;
     // An example is a model to start from: it is saved into the user's folder, under a name
     // the user gives, never over the example itself.
     if (letto) salvaConNome_ = true;
@@ -198,7 +198,7 @@ void FrmMain::StampaFile(DestinazioneRelazione destinazione, StampanteRighe& usc
     if (destinazione == DestinazioneRelazione::Stampante) {
         if (auto* pagine = dynamic_cast<RigheSuStampante*>(&uscita)) pagine->NuovaCopia();
     }
-    StampaRelazione(uscita, trave_, imp_, sep_);
+    StampaRelazione(uscita, Trave(), Imp(), sep_);
 }
 
 void FrmMain::Stampa() {
@@ -209,8 +209,8 @@ void FrmMain::Stampa() {
         return;
     }
     if (auto* qt = dynamic_cast<StampanteQt*>(stampante.get())) qt->ProponiFilePdf(FilePdfProposto());
-    const bool stampato = StampaSuDispositivo(imp_.NomeFile, "txt", servizi_->Dialoghi(), *this,
-                                              DestinazioneRelazione::Stampante, stampante.get(), imp_, *msg_);
+    const bool stampato = StampaSuDispositivo(Imp().NomeFile, "txt", servizi_->Dialoghi(), *this,
+                                              DestinazioneRelazione::Stampante, stampante.get(), Imp(), *msg_);
     // A cancelled Print dialog says nothing; a printer that could not start says why.
     if (auto* qt = dynamic_cast<StampanteQt*>(stampante.get()); !stampato && qt && !qt->Errore().isEmpty())
         msg_->Mostra(qt->Errore().toStdString(), Icona::Avviso);
@@ -218,8 +218,8 @@ void FrmMain::Stampa() {
 
 void FrmMain::FileDiStampa() {
     if (!EsegueCalcolo()) return;
-    StampaSuDispositivo(imp_.NomeFile, "txt", servizi_->Dialoghi(), *this, DestinazioneRelazione::File, nullptr,
-                        imp_, *msg_);
+    StampaSuDispositivo(Imp().NomeFile, "txt", servizi_->Dialoghi(), *this, DestinazioneRelazione::File, nullptr,
+                        Imp(), *msg_);
 }
 
 void FrmMain::DisegnaInAutocad() {
@@ -251,10 +251,10 @@ bool FrmMain::ConfermaAbbandono() {
     if (finestraDecalage_) finestraDecalage_->close();
     ConfermaCampi();
     if (!Modificato()) return true;
-    const QString nome = imp_.NomeFile.empty() || imp_.NomeFile == "*"
+    const QString nome = Imp().NomeFile.empty() || Imp().NomeFile == "*"
                              ? QStringLiteral("I dati della nuova trave non sono stati salvati.")
                              : QStringLiteral("I dati della trave sono cambiati dall'ultimo salvataggio di %1.%2.")
-                                   .arg(QString::fromStdString(imp_.NomeFile), QLatin1String(EstensioneFileDati.data()));
+                                   .arg(QString::fromStdString(Imp().NomeFile), QLatin1String(EstensioneFileDati.data()));
     QMessageBox domanda(QMessageBox::Question, QString::fromLatin1(NomeProgramma),
                         nome + QStringLiteral("\nSalvare le modifiche?"), QMessageBox::NoButton, this);
     QPushButton* si = domanda.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);

@@ -37,8 +37,8 @@ void FrmMain::AvviaRecupero(const std::filesystem::path& cartella) {
 
 LavoroNonSalvato FrmMain::Lavoro(bool conEditore) const {
     LavoroNonSalvato l;
-    l.NomeFile = imp_.NomeFile;
-    l.PercorsoDati = imp_.PercorsoDati;
+    l.NomeFile = Imp().NomeFile;
+    l.PercorsoDati = Imp().PercorsoDati;
     l.Titolo = txtTitolo->text().toStdString();
     l.Campate = txtCampate->text().toStdString();
     l.Punti = txtPlot->text().toStdString();
@@ -62,8 +62,8 @@ LavoroNonSalvato FrmMain::Lavoro(bool conEditore) const {
 
 // The beam as it stands with these restraints and options, as a data file.
 std::string FrmMain::DatiTrave(const OpzioniIngresso& opzioni) const {
-    Velcora t = trave_;
-    Impostazioni imp = imp_;
+    Velcora t = Trave();
+    Impostazioni imp = Imp();
     ApplicaOpzioni(opzioni, t, imp);
     MessaggiRegistrati zitto;
     std::ostringstream uscita;
@@ -92,11 +92,11 @@ bool FrmMain::OffreRecupero() {
 void FrmMain::Ripristina(const LavoroNonSalvato& l) {
     // The beam first, as a file is read; then the window as it was typed.
     FileTesto file = FileTesto::PerLettura(l.DatiFile);
-    trave_ = Velcora{};
-    vc::FileLeggeScrive(Modo::Lettura, file, trave_, imp_, *msg_);
-    imp_.NomeFile = l.NomeFile;
-    imp_.PercorsoDati = l.PercorsoDati;
-    ImpostaTitolo(FormCaption + imp_.NomeFile);
+    Trave() = Velcora{};
+    vc::FileLeggeScrive(Modo::Lettura, file, Trave(), Imp(), *msg_);
+    Imp().NomeFile = l.NomeFile;
+    Imp().PercorsoDati = l.PercorsoDati;
+    ImpostaTitolo(FormCaption + Imp().NomeFile);
     AggiornaMenuOpzioni();
     DopoLettura();
     MostraTesti(l);

@@ -22,7 +22,7 @@ void FrmMain::RelazioneCalcoloPdf() {
     if (!scelto) return;
     fs::path file = fs::absolute(*scelto);
     if (!file.has_extension()) file += ".pdf";
-    ScriveRelazionePdf(file, RelazioneDiOggi(trave_, imp_, sep_, *msg_), *msg_);
+    ScriveRelazionePdf(file, RelazioneDiOggi(Trave(), Imp(), sep_, *msg_), *msg_);
 }
 
 } // namespace vc

@@ -211,13 +211,13 @@ TEST_F(AnnullaRipeti, LOpzioneAnnullataEQuellaCheIlCalcoloLegge) {
         EXPECT_TRUE(w->Documento().Dati().Opzioni == prima);
         EXPECT_FALSE(w->isWindowModified());
         ASSERT_TRUE(w->EsegueCalcolo()) << Messaggi();
-        EXPECT_FALSE(o.Calcolata(w->TraveAttiva(), w->Imp()));
+        EXPECT_FALSE(o.Calcolata(w->Trave(), w->Imp()));
 
         QTest::keyClick(w.get(), Qt::Key_Y, Qt::ControlModifier);
         EXPECT_TRUE(o.Mostrata(*w));
         EXPECT_TRUE(w->isWindowModified());
         ASSERT_TRUE(w->EsegueCalcolo()) << Messaggi();
-        EXPECT_TRUE(o.Calcolata(w->TraveAttiva(), w->Imp()));
+        EXPECT_TRUE(o.Calcolata(w->Trave(), w->Imp()));
         TearDown();
     }
 }
@@ -280,7 +280,7 @@ TEST_F(AnnullaRipeti, UnaFinestraSuUnaCopiaDellaTrave) {
         fs::create_directories(dati);
         w = std::make_unique<FrmMain>(Separatori::Italiani(), &msg, &servizi);
         ApreEsempio(c.Esempio);
-        const std::string prima = c.Stato(w->TraveAttiva());
+        const std::string prima = c.Stato(w->Trave());
         const LavoroNonSalvato documento = w->Documento().Dati();
 
         prova::QuandoSiApre(c.Lavora);
@@ -289,12 +289,12 @@ TEST_F(AnnullaRipeti, UnaFinestraSuUnaCopiaDellaTrave) {
         ASSERT_TRUE(msg.Voci.empty()) << Messaggi();
         EXPECT_EQ(Passi(), c.Passo ? 1 : 0);
         EXPECT_EQ(w->isWindowModified(), c.Passo);
-        EXPECT_EQ(c.Stato(w->TraveAttiva()) != prima, c.Passo);
+        EXPECT_EQ(c.Stato(w->Trave()) != prima, c.Passo);
         if (!c.Passo) {
             EXPECT_TRUE(w->Documento().Dati() == documento);
         } else {
             Menu("mnuAnnulla")->trigger();
-            EXPECT_EQ(c.Stato(w->TraveAttiva()), prima);
+            EXPECT_EQ(c.Stato(w->Trave()), prima);
             EXPECT_FALSE(w->isWindowModified());
         }
         TearDown();

@@ -392,7 +392,7 @@ class EventiCasuali : public FinestraPrincipale, public ::testing::WithParamInte
     void ControllaFileDati() {
         ASSERT_TRUE(w->isVisible());
         w->ControllaDatiGriglie(); // whatever it says, the beam holds what could be read
-        Velcora trave = w->TraveAttiva();
+        Velcora trave = w->Trave();
         Impostazioni imp = w->Imp();
         MessaggiRegistrati zitto;
         const fs::path file = dati / "casuale.vlr";

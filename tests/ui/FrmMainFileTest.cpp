@@ -114,7 +114,7 @@ TEST_F(FileFinestra, ApreSalvaConNomeERiapre) {
     EXPECT_TRUE(Controllo<QLineEdit>(*w, "txtTitolo")->text().isEmpty());
     EXPECT_FALSE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
     EXPECT_EQ(Fuoco(), Controllo<QLineEdit>(*w, "txtTitolo"));
-    EXPECT_EQ(w->TraveAttiva().nCampate(), 0);
+    EXPECT_EQ(w->Trave().nCampate(), 0);
 
     Dialoghi().RisposteApri.push_back(dati / "copia.vlr");
     Menu("mnuFileItem1")->trigger();
@@ -152,7 +152,7 @@ TEST_F(FileFinestra, SalvaScriveSulloStessoFileSenzaChiedere) {
 TEST_F(FileFinestra, SalvaDiUnaTraveSenzaNomeChiedeIlNome) {
     Avvia();
     ScriveTrave(1, {{"5", "10", "0", "0", "0", "1"}}, {"0", "0"});
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
     // Cancelled: nothing written, still unsaved.
     Menu("mnuFileItem2")->trigger();
     ASSERT_EQ(Dialoghi().Richieste.size(), 1u);
@@ -199,7 +199,7 @@ TEST_F(FileFinestra, RigaDiComandoConUnNomeConSpazi) {
     EXPECT_EQ(w->Imp().PercorsoDati, dati.string());
     EXPECT_EQ(w->Imp().NomeFile, "trave 1");
     EXPECT_TRUE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
-    EXPECT_EQ(w->TraveAttiva().nCampate(), 3);
+    EXPECT_EQ(w->Trave().nCampate(), 3);
     EXPECT_FALSE(w->isWindowModified());
 }
 
@@ -217,7 +217,7 @@ TEST_F(FileFinestra, RigaDiComandoIgnorataSeAvviatoDaUnClient) {
     w->Imp().AvviatoDaServer = true;
     Avvia({"tre.vlr"});
     EXPECT_EQ(w->Didascalia(), "Velcora - File: ");
-    EXPECT_EQ(w->TraveAttiva().nCampate(), 0);
+    EXPECT_EQ(w->Trave().nCampate(), 0);
 }
 
 TEST_F(FileFinestra, LetturaImpostaIMenuDelleOpzioni) {
@@ -232,7 +232,7 @@ TEST_F(FileFinestra, LetturaImpostaIMenuDelleOpzioni) {
     Menu("mnuFileItem0")->trigger();
     EXPECT_FALSE(Menu("mnuOpzioniItem1")->isChecked());
     EXPECT_FALSE(Menu("mnuOpzioniItem2")->isChecked());
-    EXPECT_FALSE(w->TraveAttiva().ArrotondaMomenti);
+    EXPECT_FALSE(w->Trave().ArrotondaMomenti);
     EXPECT_FLOAT_EQ(w->Imp().DeltaRidist, 0.0f);
 }
 
@@ -248,13 +248,13 @@ TEST_F(FileFinestra, UnFileVecchioNonErediteICarichiDellaTravePrecedente) {
     const fs::path carichi = Copia("carichi_concentrati_slu.vlr", dati / "carichi.vlr");
 
     Avvia({carichi.string()});
-    ASSERT_EQ(w->TraveAttiva().nCarConc(), 3);
+    ASSERT_EQ(w->Trave().nCarConc(), 3);
     Dialoghi().RisposteApri.push_back(dati / "vecchio.vlr");
     Menu("mnuFileItem1")->trigger();
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
-    EXPECT_EQ(w->TraveAttiva().nCampate(), 2);
-    EXPECT_EQ(w->TraveAttiva().nCarConc(), 0);
-    EXPECT_EQ(w->TraveAttiva().nCoppie(), 0);
+    EXPECT_EQ(w->Trave().nCampate(), 2);
+    EXPECT_EQ(w->Trave().nCarConc(), 0);
+    EXPECT_EQ(w->Trave().nCoppie(), 0);
 }
 
 // A file older than "6.9" holds no limit state: the window keeps the one it has and says so in
@@ -274,7 +274,7 @@ TEST_F(FileFinestra, FileSenzaStatoLimiteDiceQualeESelezionato) {
     EXPECT_EQ(msg.Voci[0].Testo, "Il file (versione 6.5) non registra lo stato limite: è selezionato SLE rara.");
     EXPECT_EQ(msg.Voci[0].Icona, Icona::Informazione);
     EXPECT_TRUE(Controllo<QRadioButton>(*w, "optSLU0")->isChecked());
-    EXPECT_EQ(w->TraveAttiva().nCampate(), 3);
+    EXPECT_EQ(w->Trave().nCampate(), 3);
 
     // SLU chosen, calculated and saved as a new file: the next old file keeps it.
     Clic(Controllo<QRadioButton>(*w, "optSLU1"));
@@ -440,7 +440,7 @@ TEST_F(FileFinestra, DomandaSulleModificheNonSalvate) {
 
     // "Esci" with Sì saves first, then ends.
     ScriveTrave(1, {{"5", "10", "0", "0", "0", "1"}}, {"0", "0"});
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
     EXPECT_TRUE(w->isWindowModified());
     Dialoghi().RisposteSalva.push_back(dati / "salvata.vlr");
     Risponde(QStringLiteral("&Sì"));

@@ -113,9 +113,9 @@ TEST_F(FinestraPrincipale, TraveDigitataConSbalzoCalcolataComeIlMotore) {
     ASSERT_TRUE(sezioni);
     Riattiva();
     EXPECT_EQ(Fuoco(), Controllo<QPushButton>(*w, "cbCalcolo"));
-    ASSERT_EQ(w->TraveAttiva().nSezioni(), 1);
-    EXPECT_FLOAT_EQ(w->TraveAttiva().SezioneI(1).h1, 0.5f);
-    EXPECT_FLOAT_EQ(w->TraveAttiva().SezioneI(1).Young, 3.0e7f);
+    ASSERT_EQ(w->Trave().nSezioni(), 1);
+    EXPECT_FLOAT_EQ(w->Trave().SezioneI(1).h1, 0.5f);
+    EXPECT_FLOAT_EQ(w->Trave().SezioneI(1).Young, 3.0e7f);
     msg.Voci.clear();
 
     // Support widths; the last Enter hands over to "Calcolo".
@@ -127,7 +127,7 @@ TEST_F(FinestraPrincipale, TraveDigitataConSbalzoCalcolataComeIlMotore) {
     EXPECT_EQ(Fuoco(), Controllo<QPushButton>(*w, "cbCalcolo"));
 
     Clic(Controllo<QRadioButton>(*w, "opVincDes", Libero));
-    EXPECT_EQ(w->TraveAttiva().VincoloDestro, Libero);
+    EXPECT_EQ(w->Trave().VincoloDestro, Libero);
     Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_TRUE(msg.Voci.empty()) << Messaggi();
     EXPECT_TRUE(Controllo<QGroupBox>(*w, "fraRisultati")->isVisible());
@@ -153,7 +153,7 @@ TEST_F(FinestraPrincipale, TraveDigitataConSbalzoCalcolataComeIlMotore) {
     EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid2")->Celle(), attesi.Grid2);
 
     EXPECT_EQ(w->Imp().Titolo, "Trave con sbalzo");
-    EXPECT_FLOAT_EQ(w->TraveAttiva().EstraeDatiCampata(3).Luce, 1.5f);
+    EXPECT_FLOAT_EQ(w->Trave().EstraeDatiCampata(3).Luce, 1.5f);
     EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid1")->Righe(), 8);
     EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(3, 0), "2");
     EXPECT_EQ(Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(4, 0), "m");
@@ -198,7 +198,7 @@ TEST_F(FinestraPrincipale, NumeroDiCampateApplicatoLasciandoIlCampo) {
 TEST_F(FinestraPrincipale, ControlloDelNumeroDiCampate) {
     Avvia();
     ScriveTrave(1, {{"5", "10", "0", "0", "0", "1"}}, {"0", "0"});
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
 
     // A single span with a free right end and a simple support on the left is refused.
     Clic(Controllo<QRadioButton>(*w, "opVincDes", Libero));
@@ -270,7 +270,7 @@ TEST_F(FinestraPrincipale, VincoloNonSceltoInUnFileLetto) {
 TEST_F(FinestraPrincipale, IlControlloRifiutatoPortaAlPuntoDaCorreggere) {
     Avvia();
     ScriveTrave(2, {{"4", "10", "0", "5", "0", "1"}, {"4", "10", "0", "5", "0", "0"}}, {"0", "0", "0"});
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
     const auto cellaCorrente = [](GrigliaModifica* g) { return std::pair{g->RigaCorrente(), g->ColonnaCorrente()}; };
 
     // A section number below 1: the cell that holds it.
@@ -304,7 +304,7 @@ TEST_F(FinestraPrincipale, IlControlloRifiutatoPortaAlPuntoDaCorreggere) {
 TEST_F(FinestraPrincipale, ScaleFisseControllateDaOgniComandoDeiDiagrammi) {
     Avvia();
     ScriveTrave(2, {{"4", "10", "0", "5", "0", "1"}, {"4", "10", "0", "5", "0", "1"}}, {"0", "0", "0"});
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
     Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_TRUE(Controllo<QGroupBox>(*w, "FrDiagrammi")->isVisible());
 
@@ -356,7 +356,7 @@ TEST_F(FinestraPrincipale, ComandiCheRicalcolanoPrimaDiTutto) {
         EXPECT_EQ(msg.Voci[0].Testo, "La sezione 1 non è stata inserita") << voce;
         EXPECT_EQ(servizi.StampantiAperte, 0);
     }
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
     Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     msg.Voci.clear();
     // Computed: the commands go on to their save dialog (cancelled here: nothing said).
@@ -372,7 +372,7 @@ TEST_F(FinestraPrincipale, ComandiCheRicalcolanoPrimaDiTutto) {
 TEST_F(FinestraPrincipale, VisualizzaCarichiRicalcolaEDiceCheIlDisegnoManca) {
     Avvia();
     ScriveTrave(2, {{"4", "10", "0", "5", "0", "1"}, {"4", "10", "0", "5", "0", "1"}}, {"0", "0", "0"});
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
     const auto scegli = [](const char* pulsante) {
         prova::QuandoSiApre([pulsante](QWidget* f) {
             if (auto* p = f->findChild<QPushButton*>(QLatin1String(pulsante)))
@@ -386,14 +386,14 @@ TEST_F(FinestraPrincipale, VisualizzaCarichiRicalcolaEDiceCheIlDisegnoManca) {
     Clic(Controllo<QPushButton>(*w, "cbVisual"));
     Riattiva();
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
-    EXPECT_FALSE(w->TraveAttiva().Calcolata());
+    EXPECT_FALSE(w->Trave().Calcolata());
 
     scegli("cmdOK");
     Clic(Controllo<QPushButton>(*w, "cbVisual"));
     Riattiva();
     EXPECT_TRUE(msg.Voci.empty()) << Messaggi();
     EXPECT_NE(w->FinestraDiagramma(2), nullptr);
-    EXPECT_TRUE(w->TraveAttiva().Calcolata());
+    EXPECT_TRUE(w->Trave().Calcolata());
 
     // The fixed scales are checked before the loads would be drawn.
     Controllo<QCheckBox>(*w, "ckScalePreimpostate")->setChecked(true);
@@ -410,10 +410,10 @@ TEST_F(FinestraPrincipale, ElasticiVisibileSoloConUnVincoloElastico) {
     EXPECT_FALSE(Controllo<QPushButton>(*w, "cbElastici")->isVisible());
     Clic(Controllo<QRadioButton>(*w, "opVincSin", Elastico));
     EXPECT_TRUE(Controllo<QPushButton>(*w, "cbElastici")->isVisible());
-    EXPECT_EQ(w->TraveAttiva().VincoloSinistro, Elastico);
+    EXPECT_EQ(w->Trave().VincoloSinistro, Elastico);
     Clic(Controllo<QRadioButton>(*w, "opVincSin", Appoggio));
     EXPECT_FALSE(Controllo<QPushButton>(*w, "cbElastici")->isVisible());
-    EXPECT_EQ(w->TraveAttiva().VincoloSinistro, Appoggio);
+    EXPECT_EQ(w->Trave().VincoloSinistro, Appoggio);
     Clic(Controllo<QRadioButton>(*w, "opVincDes", Elastico));
     Clic(Controllo<QRadioButton>(*w, "opVincSin", Elastico));
     Clic(Controllo<QRadioButton>(*w, "opVincSin", Incastro));
@@ -425,7 +425,7 @@ TEST_F(FinestraPrincipale, ElasticiVisibileSoloConUnVincoloElastico) {
 TEST_F(FinestraPrincipale, SceltaDellaCombinazioneSLE) {
     Avvia();
     ScriveTrave(2, {{"5", "10", "4", "8", "0", "1"}, {"5", "10", "4", "8", "0", "1"}}, {"0", "0", "0"});
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
     Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     const std::string slu = Controllo<GrigliaModifica>(*w, "Grid1")->TestoCella(3, 3);
     EXPECT_EQ(w->Imp().StatoLimite, SLU);
@@ -452,7 +452,7 @@ TEST_F(FinestraPrincipale, SceltaDellaCombinazioneSLE) {
 TEST_F(FinestraPrincipale, RidistribuzioneLasciataAZeroDiventaUno) {
     Avvia();
     ScriveTrave(2, {{"5", "10", "0", "0", "0", "1"}, {"5", "10", "0", "0", "0", "1"}}, {"0", "0", "0"});
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
     w->Imp().DeltaRidist = 0.0f;
     Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     EXPECT_FLOAT_EQ(w->Imp().DeltaRidist, 1.0f);
@@ -489,7 +489,7 @@ TEST_F(FinestraPrincipale, CarichiConcentratiChiedonoCampateConLuce) {
 TEST_F(FinestraPrincipale, AiutoDellEsportazioneSuTreRighe) {
     Avvia();
     ScriveTrave(1, {{"5", "10", "0", "0", "0", "1"}}, {"0", "0"});
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
     Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     msg.Voci.clear();
     Clic(Controllo<QPushButton>(*w, "cbHelp"));
@@ -521,10 +521,10 @@ TEST_F(FinestraPrincipale, NumeriConLaVirgolaDecimale) {
     DigitaInvio(QStringLiteral("0"));
     DigitaInvio(QStringLiteral("1"));
 
-    SezioneRettangolare(w->TraveAttiva());
+    SezioneRettangolare(w->Trave());
     Clic(Controllo<QPushButton>(*w, "cbCalcolo"));
     ASSERT_TRUE(msg.Voci.empty()) << Messaggi();
-    const DatiCampata d = w->TraveAttiva().EstraeDatiCampata(1);
+    const DatiCampata d = w->Trave().EstraeDatiCampata(1);
     EXPECT_FLOAT_EQ(d.Luce, 4.5f);
     EXPECT_FLOAT_EQ(d.g1, 1234.5f);
     EXPECT_FLOAT_EQ(d.g2, 2.25f);
@@ -550,15 +550,15 @@ TEST_F(FinestraPrincipale, MenuOpzioni) {
     EXPECT_EQ(arrotonda->text(), QStringLiteral("&Arrotonda momenti sugli appoggi"));
     arrotonda->trigger();
     EXPECT_TRUE(arrotonda->isChecked());
-    EXPECT_TRUE(w->TraveAttiva().ArrotondaMomenti);
+    EXPECT_TRUE(w->Trave().ArrotondaMomenti);
     EXPECT_TRUE(w->isWindowModified());
     arrotonda->trigger();
-    EXPECT_FALSE(w->TraveAttiva().ArrotondaMomenti);
+    EXPECT_FALSE(w->Trave().ArrotondaMomenti);
 
     // Decalage opens the cover window beside the main window; closing it names the cover.
     decalage->trigger();
     EXPECT_TRUE(decalage->isChecked());
-    EXPECT_EQ(w->TraveAttiva().Decala, 1);
+    EXPECT_EQ(w->Trave().Decala, 1);
     FrmDecalage* finestra = w->findChild<FrmDecalage*>();
     ASSERT_NE(finestra, nullptr);
     EXPECT_TRUE(finestra->isVisible());
@@ -572,13 +572,13 @@ TEST_F(FinestraPrincipale, MenuOpzioni) {
     EXPECT_TRUE(sovrapposto->isChecked());
     EXPECT_FALSE(decalage->isChecked());
     EXPECT_EQ(decalage->text(), QStringLiteral("&Decalage"));
-    EXPECT_EQ(w->TraveAttiva().Decala, 2);
+    EXPECT_EQ(w->Trave().Decala, 2);
     for (FrmDecalage* f : w->findChildren<FrmDecalage*>())
         if (f->isVisible()) f->close();
     sovrapposto->trigger();
     EXPECT_FALSE(sovrapposto->isChecked());
     EXPECT_EQ(sovrapposto->text(), QStringLiteral("D&ecalage Sovrapposto"));
-    EXPECT_EQ(w->TraveAttiva().Decala, 0);
+    EXPECT_EQ(w->Trave().Decala, 0);
 }
 
 TEST_F(FinestraPrincipale, ControlliConINomiDellaFinestra) {

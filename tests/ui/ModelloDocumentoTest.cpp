@@ -61,7 +61,7 @@ TEST_F(GriglieDelDocumento, UnaCellaModificataAnnullataERipetuta) {
 
     // The calculation takes the span from the document.
     ASSERT_TRUE(w->EsegueCalcolo()) << Messaggi();
-    EXPECT_FLOAT_EQ(w->TraveAttiva().EstraeDatiCampata(1).Luce, 9.5f);
+    EXPECT_FLOAT_EQ(w->Trave().EstraeDatiCampata(1).Luce, 9.5f);
 }
 
 TEST_F(GriglieDelDocumento, IlNumeroDiCampateAnnullatoTogliELeRighe) {
@@ -107,6 +107,28 @@ TEST_F(GriglieDelDocumento, UnaGrigliaScrittaInteraEUnPasso) {
     doc.Pila().undo();
     EXPECT_EQ(Vista(g, 1, 1), "5");
     EXPECT_FALSE(doc.ScriveGriglia(2, celle));
+}
+
+// Undo and redo read the step's beam into the document itself, with no window to show it; the
+// data file the beam belongs to stays the document's.
+TEST(DocumentoDellaTrave, AnnullaERipetiLeggonoLaTraveDelPasso) {
+    int mostrati = 0;
+    DocumentoTrave doc([&](const LavoroNonSalvato&) { ++mostrati; });
+    LavoroNonSalvato tre, quattro;
+    tre.DatiFile = prova::LeggeTesto(prova::CartellaEsempi() / "tre_campate_appoggi.vlr");
+    quattro.DatiFile = prova::LeggeTesto(prova::CartellaEsempi() / "sbalzi_entrambi_estremi.vlr");
+    doc.Imp().NomeFile = "trave.vlr";
+    doc.Sostituisce(tre);
+    doc.Registra(quattro, QStringLiteral("Trave"));
+    ASSERT_EQ(doc.Pila().count(), 1);
+    EXPECT_EQ(mostrati, 0) << "the edit is the window's own: nothing to show";
+
+    doc.Pila().undo();
+    EXPECT_EQ(doc.Trave().nCampate(), 3);
+    doc.Pila().redo();
+    EXPECT_EQ(doc.Trave().nCampate(), 4);
+    EXPECT_EQ(mostrati, 2);
+    EXPECT_EQ(doc.Imp().NomeFile, "trave.vlr");
 }
 
 } // namespace
