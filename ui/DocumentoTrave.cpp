@@ -14,10 +14,10 @@ namespace vc {
 // One edit: the input before and after it. The first redo is the edit itself, already made.
 class PassoModifica final : public QUndoCommand {
   public:
-    PassoModifica(DocumentoTrave& doc, LavoroNonSalvato prima, LavoroNonSalvato dopo, int turno,
+    PassoModifica(DocumentoTrave& doc, LavoroNonSalvato prima, LavoroNonSalvato dopo, int serie,
                   const QString& descrizione)
         : QUndoCommand(descrizione), doc_(doc), prima_(std::move(prima)), dopo_(std::move(dopo)),
-          turno_(turno) {}
+          serie_(serie) {}
 
     void undo() override { doc_.Applica(prima_); }
     void redo() override {
@@ -25,10 +25,10 @@ class PassoModifica final : public QUndoCommand {
         fatto_ = true;
     }
     int id() const override { return 1; }
-    // The edits of one turn of the event loop are one step.
+    // The edits of one series are one step.
     bool mergeWith(const QUndoCommand* altro) override {
         const auto* p = static_cast<const PassoModifica*>(altro);
-        if (p->turno_ != turno_) return false;
+        if (p->serie_ != serie_) return false;
         dopo_ = p->dopo_;
         return true;
     }
@@ -36,7 +36,7 @@ class PassoModifica final : public QUndoCommand {
   private:
     DocumentoTrave& doc_;
     LavoroNonSalvato prima_, dopo_;
-    int turno_;
+    int serie_;
     bool fatto_ = false;
 };
 
@@ -45,21 +45,58 @@ DocumentoTrave::DocumentoTrave(Mostra mostra, QObject* genitore)
     connect(&pila_, &QUndoStack::indexChanged, this, &DocumentoTrave::ModificatoCambiato);
 }
 
-int DocumentoTrave::Turno() {
+// A field's typing is a series until the field is left, and what is done meanwhile (its
+// Enter sizing the grids) joins it; any other edit starts a series for its turn of the event
+// loop.
+int DocumentoTrave::Serie(std::optional<CampoTesto> campo) {
+    if (campo && campo != campoAperto_) {
+        campoAperto_ = campo;
+        return ++serie_;
+    }
+    if (campoAperto_) return serie_;
     if (!turnoInCorso_) {
         turnoInCorso_ = true;
-        QTimer::singleShot(0, this, [this] {
-            ++turno_;
-            turnoInCorso_ = false;
-        });
+        ++serie_;
+        QTimer::singleShot(0, this, [this] { turnoInCorso_ = false; });
     }
-    return turno_;
+    return serie_;
 }
 
-void DocumentoTrave::Registra(LavoroNonSalvato ora, const QString& descrizione) {
+void DocumentoTrave::ChiudeCampo() {
+    if (!campoAperto_) return;
+    campoAperto_.reset();
+    turnoInCorso_ = false;
+}
+
+void DocumentoTrave::Registra(LavoroNonSalvato ora, const QString& descrizione, std::optional<CampoTesto> campo) {
     if (applicando_ || ora == dati_) return;
     LavoroNonSalvato prima = std::exchange(dati_, ora);
-    pila_.push(new PassoModifica(*this, std::move(prima), std::move(ora), Turno(), descrizione));
+    pila_.push(new PassoModifica(*this, std::move(prima), std::move(ora), Serie(campo), descrizione));
+    emit ModificatoCambiato(); // a step merged into the last one leaves the stack's index as it was
+}
+
+std::string& TestoDelCampo(LavoroNonSalvato& lavoro, CampoTesto campo) {
+    switch (campo) {
+    case CampoTesto::Titolo:
+        return lavoro.Titolo;
+    case CampoTesto::Campate:
+        return lavoro.Campate;
+    case CampoTesto::Punti:
+        return lavoro.Punti;
+    case CampoTesto::ScalaM:
+    case CampoTesto::ScalaT:
+    case CampoTesto::ScalaFreccia:
+        break;
+    }
+    return lavoro.Scale.at(static_cast<std::size_t>(campo) - static_cast<std::size_t>(CampoTesto::ScalaM));
+}
+
+bool DocumentoTrave::ScriveCampo(CampoTesto campo, std::string testo) {
+    if (applicando_) return false;
+    LavoroNonSalvato ora = dati_;
+    TestoDelCampo(ora, campo) = std::move(testo);
+    Registra(std::move(ora), QStringLiteral("Campo"), campo);
+    return true;
 }
 
 void DocumentoTrave::Aggiorna(LavoroNonSalvato ora) {

@@ -12,8 +12,10 @@
 //
 // The window hands the document its input after every edit (Registra); what changed since the
 // last one becomes one undoable step, and the edits of one turn of the event loop (a pasted
-// block and the spans it added) are one step. Undo and redo give the window back the input of
-// that step (the function given at construction shows it).
+// block and the spans it added) are one step. A field's text is the document's as it is typed
+// (ScriveCampo): what is typed into one field until it is left (ChiudeCampo), with what its
+// Enter does, is one step. Undo and redo give the window back the input of that step (the
+// function given at construction shows it).
 //
 // The input grids are table models of the document (ModelloDocumento): a cell written in a
 // grid is written here (ScriveCella, ImpostaRighe) as an edit of its own turn, and the texts
@@ -36,6 +38,10 @@
 
 namespace vc {
 
+// The main window's text fields, as LavoroNonSalvato keeps them.
+enum class CampoTesto { Titolo, Campate, Punti, ScalaM, ScalaT, ScalaFreccia };
+std::string& TestoDelCampo(LavoroNonSalvato& lavoro, CampoTesto campo);
+
 class DocumentoTrave final : public QObject {
     Q_OBJECT
   public:
@@ -51,7 +57,7 @@ class DocumentoTrave final : public QObject {
 
     // The input after an edit: a step when it differs from the last one. Ignored while undo or
     // redo is showing a step (the window's own signals are not edits).
-    void Registra(LavoroNonSalvato ora, const QString& descrizione);
+    void Registra(LavoroNonSalvato ora, const QString& descrizione) { Registra(std::move(ora), descrizione, {}); }
     // The input the window now shows without an edit of the user's (a scale drawn): no step.
     void Aggiorna(LavoroNonSalvato ora);
     // The whole input replaced (a file read, a new beam): nothing to undo; saved unless
@@ -69,6 +75,10 @@ class DocumentoTrave final : public QObject {
     // The cells of the grid as one edit (a beam shown whole), row by row from column 1; what
     // lies beyond the grid's rows and cells is left out.
     bool ScriveGriglia(std::size_t griglia, const TabellaTesti& celle);
+    // A field's text as it stands after a key; false while undo or redo is showing a step.
+    bool ScriveCampo(CampoTesto campo, std::string testo);
+    // The field has been left: what is typed next is another step.
+    void ChiudeCampo();
     bool InApplicazione() const { return applicando_; }
 
   signals:
@@ -78,9 +88,10 @@ class DocumentoTrave final : public QObject {
 
   private:
     friend class PassoModifica;
+    void Registra(LavoroNonSalvato ora, const QString& descrizione, std::optional<CampoTesto> campo);
     void Applica(const LavoroNonSalvato& dati);
     void LeggeTrave(const std::string& datiFile);
-    int Turno();
+    int Serie(std::optional<CampoTesto> campo);
 
     Mostra mostra_;
     QUndoStack pila_;
@@ -89,8 +100,11 @@ class DocumentoTrave final : public QObject {
     Impostazioni imp_;
     std::optional<LavoroNonSalvato> salvati_; // nothing: no file holds this beam
     bool applicando_ = false;
-    int turno_ = 0;
+    // The steps of one series are one: the edits of a turn of the event loop, or of a field
+    // until it is left.
+    int serie_ = 0;
     bool turnoInCorso_ = false;
+    std::optional<CampoTesto> campoAperto_;
 };
 
 } // namespace vc

@@ -440,16 +440,20 @@ void FrmMain::CollegaEventi() {
         ModificaOpzioni([attivo](OpzioniIngresso& o) { o.VisualizzaDeformata = attivo; }, "Visualizza deformata");
     });
 
-    // Every edit is a step of the beam document. A field being typed in marks the beam at once
-    // and becomes a step when the user leaves it or presses Enter.
-    const auto bozza = [this] {
-        bozza_ = true;
-        AggiornaModifiche();
+    // Every edit is a step of the beam document. A field's text is the document's as it is
+    // typed; what is typed until the field is left is one step.
+    const std::pair<QLineEdit*, CampoTesto> campi[] = {
+        {txtTitolo, CampoTesto::Titolo},   {txtCampate, CampoTesto::Campate}, {txtPlot, CampoTesto::Punti},
+        {txtscala[0], CampoTesto::ScalaM}, {txtscala[1], CampoTesto::ScalaT}, {txtscala[2], CampoTesto::ScalaFreccia},
     };
-    for (QLineEdit* campo : {txtTitolo, txtCampate, txtPlot, txtscala[0], txtscala[1], txtscala[2]}) {
-        connect(campo, &QLineEdit::textChanged, this, bozza);
-        connect(campo, &QLineEdit::editingFinished, this, [this] { Modifica("Campo"); });
+    for (const auto& [campo, testo] : campi) {
+        connect(campo, &QLineEdit::textChanged, this,
+                [this, testo](const QString& t) { documento_->ScriveCampo(testo, t.toStdString()); });
+        connect(campo, &QLineEdit::editingFinished, documento_, &DocumentoTrave::ChiudeCampo);
     }
+    LavoroNonSalvato iniziale = documento_->Dati(); // the fields as they start: nothing to undo
+    for (const auto& [campo, testo] : campi) TestoDelCampo(iniziale, testo) = campo->text().toStdString();
+    documento_->Sostituisce(std::move(iniziale), true);
     for (GrigliaModifica* g : FlexGrid) connect(g, &GrigliaModifica::CellaModificata, this, [this] { Modifica("Celle"); });
     // A block of spans pasted below the last one adds the spans it needs (and their supports).
     FlexGrid[0]->Crescente(true);
@@ -509,7 +513,7 @@ void FrmMain::InvioCampate() {
 // The span count typed: a number above 0 sizes the grids for it; with Enter the editing of
 // the first span starts at once.
 void FrmMain::ApplicaCampate(bool inizia) {
-    const std::string testo = txtCampate->text().toStdString();
+    const std::string& testo = documento_->Dati().Campate;
     if (!TestoNumerico(testo, sep_)) return;
     const double valore = std::nearbyint(LeggeNumero(testo, sep_)); // a whole number, as the check reads it
     if (!(valore >= 1 && valore <= 32767)) return;

@@ -200,7 +200,6 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     LavoroNonSalvato IngressoDi(LavoroNonSalvato l) const;
     void Modifica(const char* descrizione);
     void ModificaOpzioni(const std::function<void(OpzioniIngresso&)>& cambia, const char* descrizione);
-    void ConfermaCampi();
     void MostraIngresso(const LavoroNonSalvato& l);
     void MostraTesti(const LavoroNonSalvato& l);
     void MostraCampi(const LavoroNonSalvato& l);
@@ -253,7 +252,6 @@ class FrmMain final : public QMainWindow, public FinestraStampa {
     ServiziFinestra* servizi_;
     std::string didascalia_;
     DocumentoTrave* documento_ = nullptr;
-    bool bozza_ = false; // a field is being typed in: unsaved, not yet a step
     bool salvaConNome_ = false; // a plain save asks for a name (an example was opened)
     QPointer<FrmDecalage> finestraDecalage_;
     GestioneTastiDecimali* tastiDecimali_ = nullptr;

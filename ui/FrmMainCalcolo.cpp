@@ -252,10 +252,9 @@ void FrmMain::TrasferisceDati(const LavoroNonSalvato& l, Velcora& t, Impostazion
     LeggeScale(l, imp);
 }
 
-// The beam document's input, with the cell or field being typed in committed first.
+// The beam document's input, with the cell being typed in committed first.
 const LavoroNonSalvato& FrmMain::IngressoConfermato() {
     ChiudeEditori();
-    ConfermaCampi();
     return documento_->Dati();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/PlottaDisegno.h"
 
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <cmath>
 #include <functional>
 
@@ -63,10 +64,13 @@ void FrmMain::ScriveScala(int casella, double scala) {
     const QString testo = QString::fromStdString(TestoNumero(scala, sep_));
     if (campo->text() == testo) return;
     // The scales shown are the drawing's, not a change the user made to the beam.
-    const bool bozza = bozza_;
-    campo->setText(testo);
-    bozza_ = bozza;
-    documento_->Aggiorna(Ingresso());
+    {
+        const QSignalBlocker zitto(campo);
+        campo->setText(testo);
+    }
+    LavoroNonSalvato l = documento_->Dati();
+    l.Scale.at(static_cast<std::size_t>(casella)) = testo.toStdString();
+    documento_->Aggiorna(std::move(l));
     AggiornaModifiche();
 }
 

@@ -46,12 +46,7 @@ LavoroNonSalvato FrmMain::IngressoDi(LavoroNonSalvato l) const {
     return l;
 }
 
-void FrmMain::ConfermaCampi() {
-    if (bozza_) Modifica("Campo");
-}
-
 void FrmMain::Modifica(const char* descrizione) {
-    bozza_ = false;
     documento_->Registra(Ingresso(), QString::fromUtf8(descrizione));
     AggiornaModifiche();
 }
@@ -63,7 +58,6 @@ void FrmMain::ModificaOpzioni(const std::function<void(OpzioniIngresso&)>& cambi
     OpzioniIngresso opzioni = documento_->Dati().Opzioni;
     cambia(opzioni);
     if (documento_->InApplicazione() || opzioni == documento_->Dati().Opzioni) return;
-    bozza_ = false;
     LavoroNonSalvato l = Lavoro(false);
     l.Opzioni = opzioni;
     l.DatiFile = DatiTrave(opzioni);
@@ -72,22 +66,19 @@ void FrmMain::ModificaOpzioni(const std::function<void(OpzioniIngresso&)>& cambi
 }
 
 void FrmMain::NuovoDocumento(bool nonSalvato) {
-    bozza_ = false;
     documento_->Sostituisce(Ingresso(), nonSalvato);
     AggiornaModifiche();
 }
 
 void FrmMain::DatiSalvati() {
-    // What was being typed went into the file: it is an edit like the others. What the data
-    // check of the save did to the beam is not.
-    ConfermaCampi();
+    // What the data check of the save did to the beam is not an edit.
     documento_->Aggiorna(Ingresso());
     documento_->Salvato();
     AggiornaModifiche();
 }
 
 bool FrmMain::Modificato() const {
-    return bozza_ || documento_->Modificato();
+    return documento_->Modificato();
 }
 
 void FrmMain::AggiornaModifiche() {
@@ -107,7 +98,6 @@ void FrmMain::MostraIngresso(const LavoroNonSalvato& l) {
     ComboSLE->setCurrentIndex(l.Opzioni.TipoSLE);
     MostraCampi(l); // the grids show the document's texts through their models
     MostraRisultati(false);
-    bozza_ = false;
 }
 
 // The fields as typed.

@@ -237,7 +237,6 @@ void FrmMain::EsportaDxf() {
 
 std::string FrmMain::SalvaRecupero() {
     ChiudeEditori();
-    ConfermaCampi();
     if (!Modificato()) return {};
     if (!recupero_) recupero_ = std::make_unique<Recupero>(); // not started yet: the user's data folder
     if (!recupero_->Scrive(Lavoro()))
@@ -249,7 +248,6 @@ bool FrmMain::ConfermaAbbandono() {
     ChiudeEditori();
     // The cover typed in the decalage window goes into the beam when that window closes.
     if (finestraDecalage_) finestraDecalage_->close();
-    ConfermaCampi();
     if (!Modificato()) return true;
     const QString nome = Imp().NomeFile.empty() || Imp().NomeFile == "*"
                              ? QStringLiteral("I dati della nuova trave non sono stati salvati.")

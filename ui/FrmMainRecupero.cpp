@@ -23,7 +23,6 @@ void FrmMain::AvviaRecupero(const std::filesystem::path& cartella) {
     timerRecupero_->setInterval(30000);
     connect(timerRecupero_, &QTimer::timeout, this, [this] {
         try {
-            ConfermaCampi();
             if (Modificato())
                 ScriveRecupero();
             else
@@ -35,27 +34,19 @@ void FrmMain::AvviaRecupero(const std::filesystem::path& cartella) {
     timerRecupero_->start();
 }
 
+// The document's input (the fields', grids' and buttons' own), with what is being typed in a
+// cell, and the rest of the beam (sections, loads) as a data file.
 LavoroNonSalvato FrmMain::Lavoro(bool conEditore) const {
-    LavoroNonSalvato l;
+    LavoroNonSalvato l = documento_->Dati();
     l.NomeFile = Imp().NomeFile;
     l.PercorsoDati = Imp().PercorsoDati;
-    l.Titolo = txtTitolo->text().toStdString();
-    l.Campate = txtCampate->text().toStdString();
-    l.Punti = txtPlot->text().toStdString();
-    for (std::size_t k = 0; k < l.Scale.size(); ++k) l.Scale[k] = txtscala[k]->text().toStdString();
-    // The grids' texts are the document's (the grids show it).
-    l.Griglie = documento_->Dati().Griglie;
     for (std::size_t g = 0; g < l.Griglie.size(); ++g) {
-        // What is being typed is work too.
         const GrigliaModifica& griglia = *FlexGrid[g];
         const auto r = static_cast<std::size_t>(griglia.RigaCorrente() - 1);
         const auto c = static_cast<std::size_t>(griglia.ColonnaCorrente() - 1);
         if (conEditore && griglia.InModifica() && r < l.Griglie[g].size() && c < l.Griglie[g][r].size())
             l.Griglie[g][r][c] = griglia.Editor()->text().toStdString();
     }
-    // The restraints and options are the document's (their buttons edit it), and the rest of
-    // the beam (sections, loads) goes with them as a data file.
-    l.Opzioni = documento_->Dati().Opzioni;
     l.DatiFile = DatiTrave(l.Opzioni);
     return l;
 }

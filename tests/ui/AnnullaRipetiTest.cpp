@@ -301,18 +301,27 @@ TEST_F(AnnullaRipeti, UnaFinestraSuUnaCopiaDellaTrave) {
     }
 }
 
-// Typing into a field marks the beam at once; the step is made when the field is left.
-TEST_F(AnnullaRipeti, UnCampoInScritturaSegnaLaTraveEPoiEUnPasso) {
+// A field's text is the document's as it is typed; what is typed until the field is left is
+// one step.
+TEST_F(AnnullaRipeti, UnCampoDigitatoEUnPassoFinoAQuandoSiLascia) {
     ApreEsempio();
-    Clic(Controllo<QLineEdit>(*w, "txtTitolo"));
+    auto* titolo = Controllo<QLineEdit>(*w, "txtTitolo");
+    const QString prima = titolo->text();
+    Clic(titolo);
     Digita(QStringLiteral("Titolo"));
     EXPECT_TRUE(w->isWindowModified());
-    EXPECT_EQ(Passi(), 0);
-    Invio();
+    EXPECT_EQ(Passi(), 1) << "six keys, one step";
+    EXPECT_EQ(w->Documento().Dati().Titolo, "Titolo");
+    Invio(); // on to the span count
     EXPECT_EQ(Passi(), 1);
+    Clic(titolo);
+    Digita(QStringLiteral("Altro"));
+    EXPECT_EQ(Passi(), 2) << "typed again after leaving it";
+    Menu("mnuAnnulla")->trigger();
+    EXPECT_EQ(titolo->text(), QStringLiteral("Titolo"));
     Menu("mnuAnnulla")->trigger();
     EXPECT_FALSE(w->isWindowModified());
-    EXPECT_NE(Controllo<QLineEdit>(*w, "txtTitolo")->text(), QStringLiteral("Titolo"));
+    EXPECT_EQ(titolo->text(), prima);
 }
 
 } // namespace
