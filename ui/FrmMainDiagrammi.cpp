@@ -60,16 +60,16 @@ void FrmMain::ScriveScala(int casella, double scala) {
     if (Imp().ScalePreimpostate || casella < 0 || casella >= static_cast<int>(txtscala.size()) ||
         !std::isfinite(scala))
         return;
-    QLineEdit* campo = txtscala[static_cast<std::size_t>(casella)];
-    const QString testo = QString::fromStdString(TestoNumero(scala, sep_));
-    if (campo->text() == testo) return;
+    const auto k = static_cast<std::size_t>(casella);
+    const std::string testo = TestoNumero(scala, sep_);
+    if (documento_->Dati().Scale.at(k) == testo) return;
     // The scales shown are the drawing's, not a change the user made to the beam.
     {
-        const QSignalBlocker zitto(campo);
-        campo->setText(testo);
+        const QSignalBlocker zitto(txtscala[k]);
+        txtscala[k]->setText(QString::fromStdString(testo));
     }
     LavoroNonSalvato l = documento_->Dati();
-    l.Scale.at(static_cast<std::size_t>(casella)) = testo.toStdString();
+    l.Scale.at(k) = testo;
     documento_->Aggiorna(std::move(l));
     AggiornaModifiche();
 }

@@ -90,6 +90,17 @@ TEST_F(AnnullaRipeti, OgniModificaEUnPassoCheSiAnnullaESiRipete) {
              });
              Controllo<QPushButton>(*w, "cmdRidist")->click();
          }},
+        {"OK dei coefficienti parziali",
+         [this] {
+             prova::QuandoSiApre([](QWidget* f) {
+                 auto* gamma = f->findChild<QLineEdit*>(QStringLiteral("txtCoefParz_0"));
+                 auto* ok = f->findChild<QPushButton*>(QStringLiteral("cmdOK_0"));
+                 if (!gamma || !ok) return f->close(), void();
+                 gamma->setText(QStringLiteral("1,4"));
+                 ok->click();
+             });
+             Menu("mnuinpostazioni")->trigger();
+         }},
     };
     for (const Modifica& m : modifiche) {
         SCOPED_TRACE(m.Nome);
