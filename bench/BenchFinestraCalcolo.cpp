@@ -1,11 +1,13 @@
-// Time of "&Calcolo" pressed in the main window on a long beam, to both results grids filled
-// and drawn: the input read from the window, the checks, the calculation, the grids, and the
-// recovery file the window writes at each calculation of unsaved work. Beside bench_comando's
-// ComandoCalcolo on the same beam it shows what the window adds.
+// The main window on long beams. CalcoloFinestra: "&Calcolo" pressed, to both results grids
+// filled and drawn (the input read from the window, the checks, the calculation, the grids, and
+// the recovery file the window writes at each calculation of unsaved work); beside
+// bench_comando's ComandoCalcolo on the same beam it shows what the window adds.
+// ApreFileFinestra: a data file opened, to the window showing it. TastoNelTitolo: a key typed.
 
 #include "TraveVaria.h"
 #include "files/FileTrave.h"
 #include "support/Messaggi.h"
+#include "ui/DocumentoTrave.h"
 #include "ui/FrmMain.h"
 
 #include <QAbstractItemView>
@@ -107,10 +109,41 @@ void ApreFileFinestra(benchmark::State& state) {
     }
 }
 
+// A key typed into the title of a beam of n spans: the field's text into the beam document as
+// a step merged with the typing before it, and the mark of unsaved changes. Each time round,
+// a letter and its backspace.
+void TastoNelTitolo(benchmark::State& state) {
+    const CartellaConTrave dati(static_cast<int>(state.range(0)), 100);
+    if (!dati.scritto) {
+        state.SkipWithError("file dati non scritto");
+        return;
+    }
+    vc::MessaggiRegistrati msg;
+    vc::FrmMain w(vc::Separatori::Italiani(), &msg);
+    w.setAttribute(Qt::WA_DeleteOnClose, false);
+    w.Avvia(dati.Avvio());
+    w.show();
+    QApplication::processEvents();
+    auto* titolo = w.findChild<QLineEdit*>(QStringLiteral("txtTitolo"));
+    if (!titolo) {
+        state.SkipWithError("finestra senza txtTitolo");
+        return;
+    }
+    titolo->setFocus();
+    titolo->end(false);
+    for (auto _ : state) {
+        titolo->insert(QStringLiteral("a"));
+        titolo->backspace();
+    }
+    if (w.Documento().Pila().count() != 1) state.SkipWithError("i tasti non sono un passo solo");
+    w.hide();
+}
+
 } // namespace
 
 BENCHMARK(CalcoloFinestra)->Args({200, 100})->Args({200, 30000})->Unit(benchmark::kMillisecond);
 BENCHMARK(ApreFileFinestra)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(TastoNelTitolo)->Arg(200)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 // The window is drawn offscreen unless a display is given.
 int main(int argc, char** argv) {
