@@ -45,15 +45,19 @@ DocumentoTrave::DocumentoTrave(Mostra mostra, QObject* genitore)
     connect(&pila_, &QUndoStack::indexChanged, this, &DocumentoTrave::ModificatoCambiato);
 }
 
-// A field's typing is a series until the field is left, and what is done meanwhile (its
-// Enter sizing the grids) joins it; any other edit starts a series for its turn of the event
-// loop.
+// A field's typing is a series of its own until the field is left, and the edits its Enter
+// makes join it (UnisceAlCampo); any other edit is a series with the rest of its turn of the
+// event loop.
 int DocumentoTrave::Serie(std::optional<CampoTesto> campo) {
-    if (campo && campo != campoAperto_) {
-        campoAperto_ = campo;
-        return ++serie_;
+    if (campo) {
+        if (campo != campoAperto_) {
+            campoAperto_ = campo;
+            serieCampo_ = ++serie_;
+            turnoInCorso_ = false;
+        }
+        return serieCampo_;
     }
-    if (campoAperto_) return serie_;
+    if (campoAperto_ && campoAperto_ == campoUnito_) return serieCampo_;
     if (!turnoInCorso_) {
         turnoInCorso_ = true;
         ++serie_;
@@ -63,9 +67,12 @@ int DocumentoTrave::Serie(std::optional<CampoTesto> campo) {
 }
 
 void DocumentoTrave::ChiudeCampo() {
-    if (!campoAperto_) return;
     campoAperto_.reset();
-    turnoInCorso_ = false;
+}
+
+void DocumentoTrave::UnisceAlCampo(CampoTesto campo) {
+    campoUnito_ = campo;
+    QTimer::singleShot(0, this, [this] { campoUnito_.reset(); });
 }
 
 void DocumentoTrave::Registra(LavoroNonSalvato ora, const QString& descrizione, std::optional<CampoTesto> campo) {
@@ -91,11 +98,11 @@ std::string& TestoDelCampo(LavoroNonSalvato& lavoro, CampoTesto campo) {
     return lavoro.Scale.at(static_cast<std::size_t>(campo) - static_cast<std::size_t>(CampoTesto::ScalaM));
 }
 
-bool DocumentoTrave::ScriveCampo(CampoTesto campo, std::string testo) {
+bool DocumentoTrave::ScriveCampo(CampoTesto campo, std::string testo, bool digitato) {
     if (applicando_) return false;
     LavoroNonSalvato ora = dati_;
     TestoDelCampo(ora, campo) = std::move(testo);
-    Registra(std::move(ora), QStringLiteral("Campo"), campo);
+    Registra(std::move(ora), QStringLiteral("Campo"), digitato ? std::optional(campo) : std::nullopt);
     return true;
 }
 
@@ -111,6 +118,7 @@ void DocumentoTrave::Sostituisce(LavoroNonSalvato dati, bool nonSalvato) {
     dati_ = std::move(dati);
     if (testi) emit TestiSostituiti();
     salvati_ = nonSalvato ? std::nullopt : std::optional(dati_);
+    campoAperto_.reset();
     pila_.clear();
     emit ModificatoCambiato();
 }

@@ -75,10 +75,15 @@ class DocumentoTrave final : public QObject {
     // The cells of the grid as one edit (a beam shown whole), row by row from column 1; what
     // lies beyond the grid's rows and cells is left out.
     bool ScriveGriglia(std::size_t griglia, const TabellaTesti& celle);
-    // A field's text as it stands after a key; false while undo or redo is showing a step.
-    bool ScriveCampo(CampoTesto campo, std::string testo);
+    // A field's text as it stands now; false while undo or redo is showing a step. digitato:
+    // typed by the user into the field; otherwise a text the window writes as part of another
+    // edit (the span count of a pasted block), which is a step of its turn like that edit.
+    bool ScriveCampo(CampoTesto campo, std::string testo, bool digitato = true);
     // The field has been left: what is typed next is another step.
     void ChiudeCampo();
+    // The edits of this turn of the event loop join the typing of the field, while it is open
+    // (its Enter sizing the grids).
+    void UnisceAlCampo(CampoTesto campo);
     bool InApplicazione() const { return applicando_; }
 
   signals:
@@ -102,9 +107,9 @@ class DocumentoTrave final : public QObject {
     bool applicando_ = false;
     // The steps of one series are one: the edits of a turn of the event loop, or of a field
     // until it is left.
-    int serie_ = 0;
+    int serie_ = 0, serieCampo_ = 0;
     bool turnoInCorso_ = false;
-    std::optional<CampoTesto> campoAperto_;
+    std::optional<CampoTesto> campoAperto_, campoUnito_;
 };
 
 } // namespace vc

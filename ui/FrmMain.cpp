@@ -448,7 +448,9 @@ void FrmMain::CollegaEventi() {
     };
     for (const auto& [campo, testo] : campi) {
         connect(campo, &QLineEdit::textChanged, this,
-                [this, testo](const QString& t) { documento_->ScriveCampo(testo, t.toStdString()); });
+                [this, campo, testo](const QString& t) {
+                    documento_->ScriveCampo(testo, t.toStdString(), campo->hasFocus());
+                });
         connect(campo, &QLineEdit::editingFinished, documento_, &DocumentoTrave::ChiudeCampo);
     }
     LavoroNonSalvato iniziale = documento_->Dati(); // the fields as they start: nothing to undo
@@ -519,6 +521,7 @@ void FrmMain::ApplicaCampate(bool inizia) {
     if (!(valore >= 1 && valore <= 32767)) return;
     const int n = static_cast<int>(valore);
     if (!inizia && n == FlexGrid[0]->Righe() - 1) return;
+    documento_->UnisceAlCampo(CampoTesto::Campate);
     Trave().nCampate(n);
     DimensionaGriglie();
     Modifica("Numero campate");

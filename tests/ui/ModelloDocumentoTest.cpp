@@ -131,5 +131,41 @@ TEST(DocumentoDellaTrave, AnnullaERipetiLeggonoLaTraveDelPasso) {
     EXPECT_EQ(doc.Imp().NomeFile, "trave.vlr");
 }
 
+// Which edits are one step: the keys typed into a field until it is left, with what its Enter
+// does; any other edit with the rest of its turn of the event loop. Each letter is one event:
+// t a key in the title, c a key in the span count, s the count written by the window (a pasted
+// block), e another edit (an option), u the count's Enter joining its typing, l the field left,
+// and | the end of a turn.
+TEST(DocumentoDellaTrave, QualiModificheSonoUnPasso) {
+    const struct {
+        const char* Eventi;
+        int Passi;
+    } casi[] = {
+        {"c|c|ue", 1}, {"t|t|l|t", 2}, {"t|e|t", 3}, {"t|c", 2},
+        {"s|e", 2},    {"se|s", 2},    {"ue|e", 2},  {"c|l|ue", 2},
+    };
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(caso.Eventi);
+        DocumentoTrave doc([](const LavoroNonSalvato&) {});
+        doc.Sostituisce({});
+        std::string testo;
+        for (const char evento : std::string_view(caso.Eventi)) {
+            testo += 'x';
+            LavoroNonSalvato altra = doc.Dati();
+            altra.Opzioni.VincoloSinistro = static_cast<int>(testo.size());
+            switch (evento) {
+            case 't': doc.ScriveCampo(CampoTesto::Titolo, testo); break;
+            case 'c': doc.ScriveCampo(CampoTesto::Campate, testo); break;
+            case 's': doc.ScriveCampo(CampoTesto::Campate, testo, false); break;
+            case 'e': doc.Registra(altra, QStringLiteral("Opzione")); break;
+            case 'u': doc.UnisceAlCampo(CampoTesto::Campate); break;
+            case 'l': doc.ChiudeCampo(); break;
+            default: QApplication::processEvents();
+            }
+        }
+        EXPECT_EQ(doc.Pila().count(), caso.Passi);
+    }
+}
+
 } // namespace
 } // namespace vc
