@@ -119,7 +119,8 @@ GrigliaModifica::GrigliaModifica(const Separatori& sep, QWidget* genitore)
     SegueModello();
     setItemDelegate(new DelegatoModifica(*this)); // owned by the grid
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // A block is selected as in a spreadsheet: Shift with the arrows or with a click.
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     setWordWrap(false);
@@ -159,8 +160,9 @@ QModelIndex GrigliaModifica::Indice(int riga, int colonna) const {
 }
 
 void GrigliaModifica::RendeCorrente(int riga, int colonna) {
+    // The cell alone is selected: what the program moves to is not a block.
     const QModelIndex indice = Indice(riga, colonna);
-    if (indice.isValid()) setCurrentIndex(indice);
+    if (indice.isValid()) selectionModel()->setCurrentIndex(indice, QItemSelectionModel::ClearAndSelect);
 }
 
 void GrigliaModifica::ImpostaDimensioni(int righe, int colonne) {
@@ -356,7 +358,6 @@ void GrigliaModifica::ImpostaRigheVisibili(int righe) {
 void GrigliaModifica::SolaLettura(bool solaLettura) {
     if (InModifica()) AnnullaModifica();
     solaLettura_ = solaLettura;
-    setSelectionMode(solaLettura ? QAbstractItemView::ContiguousSelection : QAbstractItemView::SingleSelection);
     if (auto* m = qobject_cast<ModelloGriglia*>(model())) m->ImpostaSolaLettura(solaLettura);
     AdattaColonne();
 }
@@ -670,6 +671,7 @@ void GrigliaModifica::keyPressEvent(QKeyEvent* evento) {
     default:
         break;
     }
+    if (EstendeSelezione(*evento)) return;
     const bool comando = evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QString testo = evento->text();
     if (!comando && !testo.isEmpty() && testo.at(0).isPrint()) {
@@ -685,8 +687,16 @@ void GrigliaModifica::keyPressEvent(QKeyEvent* evento) {
 }
 
 void GrigliaModifica::mousePressEvent(QMouseEvent* evento) {
+    if (!solaLettura_ && evento->button() == Qt::LeftButton && evento->modifiers() == Qt::ShiftModifier) {
+        if (InModifica()) ChiudeModifica();
+        setFocus(Qt::MouseFocusReason);
+        SelezionaFino(indexAt(evento->position().toPoint()));
+        return;
+    }
     QTableView::mousePressEvent(evento);
-    if (solaLettura_ || evento->button() != Qt::LeftButton) return;
+    // Shift or Ctrl with the click selects; a plain click edits.
+    if (solaLettura_ || evento->button() != Qt::LeftButton || evento->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))
+        return;
     const QModelIndex indice = indexAt(evento->position().toPoint());
     if (indice.isValid() && indice == currentIndex() && indice.column() >= 1 && !InModifica()) ApreEditore(0);
 }
@@ -731,15 +741,57 @@ void GrigliaModifica::Copia() const {
     const QItemSelection intervalli = selectionModel()->selection();
     TabellaTesti celle;
     if (!intervalli.isEmpty()) {
+        // The row numbers go with the cells of a grid that is only read, not with data to paste.
         const QItemSelectionRange& s = intervalli.first();
         for (int r = s.top(); r <= s.bottom(); ++r) {
             celle.emplace_back();
-            for (int c = s.left(); c <= s.right(); ++c) celle.back().push_back(TestoCella(r + 1, c));
+            for (int c = solaLettura_ ? s.left() : std::max(s.left(), 1); c <= s.right(); ++c)
+                celle.back().push_back(TestoCella(r + 1, c));
         }
     } else if (currentIndex().isValid()) {
         celle.push_back({TestoCella(RigaCorrente(), ColonnaCorrente())});
     }
     if (!celle.empty()) QApplication::clipboard()->setText(DaUtf8(TestoDelBlocco(celle)));
+}
+
+// Shift with an arrow, Home, End or a page key, on a grid that is edited: the block from where
+// the selection started to the cell reached.
+bool GrigliaModifica::EstendeSelezione(const QKeyEvent& evento) {
+    if (evento.modifiers() != Qt::ShiftModifier) return false;
+    CursorAction azione{};
+    switch (evento.key()) {
+    case Qt::Key_Up: azione = MoveUp; break;
+    case Qt::Key_Down: azione = MoveDown; break;
+    case Qt::Key_Left: azione = MoveLeft; break;
+    case Qt::Key_Right: azione = MoveRight; break;
+    case Qt::Key_Home: azione = MoveHome; break;
+    case Qt::Key_End: azione = MoveEnd; break;
+    case Qt::Key_PageUp: azione = MovePageUp; break;
+    case Qt::Key_PageDown: azione = MovePageDown; break;
+    default: return false;
+    }
+    SelezionaFino(moveCursor(azione, Qt::NoModifier));
+    return true;
+}
+
+// The block of data cells from the anchor to fine, which becomes the current cell. The anchor
+// is the cell that was current before Shift was used (set by the program or by a plain key
+// or click alike).
+void GrigliaModifica::SelezionaFino(QModelIndex fine) {
+    if (fine.isValid() && fine.column() < 1) fine = fine.siblingAtColumn(1);
+    if (!fine.isValid() || Colonne() < 2) return;
+    if (!ancora_.isValid()) ancora_ = fine;
+    const QModelIndex inizio = ancora_.column() < 1 ? ancora_.sibling(ancora_.row(), 1) : QModelIndex(ancora_);
+    estendendo_ = true;
+    selectionModel()->setCurrentIndex(fine, QItemSelectionModel::NoUpdate);
+    estendendo_ = false;
+    selectionModel()->select(QItemSelection(inizio, fine), QItemSelectionModel::ClearAndSelect);
+    scrollTo(fine);
+}
+
+void GrigliaModifica::currentChanged(const QModelIndex& corrente, const QModelIndex& precedente) {
+    QTableView::currentChanged(corrente, precedente);
+    if (!estendendo_) ancora_ = corrente;
 }
 
 void GrigliaModifica::SelezionaTutto() {

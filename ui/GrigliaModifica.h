@@ -241,6 +241,7 @@ class GrigliaModifica : public QTableView {
     void focusInEvent(QFocusEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void changeEvent(QEvent* evento) override;
+    void currentChanged(const QModelIndex& corrente, const QModelIndex& precedente) override;
 
   private:
     friend class DelegatoModifica;
@@ -255,6 +256,8 @@ class GrigliaModifica : public QTableView {
     void AvanzaDopoInvio();
     void SpostaRiga(int passo);
     bool TastoAppunti(const QKeyEvent& evento);
+    bool EstendeSelezione(const QKeyEvent& evento);
+    void SelezionaFino(QModelIndex fine);
     void Rifiuta(const std::string& motivo);
     bool TestoNumerico(const QString& testo) const;
     void Scrive(const QString& testo, int riga, int colonna);
@@ -274,6 +277,8 @@ class GrigliaModifica : public QTableView {
     bool ripetizione_ = false; // the open editor offers the previous entry, untouched so far
     bool daInvio_ = false;
     bool inoltro_ = false; // a key is being handed to the editor
+    QPersistentModelIndex ancora_; // where a block selected with Shift starts
+    bool estendendo_ = false;
     bool perRighe_ = false;
     bool chiusuraNumerica_ = false;
     bool solaLettura_ = false;

@@ -102,6 +102,20 @@ TEST_F(Appunti, TastiComeInUnFoglioDiCalcolo) {
     EXPECT_EQ(Riga(2), (std::vector<std::string>{"4", "", "6"}));
     EXPECT_EQ(Riga(3), (std::vector<std::string>{"7", "", "9"}));
     EXPECT_EQ(griglia->TestoCella(3, 0), "3");
+    // Shift with the arrows, or with a click, selects a block from the current cell; a block
+    // that reaches the row numbers copies the cells only.
+    EXPECT_EQ(Riga(1), (std::vector<std::string>{"1,5", "2", "3"}));
+    griglia->VaiACella(1, 1);
+    QTest::keyClick(griglia.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(griglia.get(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(griglia.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1,5\t2\n4\t\n"));
+    griglia->VaiACella(3, 3);
+    const QRect prima = griglia->visualRect(griglia->model()->index(1, 0));
+    QTest::mouseClick(griglia->viewport(), Qt::LeftButton, Qt::ShiftModifier, prima.center());
+    EXPECT_FALSE(griglia->InModifica());
+    QTest::keyClick(griglia.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("4\t\t6\n7\t\t9\n"));
     EXPECT_TRUE(msg.Voci.empty());
 }
 
