@@ -81,6 +81,7 @@ constexpr UscitaLotto UsciteLotto[] = {
     {"txt", ".txt", &Uscite::Txt},           {"json", ".risultati.json", &Uscite::Json},
     {"dxf", ".dxf", &Uscite::Dxf},           {"dwg", ".dwg.dxf", &Uscite::Dwg},
     {"blocco", ".blocco.dxf", &Uscite::Blocco}, {"pdf", ".pdf", &Uscite::Pdf},
+    {"relazione", ".relazione.pdf", &Uscite::Relazione},
 };
 
 struct Opzioni {
@@ -118,7 +119,7 @@ std::optional<std::string> OpzioniLotto(const QString& cartella, const QStringLi
         const auto* u = std::find_if(std::begin(UsciteLotto), std::end(UsciteLotto),
                                      [&](const UscitaLotto& x) { return nome.trimmed() == QLatin1String(x.Nome); });
         if (u == std::end(UsciteLotto))
-            return "uscita sconosciuta: " + nome.toStdString() + " (txt, json, dxf, dwg, blocco, pdf)";
+            return "uscita sconosciuta: " + nome.toStdString() + " (txt, json, dxf, dwg, blocco, pdf, relazione)";
         if (std::find(o.UsciteDelLotto.begin(), o.UsciteDelLotto.end(), u) == o.UsciteDelLotto.end())
             o.UsciteDelLotto.push_back(u);
     }
@@ -246,11 +247,11 @@ std::variant<Opzioni, int> LeggeOpzioni(const QStringList& argomenti) {
                                    QStringLiteral("Calcola tutte le travi FILE... insieme, su ogni processore, e "
                                                   "scrive le uscite di ciascuna nella CARTELLA, con il nome del "
                                                   "file: NOME.txt, NOME.risultati.json, NOME.dxf, NOME.dwg.dxf, "
-                                                  "NOME.blocco.dxf, NOME.pdf."),
+                                                  "NOME.blocco.dxf, NOME.pdf, NOME.relazione.pdf."),
                                    QStringLiteral("CARTELLA"));
     const QCommandLineOption uscite(QStringLiteral("uscite"),
                                     QStringLiteral("Con --lotto, le uscite di ogni trave separate da virgole: txt, "
-                                                   "json, dxf, dwg, blocco, pdf (predefinita txt)."),
+                                                   "json, dxf, dwg, blocco, pdf, relazione (predefinita txt)."),
                                     QStringLiteral("ELENCO"), QStringLiteral("txt"));
     const QCommandLineOption incompleto(QStringLiteral("accetta-incompleto"),
                                         QStringLiteral("Produce la relazione e le uscite anche di un file dei dati "
@@ -484,18 +485,27 @@ int Esegue(const Opzioni& o) {
     return riuscito ? Riuscito : Fallito;
 }
 
+// Whether the command line asks for a PDF file (the diagrams' page or the calculation report,
+// of one beam or of a batch). Read before the application exists, which depends on it.
+bool ChiedeStampa(int argc, char** argv) {
+    const auto stampa = [](std::string_view elenco) {
+        return elenco.find("pdf") != elenco.npos || elenco.find("relazione") != elenco.npos;
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a(argv[i]);
+        if (a.starts_with("--pdf") || a.starts_with("--relazione") || (a.starts_with("--uscite=") && stampa(a)) ||
+            (a == "--uscite" && i + 1 < argc && stampa(argv[i + 1])))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     vc::InstallaGestoreTerminazione();
     // Printing needs the fonts of a graphical application; without a display it draws offscreen.
-    bool stampa = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a(argv[i]);
-        const bool elencoUscite = a == "--uscite" && i + 1 < argc;
-        stampa = stampa || a.starts_with("--pdf") || a.starts_with("--relazione") || (a.starts_with("--uscite=") && a.find("pdf") != a.npos) ||
-                 (elencoUscite && std::string_view(argv[i + 1]).find("pdf") != std::string_view::npos);
-    }
+    const bool stampa = ChiedeStampa(argc, argv);
     if (stampa && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
