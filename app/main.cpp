@@ -10,6 +10,7 @@
 
 #include "app/Lotto.h"
 #include "app/RisultatiJson.h"
+#include "app/UsciteTrave.h"
 #include "calcolo/Calcolo.h"
 #include "drawing/core/ErroreDisegno.h"
 #include "engine/Impostazioni.h"
@@ -64,9 +65,9 @@ struct Combinazione {
     int TipoSLE = vc::SLERara;
 };
 
-// The outputs of one beam, each into the file named.
-struct Uscite {
-    std::optional<std::filesystem::path> Txt, Json, Dxf, Dwg, Blocco, Pdf, EsportaDati, Relazione;
+// The outputs of one beam, each into the file named, and the beam as read.
+struct Uscite : vc::UsciteTrave {
+    std::optional<std::filesystem::path> EsportaDati;
     bool Risultati() const { return Txt || Json || Dxf || Dwg || Blocco || Pdf || Relazione; }
 };
 
@@ -317,50 +318,6 @@ class MessaggiDellaLettura final : public vc::Messaggi {
     vc::Messaggi& msg_;
 };
 
-// The results asked for, each made whole in memory and added to `file`: the listing, the
-// results in JSON, the DXF file, the diagrams or the blocks in a CAD drawing of their own, the
-// PDF page of the diagrams and the calculation report. False, with the reason told, when one
-// of them cannot be made.
-bool PreparaUscite(const Uscite& u, const vc::Velcora& trave, const vc::Impostazioni& imp, const vc::Separatori& sep,
-                   vc::Messaggi& msg, std::vector<vc::FileDaScrivere>& file) {
-    const auto aggiunge = [&file](const std::optional<std::filesystem::path>& dove, const auto& produce) {
-        if (!dove) return true;
-        std::optional<std::string> contenuto = produce(*dove);
-        if (!contenuto) return false;
-        file.push_back({*dove, std::move(*contenuto)});
-        return true;
-    };
-    const auto cad = [&](auto disegna) {
-        return [&, disegna](const std::filesystem::path&) -> std::optional<std::string> {
-            vc::DisegnoCad disegno;
-            disegna(trave, imp, sep, disegno, msg);
-            return disegno.TestoDxf();
-        };
-    };
-    try {
-        return aggiunge(u.Txt, [&](const auto&) -> std::optional<std::string> {
-                   return vc::ContenutoRelazioneSuFile(trave, imp, sep);
-               }) &&
-               aggiunge(u.Json, [&](const auto&) -> std::optional<std::string> {
-                   return QJsonDocument(vc::RisultatiJson(trave)).toJson(QJsonDocument::Indented).toStdString();
-               }) &&
-               aggiunge(u.Dxf, [&](const auto&) -> std::optional<std::string> {
-                   return vc::TestoDiagrammiDxf(trave, imp, sep, msg);
-               }) &&
-               aggiunge(u.Dwg, cad(vc::DisegnaDiagrammiInCad)) && aggiunge(u.Blocco, cad(vc::EsportaBloccoDiagrammi)) &&
-               aggiunge(u.Pdf, [&](const auto& f) { return vc::DocumentoDiagrammiPdf(f, trave, imp, sep, msg); }) &&
-               aggiunge(u.Relazione, [&](const auto& f) {
-                   return vc::DocumentoRelazionePdf(f, vc::RelazioneDiOggi(trave, imp, sep, msg), msg);
-               });
-    } catch (const vc::ErroreDisegno& e) {
-        msg.Mostra(e.what(), vc::Icona::Errore);
-        return false;
-    } catch (const vc::ErroreCalcolo& e) { // a result without a text
-        vc::ErroreNeiDati(msg, e.what(), vc::CampoDati::Nessuno);
-        return false;
-    }
-}
-
 // Reads, solves and puts out one beam, all its files or none: everything is made in memory
 // first, then written together. The listing goes to the text file asked, or else, when
 // suUscita is given, there (the terminal of a single beam). A beam read in part fails; its
@@ -397,14 +354,7 @@ bool ElaboraTrave(const std::filesystem::path& file, const Uscite& u, const Opzi
         vc::ErroreNeiDati(msg, e.what(), vc::CampoDati::Nessuno);
         return false;
     }
-    if (!PreparaUscite(u, trave, imp, sep, msg, uscite)) return false;
-
-    std::error_code ec;
-    std::filesystem::path fallito;
-    if (!vc::ScriveFileAtomici(uscite, ec, &fallito)) {
-        msg.Mostra(vc::ErroreFile(ScritturaIncompleta, fallito, ec).Testo(), vc::Icona::Nessuna);
-        return false;
-    }
+    if (!vc::PreparaUscite(u, trave, imp, sep, msg, uscite) || !vc::ScriveInsieme(uscite, msg)) return false;
     if (!u.Txt && suUscita) *suUscita = relazione.str();
     return completa;
 }
@@ -472,7 +422,7 @@ int Esegue(const Opzioni& o) {
     const vc::Impostazioni imp = ImpostazioniIniziali(o, msg);
     if (o.Lotto) return EsegueLotto(o, imp, sep, msg);
 
-    const Uscite u{o.Txt, o.Json, o.Dxf, o.Dwg, o.Blocco, o.Pdf, o.EsportaDati, o.Relazione};
+    const Uscite u{{o.Txt, o.Json, o.Dxf, o.Dwg, o.Blocco, o.Pdf, o.Relazione}, o.EsportaDati};
     std::string relazione;
     const bool riuscito =
         ElaboraTrave(o.FileDati, u, o, imp, sep, msg, u.EsportaDati && !u.Risultati() ? nullptr : &relazione);

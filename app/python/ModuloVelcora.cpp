@@ -6,6 +6,7 @@
 // interpreter's lock, so that threads calculate on every core at once.
 
 #include "app/RisultatiJson.h"
+#include "app/UsciteTrave.h"
 #include "app/python/ConversioniPython.h"
 #include "calcolo/Calcolo.h"
 #include "drawing/core/ErroreDisegno.h"
@@ -179,11 +180,6 @@ Separatori SeparatoriDa(const std::string& nome) {
     throw py::value_error("separatori sconosciuti: " + nome + " (it, en, sistema)");
 }
 
-struct Uscite {
-    std::optional<fs::path> Dxf, Dwg, Blocco, Pdf, Relazione, Txt;
-    bool Stampa() const { return Pdf || Relazione; }
-};
-
 // Printing (the PDF page, the report) needs the fonts of a graphical application: the script's own when it
 // runs inside a Qt program, else one of ours, made once and always offscreen, since a script may run where
 // there is no display (or a display it cannot reach, which would end the interpreter).
@@ -202,45 +198,25 @@ void PreparaStampa() {
     static const auto applicazione = std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// The outputs asked, each into its own file, through the functions of the command line.
-void ScriveUscite(const Uscite& u, TraveLetta& l, const Separatori& sep) {
+// The outputs asked, all of them or none, as the command line writes them.
+void ScriveTutte(const UsciteTrave& u, const TraveLetta& l, const Separatori& sep) {
     MessaggiRegistrati msg;
-    const auto fallita = [&msg](const fs::path& file) {
-        const auto t = Testi(msg);
-        return DaTesto(t.empty() ? "Scrittura incompleta del file" : t.back(), file.string());
-    };
-    try {
-        if (u.Dxf) EsportaDiagrammiDxf(l.Trave, l.Imp, sep, *u.Dxf, msg);
-        if (u.Dwg) {
-            DisegnoCad disegno;
-            DisegnaDiagrammiInCad(l.Trave, l.Imp, sep, disegno, msg);
-            disegno.Salva(*u.Dwg);
-        }
-        if (u.Blocco) {
-            DisegnoCad disegno;
-            EsportaBloccoDiagrammi(l.Trave, l.Imp, sep, disegno, msg);
-            disegno.Salva(*u.Blocco);
-        }
-        if (u.Pdf && !StampaDiagrammiPdf(*u.Pdf, l.Trave, l.Imp, sep, msg)) throw fallita(*u.Pdf);
-        if (u.Relazione && !ScriveRelazionePdf(*u.Relazione, RelazioneDiOggi(l.Trave, l.Imp, sep, msg), msg))
-            throw fallita(*u.Relazione);
-    } catch (const ErroreDisegno& e) {
-        throw DaTesto(e.what());
-    }
-    if (u.Txt && !ScriveRelazioneSuFile(*u.Txt, l.Trave, l.Imp, sep, msg)) throw fallita(*u.Txt);
+    if (ScriveUscite(u, l.Trave, l.Imp, sep, msg)) return;
+    const auto t = Testi(msg);
+    throw DaTesto(t.empty() ? "Scrittura incompleta del file" : t.back());
 }
 
-std::vector<std::string> Esporta(py::handle trave, const Uscite& uscite,
+std::vector<std::string> Esporta(py::handle trave, const UsciteTrave& uscite,
                                  std::optional<std::string> statoLimite, std::optional<int> punti,
                                  const std::string& separatori) {
     const Richiesta r{std::move(statoLimite), punti};
     ControllaRichiesta(r);
     const Separatori sep = SeparatoriDa(separatori);
     const Ingresso ingresso = IngressoDa(trave);
-    if (uscite.Stampa()) PreparaStampa();
+    if (uscite.Pdf || uscite.Relazione) PreparaStampa();
     py::gil_scoped_release senzaBlocco;
-    TraveLetta l = Calcola(ingresso, r);
-    ScriveUscite(uscite, l, sep);
+    const TraveLetta l = Calcola(ingresso, r);
+    ScriveTutte(uscite, l, sep);
     return l.Avvisi;
 }
 
@@ -274,9 +250,14 @@ PYBIND11_MODULE(_velcora, m) {
            std::optional<fs::path> blocco, std::optional<fs::path> pdf, std::optional<fs::path> relazione,
            std::optional<fs::path> txt, std::optional<std::string> statoLimite, std::optional<int> punti,
            const std::string& separatori) {
-            return Esporta(trave,
-                           Uscite{std::move(dxf), std::move(dwg), std::move(blocco), std::move(pdf),
-                                  std::move(relazione), std::move(txt)},
+            vc::UsciteTrave uscite;
+            uscite.Txt = std::move(txt);
+            uscite.Dxf = std::move(dxf);
+            uscite.Dwg = std::move(dwg);
+            uscite.Blocco = std::move(blocco);
+            uscite.Pdf = std::move(pdf);
+            uscite.Relazione = std::move(relazione);
+            return Esporta(trave, uscite,
                            std::move(statoLimite), punti, separatori);
         },
         py::arg("trave"), py::arg("dxf"), py::arg("dwg"), py::arg("blocco"), py::arg("pdf"),

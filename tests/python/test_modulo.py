@@ -191,11 +191,13 @@ def test_esporta_le_uscite_del_programma(velcora, cli, tmp_path):
         assert (tmp_path / nostro).read_bytes() == (tmp_path / suo).read_bytes(), nostro
     for nostro, suo in (("p.pdf", "p2.pdf"), ("c.pdf", "c2.pdf")):
         assert pagine_pdf(tmp_path / nostro) == pagine_pdf(tmp_path / suo), nostro
+    # All or none: an output that cannot be written leaves the others unwritten too.
     for uscita in ("txt", "pdf", "relazione"):
         with pytest.raises(velcora.ErroreDati) as errore:
-            velcora.esporta(esempio, **{uscita: tmp_path / "manca" / "r"})
+            velcora.esporta(esempio, dxf=tmp_path / "niente.dxf", **{uscita: tmp_path / "manca" / "r"})
         assert errore.value.messaggio == "Scrittura incompleta del file"
         assert str(tmp_path / "manca") in errore.value.motivo
+        assert not (tmp_path / "niente.dxf").exists()
 
 
 def pagine_pdf(percorso):

@@ -91,7 +91,9 @@ def esporta(trave, dxf=None, dwg=None, blocco=None, pdf=None, relazione=None, tx
     diagrammi in un disegno CAD (DXF R12), blocco i blocchi DiagrammaM e DiagrammaT con i dati
     estesi, pdf la pagina dei diagrammi dei momenti e dei tagli in un file PDF, relazione la
     relazione di calcolo in PDF (come velcora-cli --relazione), txt la relazione dei risultati
-    in un file di testo (come velcora-cli --txt). separatori dei numeri: "it", "en" o "sistema"."""
+    in un file di testo (come velcora-cli --txt). separatori dei numeri: "it", "en" o "sistema".
+    Le uscite si scrivono tutte o nessuna: se una non si può scrivere, ErroreDati e nessun file
+    toccato."""
     avvisi = _velcora.esporta(_trave(trave), _percorso(dxf), _percorso(dwg), _percorso(blocco),
                               _percorso(pdf), _percorso(relazione), _percorso(txt), stato_limite, punti,
                               separatori)
