@@ -381,6 +381,10 @@ int EsegueLotto(const Opzioni& o, const vc::Impostazioni& imp, const vc::Separat
                    vc::Icona::Nessuna);
         return Fallito;
     }
+    if (std::any_of(o.UsciteDelLotto.begin(), o.UsciteDelLotto.end(), [](const UscitaLotto* u) {
+            return u->Campo == &Uscite::Pdf || u->Campo == &Uscite::Relazione;
+        }))
+        vc::CaricaStampaPdf();
     const auto esiti = vc::EsegueInParallelo(
         o.FileLotto.size(),
         [&](std::size_t k, vc::Messaggi& suo) {

@@ -40,4 +40,8 @@ bool StampaDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave,
     return false;
 }
 
+void CaricaStampaPdf() {
+    const QPrinter carta(QPrinter::HighResolution);
+}
+
 } // namespace vc

@@ -24,4 +24,9 @@ bool StampaDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave,
 std::optional<std::string> DocumentoDiagrammiPdf(const std::filesystem::path& file, const Velcora& trave,
                                                  const Impostazioni& imp, const Separatori& sep, Messaggi& msg);
 
+// Qt's printing support, loaded now on this thread. Qt loads it when the first printer is made
+// and keeps it to the end; loaded from a worker thread, its plugin is never freed. A caller
+// about to print on worker threads loads it on the main thread first.
+void CaricaStampaPdf();
+
 } // namespace vc
