@@ -184,8 +184,10 @@ class Temporaneo {
         }
         // The owner first: a change of owner clears the set-id bits that the mode then restores.
         // Only the superuser may give a file away; anybody else keeps at least the group.
-        if (b.Esiste && ::fchown(fd_.Fd(), b.Proprietario, b.Gruppo) != 0)
-            (void)::fchown(fd_.Fd(), static_cast<uid_t>(-1), b.Gruppo);
+        if (b.Esiste && ::fchown(fd_.Fd(), b.Proprietario, b.Gruppo) != 0) {
+            // A group this user is not in is refused too: then the file keeps the user's.
+            [[maybe_unused]] const int soloGruppo = ::fchown(fd_.Fd(), static_cast<uid_t>(-1), b.Gruppo);
+        }
         if (::fchmod(fd_.Fd(), b.Modo) != 0) {
             ec = ErroreCorrente();
             return false;
