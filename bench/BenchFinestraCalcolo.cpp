@@ -52,18 +52,28 @@ struct CartellaConTrave {
     bool scritto = false;
 };
 
+// False, with the benchmark skipped, when the beam's file could not be written.
+bool Scritta(const CartellaConTrave& dati, benchmark::State& state) {
+    if (!dati.scritto) state.SkipWithError("file dati non scritto");
+    return dati.scritto;
+}
+
+// The window started on the beam's file, shown and drawn.
+void Apre(vc::FrmMain& w, const CartellaConTrave& dati) {
+    w.setAttribute(Qt::WA_DeleteOnClose, false);
+    w.Avvia(dati.Avvio());
+    w.show();
+    QApplication::processEvents();
+}
+
 void CalcoloFinestra(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const int divisioni = static_cast<int>(state.range(1));
     const CartellaConTrave dati(n, divisioni);
-    if (!dati.scritto) {
-        state.SkipWithError("file dati non scritto");
-        return;
-    }
+    if (!Scritta(dati, state)) return;
     vc::MessaggiRegistrati msg;
     vc::FrmMain w(vc::Separatori::Italiani(), &msg);
-    w.Avvia(dati.Avvio());
-    w.show();
+    Apre(w, dati);
     auto* punti = w.findChild<QLineEdit*>(QStringLiteral("txtPlot"));
     auto* calcolo = w.findChild<QPushButton*>(QStringLiteral("cbCalcolo"));
     if (!punti || !calcolo) {
@@ -83,24 +93,17 @@ void CalcoloFinestra(benchmark::State& state) {
             break;
         }
     }
-    w.setAttribute(Qt::WA_DeleteOnClose, false);
     w.hide();
 }
 
 // A data file of n spans opened at the start, to the window showing it.
 void ApreFileFinestra(benchmark::State& state) {
     const CartellaConTrave dati(static_cast<int>(state.range(0)), 100);
-    if (!dati.scritto) {
-        state.SkipWithError("file dati non scritto");
-        return;
-    }
+    if (!Scritta(dati, state)) return;
     for (auto _ : state) {
         vc::MessaggiRegistrati msg;
         vc::FrmMain w(vc::Separatori::Italiani(), &msg);
-        w.setAttribute(Qt::WA_DeleteOnClose, false);
-        w.Avvia(dati.Avvio());
-        w.show();
-        QApplication::processEvents();
+        Apre(w, dati);
         if (RigheGriglia(w, "FlexGrid0") != state.range(0)) {
             state.SkipWithError("griglia delle campate incompleta");
             break;
@@ -114,16 +117,10 @@ void ApreFileFinestra(benchmark::State& state) {
 // a letter and its backspace.
 void TastoNelTitolo(benchmark::State& state) {
     const CartellaConTrave dati(static_cast<int>(state.range(0)), 100);
-    if (!dati.scritto) {
-        state.SkipWithError("file dati non scritto");
-        return;
-    }
+    if (!Scritta(dati, state)) return;
     vc::MessaggiRegistrati msg;
     vc::FrmMain w(vc::Separatori::Italiani(), &msg);
-    w.setAttribute(Qt::WA_DeleteOnClose, false);
-    w.Avvia(dati.Avvio());
-    w.show();
-    QApplication::processEvents();
+    Apre(w, dati);
     auto* titolo = w.findChild<QLineEdit*>(QStringLiteral("txtTitolo"));
     if (!titolo) {
         state.SkipWithError("finestra senza txtTitolo");
